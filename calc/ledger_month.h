@@ -1,0 +1,28 @@
+#pragma once
+
+#include "store/engine/date.h"
+
+#include <compare>
+
+namespace rv {
+
+// A month of the earnings ledger: month0 counts 0..11 from January, as `month_id` and
+// `earning_month` do.
+struct LedgerMonth {
+    int year = 0;
+    int month0 = 0;
+    auto operator<=>(const LedgerMonth&) const = default;
+};
+
+// The calendar month 1..12 of a ledger month: the one place where the ledger's month number
+// becomes a calendar month.
+inline int calendarMonth(LedgerMonth month) {
+    return month.month0 + 1;
+}
+
+inline LedgerMonth ledgerMonthOf(Date date) {
+    const CivilDate civil = civilFromDate(date);
+    return LedgerMonth{civil.year, civil.month - 1};
+}
+
+} // namespace rv

@@ -1,0 +1,20 @@
+#pragma once
+
+#include "store/engine/date.h"
+
+namespace rv {
+
+// Moves the date by whole calendar months (negative moves back); a day missing in the target
+// month becomes its last day: 31.05 + 3 is 31.08, 30.11 + 3 is 28.02 or 29.02.
+Date IncMonth(Date date, int months);
+
+// The day from which the pension age is reached: the day after the birth date, then the age
+// in whole years added by IncMonth.
+Date pensionAgeDate(Date birthDate, int pensionAgeYears);
+
+// The day the pension is granted from (ст. 45, абзац 1, Закону № 1058-IV): the pension age
+// date when the application comes no later than three months after it, else the application
+// date.
+Date assignmentDate(Date pensionAgeDate, Date applicationDate);
+
+} // namespace rv

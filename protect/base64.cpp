@@ -1,0 +1,91 @@
+#include "base64.h"
+
+#include <openssl/evp.h>
+
+#include <algorithm>
+#include <cassert>
+#include <cstdint>
+
+namespace rv {
+namespace {
+
+// EVP_EncodeBlock and EVP_DecodeBlock take an int length: long inputs go in whole groups.
+constexpr std::size_t kBytesPerChunk = 3 * 16 * 1024;
+constexpr std::size_t kCharsPerChunk = 4 * 16 * 1024;
+
+// The 6-bit value of a Base64 character, or -1.
+int sextetOf(char c) {
+    if (c >= 'A' && c <= 'Z')
+        return c - 'A';
+    if (c >= 'a' && c <= 'z')
+        return c - 'a' + 26;
+    if (c >= '0' && c <= '9')
+        return c - '0' + 52;
+    if (c == '+')
+        return 62;
+    if (c == '/')
+        return 63;
+    return -1;
+}
+
+// The number of "=" at the end, or -1 when the text is not canonical padded Base64.
+int checkedPaddingLength(std::string_view text) {
+    if (text.size() % 4 != 0)
+        return -1;
+    const std::size_t dataLength = text.find_last_not_of('=') + 1; // npos + 1 == 0
+    const auto padding = static_cast<int>(text.size() - dataLength);
+    if (padding > 2 || (padding > 0 && dataLength == 0))
+        return -1;
+    if (!std::all_of(text.begin(), text.begin() + static_cast<std::ptrdiff_t>(dataLength),
+                     [](char c) { return sextetOf(c) >= 0; }))
+        return -1;
+    // With one "=" the last character carries 2 unused bits, with two "=" it carries 4.
+    if (padding > 0) {
+        const int unusedBitsMask = padding == 1 ? 0x03 : 0x0F;
+        if ((sextetOf(text[dataLength - 1]) & unusedBitsMask) != 0)
+            return -1;
+    }
+    return padding;
+}
+
+} // namespace
+
+std::string EncodeBase64(std::string_view bytes) {
+    std::string result;
+    result.reserve((bytes.size() + 2) / 3 * 4);
+    std::string buffer(kCharsPerChunk + 1, '\0'); // EVP_EncodeBlock adds a terminating zero
+    for (std::size_t offset = 0; offset < bytes.size(); offset += kBytesPerChunk) {
+        const std::size_t length = std::min(kBytesPerChunk, bytes.size() - offset);
+        const int written =
+            EVP_EncodeBlock(reinterpret_cast<unsigned char*>(buffer.data()),
+                            reinterpret_cast<const unsigned char*>(bytes.data()) + offset,
+                            static_cast<int>(length));
+        result.append(buffer.data(), static_cast<std::size_t>(written));
+    }
+    return result;
+}
+
+std::optional<std::string> DecodeBase64(std::string_view text) {
+    const int padding = checkedPaddingLength(text);
+    if (padding < 0)
+        return std::nullopt;
+
+    std::string result;
+    result.reserve(text.size() / 4 * 3);
+    std::string buffer(kCharsPerChunk / 4 * 3, '\0');
+    for (std::size_t offset = 0; offset < text.size(); offset += kCharsPerChunk) {
+        const std::size_t length = std::min(kCharsPerChunk, text.size() - offset);
+        const int decoded = EVP_DecodeBlock(
+            reinterpret_cast<unsigned char*>(buffer.data()),
+            reinterpret_cast<const unsigned char*>(text.data()) + offset, static_cast<int>(length));
+        if (decoded < 0)
+            return std::nullopt;
+        result.append(buffer.data(), static_cast<std::size_t>(decoded));
+    }
+    // EVP_DecodeBlock counts the zero bytes that stand for the padding characters.
+    assert(result.size() >= static_cast<std::size_t>(padding));
+    result.resize(result.size() - static_cast<std::size_t>(padding));
+    return result;
+}
+
+} // namespace rv
