@@ -51,17 +51,17 @@ int checkedPaddingLength(std::string_view text) {
 } // namespace
 
 std::string EncodeBase64(std::string_view bytes) {
-    std::string result;
-    result.reserve((bytes.size() + 2) / 3 * 4);
-    std::string buffer(kCharsPerChunk + 1, '\0'); // EVP_EncodeBlock adds a terminating zero
+    // EVP_EncodeBlock writes a terminating zero after each chunk: room for one more byte.
+    std::string result((bytes.size() + 2) / 3 * 4 + 1, '\0');
+    std::size_t written = 0;
     for (std::size_t offset = 0; offset < bytes.size(); offset += kBytesPerChunk) {
         const std::size_t length = std::min(kBytesPerChunk, bytes.size() - offset);
-        const int written =
-            EVP_EncodeBlock(reinterpret_cast<unsigned char*>(buffer.data()),
+        written += static_cast<std::size_t>(
+            EVP_EncodeBlock(reinterpret_cast<unsigned char*>(result.data()) + written,
                             reinterpret_cast<const unsigned char*>(bytes.data()) + offset,
-                            static_cast<int>(length));
-        result.append(buffer.data(), static_cast<std::size_t>(written));
+                            static_cast<int>(length)));
     }
+    result.resize(written);
     return result;
 }
 
@@ -70,21 +70,20 @@ std::optional<std::string> DecodeBase64(std::string_view text) {
     if (padding < 0)
         return std::nullopt;
 
-    std::string result;
-    result.reserve(text.size() / 4 * 3);
-    std::string buffer(kCharsPerChunk / 4 * 3, '\0');
+    std::string result(text.size() / 4 * 3, '\0');
+    std::size_t written = 0;
     for (std::size_t offset = 0; offset < text.size(); offset += kCharsPerChunk) {
         const std::size_t length = std::min(kCharsPerChunk, text.size() - offset);
         const int decoded = EVP_DecodeBlock(
-            reinterpret_cast<unsigned char*>(buffer.data()),
+            reinterpret_cast<unsigned char*>(result.data()) + written,
             reinterpret_cast<const unsigned char*>(text.data()) + offset, static_cast<int>(length));
         if (decoded < 0)
             return std::nullopt;
-        result.append(buffer.data(), static_cast<std::size_t>(decoded));
+        written += static_cast<std::size_t>(decoded);
     }
     // EVP_DecodeBlock counts the zero bytes that stand for the padding characters.
-    assert(result.size() >= static_cast<std::size_t>(padding));
-    result.resize(result.size() - static_cast<std::size_t>(padding));
+    assert(written == result.size() && written >= static_cast<std::size_t>(padding));
+    result.resize(written - static_cast<std::size_t>(padding));
     return result;
 }
 

@@ -201,6 +201,7 @@ void Table::loadSnapshot(std::string_view bytes) {
     std::vector<std::unique_ptr<Row>> rows = decodeSnapshot(bytes);
     cancel();
     m_rows = std::move(rows);
+    ++m_changeCount;
     for (auto& row : m_rows)
         row->sequence = m_nextSequence++;
     rebuildView();

@@ -84,6 +84,7 @@ void Table::create() {
     m_buffer.clear();
     m_editedRow = nullptr;
     m_rows.clear();
+    ++m_changeCount;
     m_view.clear();
     m_cursor = 0;
     m_eof = m_bof = true;
@@ -177,6 +178,7 @@ void Table::post() {
             m_view.erase(m_view.begin() + oldPosition);
     }
     row->values = std::move(m_buffer);
+    ++m_changeCount;
     m_buffer.clear();
     m_editedRow = nullptr;
     m_state = TableState::Browse;
@@ -225,6 +227,7 @@ void Table::remove() {
                                [row](const std::unique_ptr<Row>& r) { return r.get() == row; });
     assert(stored != m_rows.end());
     m_rows.erase(stored);
+    ++m_changeCount;
     if (m_view.empty()) {
         m_cursor = 0;
         m_eof = m_bof = true;
@@ -238,12 +241,15 @@ void Table::remove() {
 }
 
 void Table::setValue(std::string_view name, const Value& value) {
+    setValue(fieldIndex(name), value);
+}
+
+void Table::setValue(int position, const Value& value) {
+    const FieldDef& def = field(position);
     if (!isEditing())
-        throw TableError(m_name + ": not editing or inserting, cannot set " + describe(name));
-    const int position = fieldIndex(name);
-    const FieldDef& def = m_fields[static_cast<std::size_t>(position)];
+        throw TableError(m_name + ": not editing or inserting, cannot set " + describe(def.name));
     if (def.isLookup())
-        throw TableError(m_name + ": lookup field " + describe(name) + " cannot be set");
+        throw TableError(m_name + ": lookup field " + describe(def.name) + " cannot be set");
     m_buffer[static_cast<std::size_t>(position)] = convertForField(def, value);
     notify(ChangeKind::RowChanged, m_state == TableState::Insert ? recordCount() : m_cursor);
 }
@@ -492,6 +498,7 @@ bool Table::locate(std::string_view name, const Value& value) {
 void Table::empty() {
     postPending();
     m_rows.clear();
+    ++m_changeCount;
     m_view.clear();
     m_cursor = 0;
     m_eof = m_bof = true;

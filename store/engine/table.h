@@ -122,6 +122,7 @@ public:
     void remove(); // delete of the current row
 
     void setValue(std::string_view name, const Value& value);
+    void setValue(int position, const Value& value);
     // A text for a date, float or integer field is converted to the field's type
     // (dates "dd.mm.yyyy", numbers with "." as the decimal point); throws ConversionError.
     void setText(std::string_view name, std::string_view text);
@@ -151,6 +152,10 @@ public:
 
     // Values of a view row without moving the cursor (bound views read through this).
     Value viewValue(int row, int position) const;
+
+    // Grows with every change of the stored rows (post, delete, empty, load): a reader that
+    // keeps something derived from the rows knows when to derive it again.
+    std::uint64_t changeCount() const { return m_changeCount; }
 
     // Filter and order
     const std::string& filter() const { return m_filter.text(); }
@@ -207,6 +212,7 @@ private:
     std::vector<std::unique_ptr<Row>> m_rows; // in the order the rows were added
     std::vector<Row*> m_view;
     std::uint64_t m_nextSequence = 1;
+    std::uint64_t m_changeCount = 0;
 
     int m_cursor = 0;
     bool m_eof = true;
