@@ -75,7 +75,10 @@ FieldDef lookupField(std::string name, std::string label, bool shown, LookupDef 
 }
 
 Table::Table(std::string name, std::vector<FieldDef> fields)
-    : m_name(std::move(name)), m_fields(std::move(fields)), m_typedInput(m_fields.size()) {}
+    : m_name(std::move(name)), m_fields(std::move(fields)), m_typedInput(m_fields.size()) {
+    for (std::size_t i = 0; i < m_fields.size(); ++i)
+        m_fieldPositions.emplace(m_fields[i].name, static_cast<int>(i));
+}
 
 Table::~Table() = default;
 
@@ -104,10 +107,10 @@ const FieldDef& Table::field(int position) const {
 const FieldDef& Table::field(std::string_view name) const { return field(fieldIndex(name)); }
 
 std::optional<int> Table::findField(std::string_view name) const {
-    for (std::size_t i = 0; i < m_fields.size(); ++i)
-        if (m_fields[i].name == name)
-            return static_cast<int>(i);
-    return std::nullopt;
+    const auto found = m_fieldPositions.find(name);
+    if (found == m_fieldPositions.end())
+        return std::nullopt;
+    return found->second;
 }
 
 int Table::fieldIndex(std::string_view name) const {
@@ -173,9 +176,9 @@ void Table::post() {
         row = added.get();
         m_rows.push_back(std::move(added));
     } else {
-        oldPosition = findInView(row);
-        if (oldPosition >= 0)
-            m_view.erase(m_view.begin() + oldPosition);
+        // Navigation posts first, so the edited row is still the current one.
+        oldPosition = m_cursor;
+        assert(m_view[static_cast<std::size_t>(oldPosition)] == row);
     }
     row->values = std::move(m_buffer);
     ++m_changeCount;
@@ -183,19 +186,23 @@ void Table::post() {
     m_editedRow = nullptr;
     m_state = TableState::Browse;
 
-    int position = -1;
-    if (passesFilter(*row)) {
-        position = viewPositionFor(row);
-        m_view.insert(m_view.begin() + position, row);
-    }
-    if (position < 0)
-        position = std::min(m_cursor, recordCount() - 1);
-    m_cursor = std::max(position, 0);
-    m_eof = m_bof = m_view.empty();
-    if (oldPosition >= 0 && oldPosition == m_cursor && findInView(row) == m_cursor)
+    const bool passes = passesFilter(*row);
+    if (oldPosition >= 0 && passes && staysInPlace(oldPosition)) {
         notify(ChangeKind::RowChanged, m_cursor);
-    else
+    } else {
+        if (oldPosition >= 0)
+            m_view.erase(m_view.begin() + oldPosition);
+        int position = -1;
+        if (passes) {
+            position = viewPositionFor(row);
+            m_view.insert(m_view.begin() + position, row);
+        } else {
+            position = std::min(m_cursor, recordCount() - 1);
+        }
+        m_cursor = std::max(position, 0);
+        m_eof = m_bof = m_view.empty();
         notify(ChangeKind::ViewRebuilt);
+    }
     if (AfterPost)
         AfterPost(*this);
 }
@@ -223,9 +230,11 @@ void Table::remove() {
         throw TableError(m_name + ": cannot delete from an empty view");
     Row* row = m_view[static_cast<std::size_t>(m_cursor)];
     m_view.erase(m_view.begin() + m_cursor);
-    auto stored = std::find_if(m_rows.begin(), m_rows.end(),
-                               [row](const std::unique_ptr<Row>& r) { return r.get() == row; });
-    assert(stored != m_rows.end());
+    // Rows are kept in the order they were added, so their sequence numbers ascend.
+    auto stored = std::lower_bound(
+        m_rows.begin(), m_rows.end(), row->sequence,
+        [](const std::unique_ptr<Row>& r, std::uint64_t sequence) { return r->sequence < sequence; });
+    assert(stored != m_rows.end() && stored->get() == row);
     m_rows.erase(stored);
     ++m_changeCount;
     if (m_view.empty()) {
@@ -534,9 +543,11 @@ int Table::viewPositionFor(const Row* row) const {
     return static_cast<int>(place - m_view.begin());
 }
 
-int Table::findInView(const Row* row) const {
-    auto found = std::find(m_view.begin(), m_view.end(), row);
-    return found == m_view.end() ? -1 : static_cast<int>(found - m_view.begin());
+bool Table::staysInPlace(int position) const {
+    const Row* row = m_view[static_cast<std::size_t>(position)];
+    return (position == 0 || viewOrderLess(m_view[static_cast<std::size_t>(position) - 1], row)) &&
+           (position + 1 == recordCount() ||
+            viewOrderLess(row, m_view[static_cast<std::size_t>(position) + 1]));
 }
 
 void Table::rebuildView() {

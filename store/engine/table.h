@@ -10,6 +10,7 @@
 #include <stdexcept>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
 namespace rv {
@@ -198,7 +199,7 @@ private:
     bool passesFilter(const Row& row) const;
     bool viewOrderLess(const Row* a, const Row* b) const;
     int viewPositionFor(const Row* row) const;
-    int findInView(const Row* row) const;
+    bool staysInPlace(int position) const; // the view row still sorts between its neighbours
     void scrolled();
     void notify(ChangeKind kind, int row = -1);
     Value convertForField(const FieldDef& field, const Value& value) const;
@@ -207,7 +208,14 @@ private:
     std::vector<FilterField> filterFields() const;
 
     std::string m_name;
+    struct NameHash {
+        using is_transparent = void;
+        std::size_t operator()(std::string_view name) const {
+            return std::hash<std::string_view>{}(name);
+        }
+    };
     std::vector<FieldDef> m_fields;
+    std::unordered_map<std::string, int, NameHash, std::equal_to<>> m_fieldPositions;
     std::vector<std::string> m_typedInput;
     std::vector<std::unique_ptr<Row>> m_rows; // in the order the rows were added
     std::vector<Row*> m_view;
