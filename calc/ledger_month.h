@@ -20,9 +20,14 @@ inline int calendarMonth(LedgerMonth month) {
     return month.month0 + 1;
 }
 
+// The ledger month of a calendar month 1..12, as a person writes it.
+inline LedgerMonth ledgerMonthFromCalendar(int year, int calendarMonth) {
+    return LedgerMonth{year, calendarMonth - 1};
+}
+
 inline LedgerMonth ledgerMonthOf(Date date) {
     const CivilDate civil = civilFromDate(date);
-    return LedgerMonth{civil.year, civil.month - 1};
+    return ledgerMonthFromCalendar(civil.year, civil.month);
 }
 
 } // namespace rv

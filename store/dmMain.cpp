@@ -113,6 +113,7 @@ void TdMain::attachHooks() {
     cdsPerson.BeforePost = [this](Table&) { ApplyPersonFilter(); };
     cdsPerson.AfterScroll = [this](Table&) { ApplyPersonFilter(); };
 
+    cdsExp.BeforePost = [this](Table& table) { cdsExpBeforePost(table); };
     cdsExp.AfterPost = [this](Table&) {
         if (m_listener)
             m_listener->periodStored();
@@ -125,6 +126,8 @@ void TdMain::attachHooks() {
                 table.setTypedInput(field.name, kEarningTypedCharacters);
         }
     };
+    for (Table* ledger : {&cdsEarning, &cdsEarningOpt1, &cdsEarningOpt2})
+        ledger->BeforePost = [this](Table& table) { cdsEarningBeforePost(table); };
     cdsEarning.AfterPost = [this](Table&) {
         if (m_listener)
             m_listener->ledgerRowStored();

@@ -1,9 +1,13 @@
 #pragma once
 
+#include "calc/ledger_month.h"
 #include "protect/reference_container.h"
 #include "store/engine/table.h"
 
 #include <cstdint>
+#include <memory>
+#include <optional>
+#include <string>
 
 namespace rv {
 
@@ -19,6 +23,38 @@ public:
     virtual void ledgerDataChanged() = 0;
 };
 
+// Warnings that core operations show to the person (a warning icon, an OK button, the title
+// "Равелта"); the window shows them in boxes, the tests and the headless calculator record them.
+class CorePrompt {
+public:
+    virtual ~CorePrompt() = default;
+    virtual void warning(const std::string& text) = 0;
+    // A file failure: an error icon, an OK button, the title "Равелта", no owner window.
+    virtual void error(const std::string& text) = 0;
+};
+
+// The confirmation codes of ConfirmPerson; the numbers index the person message list.
+enum class ConfirmCode : std::uint8_t {
+    Confirmed = 0,
+    NameMissing = 1,
+    GenderMissing = 2,
+    BadBirthDate = 3,
+    BadApplicationDate = 4,
+    TooEarlyApplication = 5,
+    StoreFailed = 6, // the identity could not be stored; the row keeps none
+};
+
+struct CalcCache; // calc/calc_cache.h
+
+// The three outcomes of VerifyPeriods.
+struct VerifyResult {
+    enum class Outcome { NoPeriods, Refused, LedgerBuilt };
+    Outcome outcome = Outcome::NoPeriods;
+    bool ageFailure = false;     // Refused: a period starts before the age of 14
+    bool overlapFailure = false; // Refused: two periods share a day
+    bool ledgerBuilt = false;    // LedgerBuilt: the result of BuildLedger
+};
+
 // The data module: owns every table of the program, the person identity counters and the
 // super-state flag. Creating it unpacks the reference data and fills the fixed lists and the
 // reference tables; it throws UserError when the reference data cannot be unpacked.
@@ -30,6 +66,7 @@ public:
     TdMain& operator=(const TdMain&) = delete;
 
     void setListener(DataModuleListener* listener) { m_listener = listener; }
+    void setPrompt(CorePrompt* prompt) { m_prompt = prompt; }
 
     const ReferenceData& reference() const { return m_reference; }
 
@@ -41,10 +78,62 @@ public:
     // raising the counter past it. Throws TableError for a person row without identity.
     void AdoptLoadedPersonIds();
 
+    // ---- Case files (store/case_io.cpp)
+    // Writes the three case tables (filters switched off and left off) to the case file;
+    // false after showing the save error. An earlier file stays whole when the write fails.
+    bool SaveCase(const std::string& path);
+    // Replaces the case by the file's when the whole file is good; false after showing the
+    // open or load error (nothing shown when the file does not exist), the case untouched.
+    bool LoadCase(const std::string& path);
+
     std::int32_t currentPersonId() const { return m_currentPersonId; }
     std::int32_t lastPersonId() const { return m_lastPersonId; }
     bool superState() const { return m_superState; }
     void setSuperState(bool on) { m_superState = on; }
+
+    // ---- Person (calc/person_confirmation.cpp)
+    // Checks the person row (posted or being edited) and gives it its identity once.
+    ConfirmCode ConfirmPerson();
+    // The day after the birthday on which the person reaches the pension age, art. 26;
+    // throws UserError when the person has no birth date.
+    Date GetPensionAgeDate() const;
+
+    // ---- Employment periods (calc/periods.cpp)
+    // Pre-post hook of cdsExp: refuses a period without both dates or ending before it starts,
+    // completes exp_id, exp_person_id, exp_day and exp_day_str.
+    void cdsExpBeforePost(Table& table);
+    // Age and overlap checks of the current person's periods; builds the ledger when they pass.
+    VerifyResult VerifyPeriods(Date birthDate);
+
+    // ---- Earnings ledger (calc/ledger.cpp)
+    // Rebuilds the current person's ledger from the periods, keeping typed earnings.
+    bool BuildLedger();
+
+    // ---- Reference lookups (calc/lookups.cpp); a miss is never an error
+    double GetAvgZpMonth(LedgerMonth month);
+    double GetAvgZpYearOfMonth(LedgerMonth month);
+    double GetMinZp(LedgerMonth month);
+    double GetMaxIncome(Date day);
+    double GetMinPens(Date day);
+    double GetKoeff(int type);
+    // The yearly average wage of `year`, clamped to the table's first and last year; `year`
+    // becomes the year used, or 0 when a year inside the range has no row.
+    double GetAvgZpForYear(int& year);
+
+    // ---- Monthly evaluation (calc/evaluation.cpp)
+    // Pre-post hook of cdsEarning, cdsEarningOpt1 and cdsEarningOpt2.
+    void cdsEarningBeforePost(Table& table);
+    double CapEarning(int year, int month0, double earning);
+    double WageCoefficient(int year, int month0, double earning, double average);
+    std::uint16_t CreditedDays(int year, int month0, double earning, double minimum,
+                               int coveredDays);
+
+    // ---- Insurance experience and optimisations (calc/experience.cpp, calc/optimisation*.cpp)
+    // Whole months of insurance experience and its text "y р. m міс. d дн.".
+    void CalcInsuranceExperience(std::int32_t& insuranceMonths, std::string& insuranceText);
+    void RunOptimization1();
+    void RunOptimization2(std::int32_t& countedMonths, std::int32_t insuranceMonths,
+                          double& averageCoefficient, double& sumOfCoefficients);
 
     // Fixed lists
     Table cdsGender;
@@ -84,12 +173,23 @@ public:
 private:
     void attachHooks();
     void create();
+    // Helpers of the optimisations (calc/optimisation1.cpp).
+    // Appends a copy of view row `row` of `source` (the ledger or a working copy) to the working
+    // copy `target`, with `earning_num` when given, and posts it.
+    void appendLedgerCopy(const Table& source, int row, Table& target,
+                          std::optional<std::int32_t> number);
+    // Moves the ledger's cursor to the first row of its view with this earning_id, as
+    // Table::locate does; false, the cursor unmoved, when there is none.
+    bool locateLedgerRow(std::int32_t earningId);
 
     DataModuleListener* m_listener = nullptr;
+    CorePrompt* m_prompt = nullptr;
     ReferenceData m_reference;
     std::int32_t m_currentPersonId = -1;
     std::int32_t m_lastPersonId = 0;
     bool m_superState = false;
+    // Reference lookup indexes and ledger field positions, made on first use (calc/).
+    std::shared_ptr<CalcCache> m_calcCache;
 };
 
 } // namespace rv

@@ -6,4 +6,71 @@ namespace rv::messages {
 inline constexpr const char* kCannotUnpackReference =
     "Неможливо розпакувати довідники. Завантажте останню версію програми з сайту Дорвен";
 
+// The person message list, indexed by the confirmation code (ConfirmCode); code 0 shows
+// nothing, and 6 reports that the confirmed person could not be stored.
+inline constexpr const char* kPersonMessages[] = {
+    "",
+    "Поле \"Ім'я особи\" обов'язкове для заповнення",
+    "Поле \"Стать\" обов'язкове для заповнення",
+    "Невірна дата народження",
+    "Невірна дата звернення",
+    "Звернення за призначенням пенсії можна здійснюватися не раніше, ніж за місяць до "
+    "досягнення пенсійного віку",
+    "Помилка збереження",
+};
+
+// Employment periods: refusals of a period and the warnings of the verification.
+inline constexpr const char* kPeriodBeginAfterFinish =
+    "Дата зарахування не може бути більшою за дату звільнення";
+inline constexpr const char* kPeriodDateMissing = "Вкажіть дату зарахування і дату звільнення";
+inline constexpr const char* kNoPeriods = "Спочатку введіть стаж";
+inline constexpr const char* kWorkBeforeAge14 =
+    "Трудова діяльність не може починатися до виповнення особою 14 років";
+inline constexpr const char* kPeriodsOverlap =
+    "Вказані діапазони трудової діяльності не повинні перетинатися";
+
+// Ledger months: refusals of the evaluation. The missing average wage names its month as
+// prefix, month name (0-based, as in a sentence), " ", year, suffix.
+inline constexpr const char* kNegativeEarning = "Заробіток не може бути від'ємним";
+inline constexpr const char* kNoAverageWagePrefix =
+    "Відсутнє значення середньої заробітної плати за ";
+inline constexpr const char* kNoAverageWageSuffix = " р.";
+inline constexpr const char* kMonthNamesInSentence[] = {
+    "січень", "лютий",   "березень", "квітень", "травень",  "червень",
+    "липень", "серпень", "вересень", "жовтень", "листопад", "грудень"};
+
+// The results panel of the pension calculation.
+inline constexpr const char* kNoPensionRight = "Право відсутнє";
+inline constexpr const char* kMonthsSuffix = " міс.";
+inline constexpr const char* kAvgZpForYearPrefix = "Середня ЗП по Україні в ";
+inline constexpr const char* kAvgZpForYearSuffix = " році";
+inline constexpr const char* kNoAvgForYearPrefix = "В довіднику відсутнє значення для ";
+inline constexpr const char* kNoAvgForYearSuffix = ".";
+inline constexpr const char* kMinPensPrefix = "Мінімальний розмір пенсії за віком станом на ";
+inline constexpr const char* kFromReferenceHint = "із довідника";
+inline constexpr const char* kMinPensDesigned = "Мінімальний розмір пенсії за віком";
+inline constexpr const char* kPensionIncomplete = "неповна";
+
+// Case files and the earnings dump.
+inline constexpr const char* kCaseSaveFailed = "Помилка при збереженні файлу";
+inline constexpr const char* kCaseOpenFailed =
+    "Помилка при відкритті файлу, можливо файл пошкоджено";
+inline constexpr const char* kCaseLoadFailed =
+    "Помилка при завантаженні файлу, можливо файл пошкоджено";
+inline constexpr const char* kEarningsDumpHeader =
+    "Рік;Місяць;мінімальна ЗП;Середня ЗП;Заробіток;Коефіцієнт;Зараховано днів;Опт1;Опт2;";
+
+// Insurance experience as "y р. m міс. d дн." and the optimisations' error, followed by the
+// ledger key that a copied month lost.
+inline constexpr const char* kExperienceYears = " р. ";
+inline constexpr const char* kExperienceMonths = " міс. ";
+inline constexpr const char* kExperienceDays = " дн.";
+inline constexpr const char* kCannotLocateId = "Can't locate ID=";
+
+// The headless calculator: an earning typed for a month that no period covers. The month is
+// named as in a sentence: prefix, month name, " ", year, suffix.
+inline constexpr const char* kEarningMonthNotCoveredPrefix = "Заробіток за ";
+inline constexpr const char* kEarningMonthNotCoveredSuffix =
+    " р. не можна ввести: цей місяць не входить до жодного періоду трудової діяльності";
+
 } // namespace rv::messages

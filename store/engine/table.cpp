@@ -495,6 +495,17 @@ bool Table::locate(std::string_view name, const Value& value) {
     }
     if (isEmpty(key))
         return false;
+    if (position == m_indexField) {
+        // The view is ordered by this field: the first match is where the key would go.
+        const auto found = std::lower_bound(
+            m_view.begin(), m_view.end(), key, [position](const Row* row, const Value& wanted) {
+                return valueLess(row->values[static_cast<std::size_t>(position)], wanted);
+            });
+        if (found == m_view.end() || (*found)->values[static_cast<std::size_t>(position)] != key)
+            return false;
+        setCursor(static_cast<int>(found - m_view.begin()), false);
+        return true;
+    }
     for (int i = 0; i < recordCount(); ++i)
         if (m_view[static_cast<std::size_t>(i)]->values[static_cast<std::size_t>(position)] ==
             key) {
@@ -555,9 +566,10 @@ void Table::rebuildView() {
     for (const auto& row : m_rows)
         if (passesFilter(*row))
             m_view.push_back(row.get());
-    if (m_indexField >= 0)
-        std::stable_sort(m_view.begin(), m_view.end(),
-                         [this](const Row* a, const Row* b) { return viewOrderLess(a, b); });
+    const auto less = [this](const Row* a, const Row* b) { return viewOrderLess(a, b); };
+    // Rows mostly come in key order (a ledger is built month by month): check before sorting.
+    if (m_indexField >= 0 && !std::is_sorted(m_view.begin(), m_view.end(), less))
+        std::sort(m_view.begin(), m_view.end(), less);
     m_cursor = 0;
     m_eof = m_bof = true;
     notify(ChangeKind::ViewRebuilt);
@@ -616,7 +628,7 @@ void Table::removeListener(TableListener* listener) {
 }
 
 void Table::notify(ChangeKind kind, int row) {
-    if (m_suspension > 0)
+    if (m_suspension > 0 || m_listeners.empty())
         return;
     const TableChange change{kind, row};
     // A listener may remove itself while being told.

@@ -115,9 +115,11 @@ TEST_F(DataModuleTest, TableHooksTellTheWindow) {
     listener.calls.clear();
     dm.cdsExp.append();
     dm.cdsExp.setValue("exp_date_begin", dateFromCivil(2000, 1, 1));
+    dm.cdsExp.setValue("exp_date_finish", dateFromCivil(2000, 12, 31));
     dm.cdsExp.post();
     EXPECT_EQ(listener.calls, std::vector<std::string>{"periodStored"});
 
+    dm.setSuperState(true); // the row is stored as set, without its evaluation
     listener.calls.clear();
     dm.cdsEarning.append();
     dm.cdsEarning.setValue("earning_id", 1);

@@ -1,0 +1,86 @@
+// A working life of n months with an earning in every month: the ledger build ("Підтвердити
+// стаж"), typing every earning, and the calculation.
+#include "calc/calculation.h"
+#include "calc/pension_dates.h"
+#include "case_builders.h"
+
+#include <benchmark/benchmark.h>
+
+#include <memory>
+
+namespace {
+
+using namespace rv;
+using namespace rv::testing_support;
+
+Date operator-(Date date, int days) { return Date{date.serial - days}; }
+
+// A man whose single period holds `months` months, with every month's earning typed. With
+// `syntheticReference` the reference tables hold one open row each from 1800 on, so that any
+// length fits; otherwise the real tables apply (540 months end in December 2024).
+struct Career {
+    std::unique_ptr<TdMain> dm = std::make_unique<TdMain>();
+    Date birth;
+    Date application;
+    int firstYear = 0;
+    int months = 0;
+
+    Career(int monthCount, bool syntheticReference) : months(monthCount) {
+        firstYear = 2025 - (months + 11) / 12;
+        if (syntheticReference) {
+            for (Table* table : {&dm->cdsAvgZpMonth, &dm->cdsMinZP, &dm->cdsMaxIncome})
+                setDatedRows(*table, {{day("01.01.1800"), std::nullopt, 1000}});
+        }
+        birth = dateFromCivil(firstYear - 20, 1, 1);
+        application = dateFromCivil(2025, 1, 1);
+        confirmedPerson(*dm, birth, 0, application);
+        const Date begin = dateFromCivil(firstYear, 1, 1);
+        addPeriod(*dm, begin, IncMonth(begin, months) - 1);
+        verify();
+        typeEarnings();
+    }
+
+    void verify() { dm->VerifyPeriods(birth); }
+
+    void typeEarnings() {
+        for (int i = 0; i < months; ++i)
+            setEarning(*dm, firstYear + i / 12, i % 12, 900.0 + (i * 37) % 400);
+    }
+};
+
+void BM_LedgerBuild(benchmark::State& state) {
+    Career career(static_cast<int>(state.range(0)), true);
+    for (auto _ : state)
+        career.verify();
+    state.SetComplexityN(state.range(0));
+}
+
+void BM_EarningsEntry(benchmark::State& state) {
+    Career career(static_cast<int>(state.range(0)), true);
+    for (auto _ : state)
+        career.typeEarnings();
+    state.SetComplexityN(state.range(0));
+}
+
+void BM_Calculation(benchmark::State& state) {
+    Career career(static_cast<int>(state.range(0)), true);
+    for (auto _ : state)
+        benchmark::DoNotOptimize(Calculate(*career.dm, career.application, '.'));
+    state.SetComplexityN(state.range(0));
+}
+
+// The target case on the real reference data: build the ledger of 45 years, then calculate.
+void BM_LedgerBuildAndCalculation45Years(benchmark::State& state) {
+    Career career(540, false);
+    for (auto _ : state) {
+        career.verify();
+        benchmark::DoNotOptimize(Calculate(*career.dm, career.application, '.'));
+    }
+}
+
+BENCHMARK(BM_LedgerBuild)->Arg(60)->Arg(540)->Arg(1200)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_EarningsEntry)->Arg(60)->Arg(540)->Arg(1200)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_Calculation)->Arg(60)->Arg(540)->Arg(1200)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_LedgerBuildAndCalculation45Years)->Unit(benchmark::kMicrosecond);
+
+} // namespace

@@ -1,0 +1,198 @@
+#include "calc/calc_cache.h"
+#include "store/dmMain.h"
+#include "store/engine/errors.h"
+#include "store/messages.h"
+
+#include <algorithm>
+#include <string>
+#include <vector>
+
+namespace rv {
+
+namespace {
+
+// The fields of a ledger row copy, in the order they are set.
+constexpr int LedgerFields::*kCopiedFields[] = {
+    &LedgerFields::personId,    &LedgerFields::id,          &LedgerFields::year,
+    &LedgerFields::month,       &LedgerFields::avgZp,       &LedgerFields::avgZpYear,
+    &LedgerFields::minZp,       &LedgerFields::minZpYear,   &LedgerFields::payment,
+    &LedgerFields::paymentYear, &LedgerFields::coefficient, &LedgerFields::opt1,
+    &LedgerFields::opt2,        &LedgerFields::monthDays,   &LedgerFields::creditedDays,
+};
+
+const std::string kCountedMark = "+";
+
+// The months before July 2000, followed by the person id.
+constexpr const char* kEarlyMonthsFilter =
+    "((earning_year < 2000) or ((earning_year = 2000) and (earning_month < 6))) and "
+    "earning_person_id = ";
+// July to December 2000, 2001 to 2003 whatever the earning and from 2004 on the months with an
+// earning, followed by the person id; the missing blank after the second "or" is as written.
+constexpr const char* kLaterMonthsFilter =
+    "((earning_year > 2003 and earning_payment > 0) or (earning_year > 2000 and earning_year < "
+    "2004) or(earning_year = 2000 and earning_month >= 6)) and earning_person_id = ";
+constexpr const char* kPersonFilter = "earning_person_id = ";
+
+std::int32_t integerOf(const Value& value) {
+    const auto* integer = std::get_if<std::int32_t>(&value);
+    return integer ? *integer : 0;
+}
+
+double floatOf(const Value& value) {
+    const auto* number = std::get_if<double>(&value);
+    return number ? *number : 0.0;
+}
+
+// An empty key sorts before every key, as in the table's index.
+bool keyBefore(const Value& key, std::int32_t earningId) {
+    const auto* integer = std::get_if<std::int32_t>(&key);
+    return !integer || *integer < earningId;
+}
+
+struct LedgerEntry {
+    std::int32_t earningId;
+    double coefficient;
+};
+
+// Switches the ledger's filter off on every way out of the optimisation; a post that was refused
+// is dropped first, so that switching the filter does not try it again.
+class LedgerFilterOff {
+public:
+    explicit LedgerFilterOff(Table& ledger) : m_ledger(ledger) {}
+    ~LedgerFilterOff() {
+        m_ledger.cancel();
+        m_ledger.setFiltered(false);
+    }
+    LedgerFilterOff(const LedgerFilterOff&) = delete;
+    LedgerFilterOff& operator=(const LedgerFilterOff&) = delete;
+
+private:
+    Table& m_ledger;
+};
+
+void setLedgerFilter(Table& ledger, const std::string& text) {
+    ledger.setFiltered(false);
+    ledger.setFilter(text);
+    ledger.setFiltered(true);
+}
+
+// The end of the window of `window` consecutive months with the greatest coefficient sum: a
+// running double sum, one addition and one subtraction per month in this order; of equal sums
+// the earliest window wins.
+int bestWindowEnd(const std::vector<LedgerEntry>& months, int window) {
+    double sum = 0;
+    double best = -1;
+    int bestEnd = -1;
+    for (int i = 0; i < static_cast<int>(months.size()); ++i) {
+        sum += months[static_cast<std::size_t>(i)].coefficient;
+        if (i >= window)
+            sum -= months[static_cast<std::size_t>(i - window)].coefficient;
+        if (i >= window - 1 && sum > best) {
+            best = sum;
+            bestEnd = i;
+        }
+    }
+    return bestEnd;
+}
+
+} // namespace
+
+void TdMain::appendLedgerCopy(const Table& source, int row, Table& target,
+                              std::optional<std::int32_t> number) {
+    CalcCache& cache = calcCacheOf(m_calcCache);
+    const LedgerFields from = ledgerFieldsOf(cache, source);
+    const LedgerFields to = ledgerFieldsOf(cache, target);
+    target.append();
+    for (const auto field : kCopiedFields)
+        target.setValue(to.*field, source.viewValue(row, from.*field));
+    if (number)
+        target.setValue(target.fieldIndex("earning_num"), *number);
+    target.post();
+}
+
+bool TdMain::locateLedgerRow(std::int32_t earningId) {
+    if (cdsEarning.indexFieldNames() != "earning_id")
+        return cdsEarning.locate("earning_id", earningId);
+    if (cdsEarning.isEditing())
+        cdsEarning.post(); // as locate does
+    // The view is ordered by earning_id, so the first row with the key is found by halving.
+    const int idField = ledgerFieldsOf(calcCacheOf(m_calcCache), cdsEarning).id;
+    int low = 0;
+    int high = cdsEarning.recordCount();
+    while (low < high) {
+        const int middle = low + (high - low) / 2;
+        if (keyBefore(cdsEarning.viewValue(middle, idField), earningId))
+            low = middle + 1;
+        else
+            high = middle;
+    }
+    if (low == cdsEarning.recordCount() ||
+        integerOf(cdsEarning.viewValue(low, idField)) != earningId)
+        return false;
+    cdsEarning.setRecNo(low + 1);
+    return true;
+}
+
+// Optimisation 1, art. 40: of the months before July 2000 the best run of Opt1WindowMonths
+// consecutive ledger months counts; from July 2000 on every month counts except the months from
+// 2004 on without earning. The months that count are copied to cdsEarningOpt1 and marked "+".
+void TdMain::RunOptimization1() {
+    const std::string personId = std::to_string(m_currentPersonId);
+    // A window below 0 would read before the first month: it counts as 0, no early month.
+    const int window = std::max(reference().Opt1WindowMonths, 0);
+    const LedgerFields fields = ledgerFieldsOf(calcCacheOf(m_calcCache), cdsEarning);
+    BoundViewsSuspension unseenCopies(cdsEarningOpt1); // no view shows it
+
+    cdsEarningOpt1.empty();
+    cdsEarning.cancel();
+    LedgerFilterOff filterOff(cdsEarning);
+    setLedgerFilter(cdsEarning, kEarlyMonthsFilter + personId);
+
+    const int earlyMonths = cdsEarning.recordCount();
+    if (earlyMonths > window) {
+        std::vector<LedgerEntry> months;
+        months.reserve(static_cast<std::size_t>(earlyMonths));
+        for (int row = 0; row < earlyMonths; ++row) {
+            const LedgerEntry entry{integerOf(cdsEarning.viewValue(row, fields.id)),
+                                    floatOf(cdsEarning.viewValue(row, fields.coefficient))};
+            // The evaluation refuses negative earnings; the search must never see one.
+            if (entry.coefficient < 0)
+                throw UserError(messages::kNegativeEarning);
+            months.push_back(entry);
+        }
+        const int end = bestWindowEnd(months, window);
+        for (int position = end - window + 1; position <= end; ++position) {
+            const std::int32_t earningId = months[static_cast<std::size_t>(position)].earningId;
+            if (!locateLedgerRow(earningId))
+                throw UserError(messages::kCannotLocateId + std::to_string(earningId));
+            appendLedgerCopy(cdsEarning, cdsEarning.recNo() - 1, cdsEarningOpt1, position);
+        }
+    } else {
+        std::int32_t position = 0;
+        for (cdsEarning.first(); !cdsEarning.eof(); cdsEarning.next(), ++position) {
+            appendLedgerCopy(cdsEarning, cdsEarning.recNo() - 1, cdsEarningOpt1, position);
+            cdsEarning.edit();
+            cdsEarning.setValue(fields.opt1, kCountedMark);
+            cdsEarning.post();
+        }
+    }
+
+    setLedgerFilter(cdsEarning, kLaterMonthsFilter + personId);
+    for (int row = 0; row < cdsEarning.recordCount(); ++row)
+        appendLedgerCopy(cdsEarning, row, cdsEarningOpt1, std::nullopt);
+
+    setLedgerFilter(cdsEarning, kPersonFilter + personId);
+    const int copyIdField = ledgerFieldsOf(calcCacheOf(m_calcCache), cdsEarningOpt1).id;
+    for (int row = 0; row < cdsEarningOpt1.recordCount(); ++row) {
+        const Value earningId = cdsEarningOpt1.viewValue(row, copyIdField);
+        if (isEmpty(earningId) || !locateLedgerRow(integerOf(earningId)))
+            continue; // as Table::locate, an empty key finds nothing
+        cdsEarning.edit();
+        cdsEarning.setValue(fields.opt1, kCountedMark);
+        cdsEarning.post();
+    }
+
+    cdsEarning.setShown("earning_opt1", true);
+}
+
+} // namespace rv

@@ -1,0 +1,84 @@
+#include "calc/pension_dates.h"
+#include "store/dmMain.h"
+#include "store/engine/errors.h"
+#include "store/messages.h"
+
+#include <exception>
+#include <string>
+#include <variant>
+
+namespace rv {
+
+namespace {
+
+// An empty text counts as no value, as an emptied editor leaves it.
+bool hasName(const Table& person) {
+    const Value name = person.value("person_name");
+    const auto* text = std::get_if<std::string>(&name);
+    return text && !text->empty();
+}
+
+bool hasKnownGender(const Table& person) {
+    const Value gender = person.value("person_gender");
+    const auto* id = std::get_if<std::int32_t>(&gender);
+    return id && (*id == 0 || *id == 1);
+}
+
+} // namespace
+
+Date TdMain::GetPensionAgeDate() const {
+    const std::optional<Date> birthDate = cdsPerson.asDate("person_birthdate");
+    if (!birthDate)
+        throw UserError(messages::kPersonMessages[static_cast<int>(ConfirmCode::BadBirthDate)]);
+    const int pensionAge = cdsPerson.asInteger("person_gender") == 0 ? m_reference.PensionAgeMale
+                                                                     : m_reference.PensionAgeFemale;
+    // The age is reached in a year the calendar can hold.
+    const int reachedYear = civilFromDate(Date{birthDate->serial + 1}).year + pensionAge;
+    if (reachedYear < 1 || reachedYear > 9999)
+        throw UserError(messages::kPersonMessages[static_cast<int>(ConfirmCode::BadBirthDate)]);
+    return pensionAgeDate(*birthDate, pensionAge);
+}
+
+ConfirmCode TdMain::ConfirmPerson() {
+    if (!hasName(cdsPerson))
+        return ConfirmCode::NameMissing;
+    // The birth date comes before the gender.
+    if (!cdsPerson.asDate("person_birthdate"))
+        return ConfirmCode::BadBirthDate;
+    if (!hasKnownGender(cdsPerson))
+        return ConfirmCode::GenderMissing;
+
+    const std::optional<Date> applicationDate = cdsPerson.asDate("person_af_date");
+    if (!applicationDate)
+        return ConfirmCode::BadApplicationDate;
+    Date pensionAge;
+    try {
+        pensionAge = GetPensionAgeDate();
+    } catch (const UserError&) {
+        return ConfirmCode::BadApplicationDate;
+    }
+
+    // ст. 45 Закону № 1058-IV: an application at most one month before the pension age date.
+    if (IncMonth(pensionAge, -1) > *applicationDate) {
+        cdsPerson.edit();
+        cdsPerson.setValue("person_af_date", pensionAge);
+        return ConfirmCode::TooEarlyApplication;
+    }
+
+    if (!cdsPerson.isNull("person_id"))
+        return ConfirmCode::Confirmed;
+
+    try {
+        cdsPerson.edit();
+        cdsPerson.setValue("person_id", NewPersonId());
+        cdsPerson.setValue("person_exp_verified", 0);
+        cdsPerson.post();
+        ApplyPersonFilter();
+    } catch (const std::exception&) {
+        cdsPerson.cancel(); // a row that was never stored is dropped
+        return ConfirmCode::StoreFailed;
+    }
+    return ConfirmCode::Confirmed;
+}
+
+} // namespace rv

@@ -1,0 +1,86 @@
+#include "case_input.h"
+
+#include <nlohmann/json.hpp>
+
+namespace rv::cli {
+
+namespace {
+
+using nlohmann::json;
+
+const json& member(const json& object, const char* name, const std::string& where) {
+    if (!object.is_object())
+        throw InputError(where + " must be an object");
+    const auto found = object.find(name);
+    if (found == object.end())
+        throw InputError(where + "." + name + " is missing");
+    return *found;
+}
+
+std::string textOf(const json& value, const std::string& where) {
+    if (!value.is_string())
+        throw InputError(where + " must be a text");
+    return value.get<std::string>();
+}
+
+Date dateOf(const json& value, const std::string& where) {
+    const std::string text = textOf(value, where);
+    const auto date = parseDate(text);
+    if (!date || text.size() != 10)
+        throw InputError(where + " must be a date written dd.mm.yyyy, not \"" + text + "\"");
+    return *date;
+}
+
+int integerOf(const json& value, const std::string& where, int low, int high) {
+    if (!value.is_number_integer())
+        throw InputError(where + " must be a whole number");
+    const auto number = value.get<long long>();
+    if (number < low || number > high)
+        throw InputError(where + " must lie between " + std::to_string(low) + " and " +
+                         std::to_string(high));
+    return static_cast<int>(number);
+}
+
+double numberOf(const json& value, const std::string& where) {
+    if (!value.is_number())
+        throw InputError(where + " must be a number");
+    return value.get<double>();
+}
+
+const json& arrayMember(const json& document, const char* name) {
+    const json& value = member(document, name, "case");
+    if (!value.is_array())
+        throw InputError(std::string("case.") + name + " must be a list");
+    return value;
+}
+
+} // namespace
+
+CaseInput parseCaseInput(const json& document) {
+    CaseInput input;
+    const json& person = member(document, "person", "case");
+    input.person.name = textOf(member(person, "name", "person"), "person.name");
+    input.person.birthDate = dateOf(member(person, "birthdate", "person"), "person.birthdate");
+    input.person.gender = integerOf(member(person, "gender", "person"), "person.gender", 0, 1);
+    input.person.applicationDate =
+        dateOf(member(person, "application_date", "person"), "person.application_date");
+
+    const json& periods = arrayMember(document, "periods");
+    for (std::size_t i = 0; i < periods.size(); ++i) {
+        const std::string where = "periods[" + std::to_string(i) + "]";
+        input.periods.push_back({dateOf(member(periods[i], "begin", where), where + ".begin"),
+                                 dateOf(member(periods[i], "end", where), where + ".end")});
+    }
+
+    const json& earnings = arrayMember(document, "earnings");
+    for (std::size_t i = 0; i < earnings.size(); ++i) {
+        const std::string where = "earnings[" + std::to_string(i) + "]";
+        input.earnings.push_back(
+            {integerOf(member(earnings[i], "year", where), where + ".year", 1, 9999),
+             integerOf(member(earnings[i], "month", where), where + ".month", 1, 12),
+             numberOf(member(earnings[i], "amount", where), where + ".amount")});
+    }
+    return input;
+}
+
+} // namespace rv::cli

@@ -1,0 +1,42 @@
+#pragma once
+
+#include "store/engine/date.h"
+
+#include <nlohmann/json.hpp>
+
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+namespace rv::cli {
+
+// A case as a person writes it: dates "dd.mm.yyyy", months 1..12.
+struct CaseInput {
+    struct Person {
+        std::string name;
+        Date birthDate;
+        int gender = 0;
+        Date applicationDate;
+    } person;
+    struct Period {
+        Date begin;
+        Date end;
+    };
+    std::vector<Period> periods;
+    struct Earning {
+        int year = 0;
+        int month = 1; // 1..12
+        double amount = 0;
+    };
+    std::vector<Earning> earnings;
+};
+
+// A case that is not well formed; the text says where.
+class InputError : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+CaseInput parseCaseInput(const nlohmann::json& document);
+
+} // namespace rv::cli

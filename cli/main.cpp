@@ -1,0 +1,123 @@
+// ravelta-calc: the pension calculation without a window. See usageText() for the formats.
+#include "case_input.h"
+#include "pipeline.h"
+#include "reference_json.h"
+#include "store/dmMain.h"
+#include "store/engine/errors.h"
+
+#include <nlohmann/json.hpp>
+
+#include <fstream>
+#include <iostream>
+#include <iterator>
+#include <sstream>
+#include <string>
+#include <string_view>
+
+namespace {
+
+constexpr int kExitRefused = 2;
+constexpr int kExitBadInput = 1;
+
+const char* usageText() {
+    return R"(Usage: ravelta-calc FILE | -     calculate the case in FILE (or standard input)
+       ravelta-calc --reference     print the embedded reference data
+       ravelta-calc --help          print this text
+
+Runs a case as a person does in the window: confirm the person, store each period,
+confirm the periods, store each earning, calculate. Dates are "dd.mm.yyyy", months 1..12,
+numbers use "." as the decimal point.
+
+Input (JSON):
+  {"person": {"name": "...", "birthdate": "dd.mm.yyyy", "gender": 0 (man) | 1 (woman),
+              "application_date": "dd.mm.yyyy"},
+   "periods": [{"begin": "dd.mm.yyyy", "end": "dd.mm.yyyy"}, ...],
+   "earnings": [{"year": 2005, "month": 3, "amount": 1234.5}, ...]}
+
+Output (JSON), exit code 0:
+  {"result": {"right": bool, "incomplete": bool,
+              "fields": {results panel texts by control name: edtPensAge, edtFullSS,
+                         edtSSMonth, edtSSMonth2, edtSumK, lAvgZpForYear, edtAvgZpForYear,
+                         lNoAvgForYear (null when hidden), edtEarningK, edtISSK, edtPens,
+                         lMinPens, edtMinPens, edtExtraPens, edfFullPens,
+                         lPensNotFull (null when hidden)},
+              "hints": {edtEarningK, edtISSK, edtPens, edtExtraPens, edfFullPens},
+              "values": {M, N1, N, SumK, AvgZp, K, KS, P, MinP, Extra, Total}},
+   "periods": [{begin, end, exp_day, exp_day_str}, ...],
+   "ledger": [{year, month (1..12), avg_zp, avg_zp_year, min_zp, payment, k, day,
+               month_day, opt1, opt2}, ...]}
+  Raw numbers read back to the same double.
+
+A step that refuses the case prints, with exit code 2:
+  {"error": {"stage": "person" | "periods" | "earnings" | "calculation",
+             "code": the person confirmation code or null,
+             "messages": [the program's texts, in order]}}
+Malformed input: a message on standard error and exit code 1.
+)";
+}
+
+bool readAll(const std::string& path, std::string& text) {
+    if (path == "-") {
+        text.assign(std::istreambuf_iterator<char>(std::cin), {});
+        return !std::cin.bad();
+    }
+    std::ifstream file(path, std::ios::binary);
+    if (!file)
+        return false;
+    text.assign(std::istreambuf_iterator<char>(file), {});
+    return !file.bad();
+}
+
+void print(const nlohmann::ordered_json& document) {
+    std::cout << document.dump(2, ' ', false, nlohmann::json::error_handler_t::replace) << '\n';
+}
+
+int runFile(const std::string& path) {
+    std::string text;
+    if (!readAll(path, text)) {
+        std::cerr << "ravelta-calc: cannot read " << path << '\n';
+        return kExitBadInput;
+    }
+    rv::cli::CaseInput input;
+    try {
+        input = rv::cli::parseCaseInput(nlohmann::json::parse(text));
+    } catch (const nlohmann::json::parse_error& error) {
+        std::cerr << "ravelta-calc: " << path << " is not valid JSON: " << error.what() << '\n';
+        return kExitBadInput;
+    } catch (const rv::cli::InputError& error) {
+        std::cerr << "ravelta-calc: " << path << ": " << error.what() << '\n';
+        return kExitBadInput;
+    }
+    const rv::cli::PipelineOutput output = rv::cli::runCase(input);
+    print(output.document);
+    return output.refused ? kExitRefused : 0;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    if (argc != 2) {
+        std::cerr << usageText();
+        return kExitBadInput;
+    }
+    const std::string_view argument = argv[1];
+    try {
+        if (argument == "--help") {
+            std::cout << usageText();
+            return 0;
+        }
+        if (argument == "--reference") {
+            rv::TdMain dm;
+            print(rv::cli::referenceDataJson(dm));
+            return 0;
+        }
+        if (argument.size() > 1 && argument.front() == '-') {
+            std::cerr << usageText();
+            return kExitBadInput;
+        }
+        return runFile(std::string(argument));
+    } catch (const rv::UserError& error) { // the reference data could not be unpacked
+        std::cerr << "ravelta-calc: " << error.what() << '\n';
+        return kExitRefused;
+    }
+}

@@ -1,0 +1,217 @@
+#include "pipeline.h"
+
+#include "calc/calculation.h"
+#include "calc/ledger_month.h"
+#include "store/dmMain.h"
+#include "store/engine/errors.h"
+#include "store/messages.h"
+#include "table_json.h"
+
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace rv::cli {
+
+namespace {
+
+using nlohmann::ordered_json;
+
+// Warnings are gathered instead of shown.
+class CollectingPrompt : public CorePrompt {
+public:
+    void warning(const std::string& text) override { messages.push_back(text); }
+    void error(const std::string& text) override { messages.push_back(text); }
+    std::vector<std::string> messages;
+};
+
+// A step that refused the case: where, the confirmation code if any, the texts in order.
+struct Refusal {
+    const char* stage;
+    std::optional<int> code;
+    std::vector<std::string> messages;
+};
+
+ordered_json refusalJson(const Refusal& refusal) {
+    return {{"error",
+             {{"stage", refusal.stage},
+              {"code", refusal.code ? ordered_json(*refusal.code) : ordered_json(nullptr)},
+              {"messages", refusal.messages}}}};
+}
+
+std::optional<Refusal> confirmPerson(TdMain& dm, const CaseInput::Person& person) {
+    dm.cdsPerson.append();
+    dm.cdsPerson.setValue("person_name", person.name);
+    dm.cdsPerson.setValue("person_birthdate", person.birthDate);
+    dm.cdsPerson.setValue("person_gender", person.gender);
+    dm.cdsPerson.setValue("person_af_date", person.applicationDate);
+    const ConfirmCode code = dm.ConfirmPerson();
+    if (code == ConfirmCode::Confirmed)
+        return std::nullopt;
+    const auto number = static_cast<int>(code);
+    return Refusal{"person", number, {messages::kPersonMessages[number]}};
+}
+
+std::optional<Refusal> storePeriods(TdMain& dm, const std::vector<CaseInput::Period>& periods) {
+    for (const auto& period : periods) {
+        dm.cdsExp.append();
+        dm.cdsExp.setValue("exp_date_begin", period.begin);
+        dm.cdsExp.setValue("exp_date_finish", period.end);
+        try {
+            dm.cdsExp.post();
+        } catch (const UserError& refusal) {
+            dm.cdsExp.cancel();
+            return Refusal{"periods", std::nullopt, {refusal.what()}};
+        }
+    }
+    return std::nullopt;
+}
+
+std::optional<Refusal> confirmPeriods(TdMain& dm, CollectingPrompt& prompt, Date birthDate) {
+    try {
+        const VerifyResult result = dm.VerifyPeriods(birthDate);
+        if (result.outcome == VerifyResult::Outcome::LedgerBuilt)
+            return std::nullopt;
+    } catch (const UserError& refusal) {
+        prompt.messages.push_back(refusal.what());
+    }
+    return Refusal{"periods", std::nullopt, prompt.messages};
+}
+
+std::string monthInSentence(LedgerMonth month) {
+    return std::string(messages::kMonthNamesInSentence[month.month0]) + " " +
+           std::to_string(month.year);
+}
+
+std::optional<Refusal> storeEarnings(TdMain& dm,
+                                     const std::vector<CaseInput::Earning>& earnings) {
+    for (const auto& earning : earnings) {
+        const LedgerMonth month = ledgerMonthFromCalendar(earning.year, earning.month);
+        const std::int32_t key = dm.currentPersonId() * 1000000 + month.year * 100 + month.month0;
+        if (!dm.cdsEarning.locate("earning_id", key))
+            return Refusal{"earnings",
+                           std::nullopt,
+                           {messages::kEarningMonthNotCoveredPrefix + monthInSentence(month) +
+                            messages::kEarningMonthNotCoveredSuffix}};
+        dm.cdsEarning.edit();
+        dm.cdsEarning.setValue("earning_payment", earning.amount);
+        try {
+            dm.cdsEarning.post();
+        } catch (const UserError& refusal) {
+            dm.cdsEarning.cancel();
+            return Refusal{"earnings", std::nullopt, {refusal.what()}};
+        }
+    }
+    return std::nullopt;
+}
+
+// The text of a label that is shown only sometimes: null while hidden.
+ordered_json optionalLabel(bool visible, const std::string& text) {
+    return visible ? ordered_json(text) : ordered_json(nullptr);
+}
+
+ordered_json resultJson(const CalculationResult& result) {
+    const ResultsPanel& panel = result.panel;
+    ordered_json fields = {
+        {"edtPensAge", panel.edtPensAge.text},
+        {"edtFullSS", panel.edtFullSS.text},
+        {"edtSSMonth", panel.edtSSMonth.text},
+        {"edtSSMonth2", panel.edtSSMonth2.text},
+        {"edtSumK", panel.edtSumK.text},
+        {"lAvgZpForYear", panel.lAvgZpForYear},
+        {"edtAvgZpForYear", panel.edtAvgZpForYear.text},
+        {"lNoAvgForYear", optionalLabel(panel.lNoAvgForYearVisible, panel.lNoAvgForYear)},
+        {"edtEarningK", panel.edtEarningK.text},
+        {"edtISSK", panel.edtISSK.text},
+        {"edtPens", panel.edtPens.text},
+        {"lMinPens", panel.lMinPens.value_or(messages::kMinPensDesigned)},
+        {"edtMinPens", panel.edtMinPens.text},
+        {"edtExtraPens", panel.edtExtraPens.text},
+        {"edfFullPens", panel.edfFullPens.text},
+        {"lPensNotFull", optionalLabel(panel.lPensNotFullVisible, messages::kPensionIncomplete)},
+    };
+    ordered_json hints = {
+        {"edtEarningK", panel.edtEarningK.hint}, {"edtISSK", panel.edtISSK.hint},
+        {"edtPens", panel.edtPens.hint},         {"edtExtraPens", panel.edtExtraPens.hint},
+        {"edfFullPens", panel.edfFullPens.hint},
+    };
+    const PensionFormula& formula = result.formula;
+    ordered_json values = {
+        {"M", result.insuranceMonths},
+        {"N1", result.monthsAfterOptimisation1},
+        {"N", result.countedMonths},
+        {"SumK", result.sumOfCoefficients},
+        {"AvgZp", result.averageWage},
+        {"K", formula.individualCoefficient},
+        {"KS", formula.experienceCoefficient},
+        {"P", formula.basicPension},
+        {"MinP", result.minimumPension},
+        {"Extra", formula.supplement},
+        {"Total", formula.totalPension},
+    };
+    return {{"right", !result.noRight},
+            {"incomplete", result.incomplete},
+            {"fields", std::move(fields)},
+            {"hints", std::move(hints)},
+            {"values", std::move(values)}};
+}
+
+ordered_json periodsJson(Table& periods) {
+    ordered_json list = ordered_json::array();
+    for (periods.first(); !periods.eof(); periods.next())
+        list.push_back({{"begin", valueJson(periods.value("exp_date_begin"))},
+                        {"end", valueJson(periods.value("exp_date_finish"))},
+                        {"exp_day", valueJson(periods.value("exp_day"))},
+                        {"exp_day_str", valueJson(periods.value("exp_day_str"))}});
+    return list;
+}
+
+ordered_json ledgerJson(Table& ledger) {
+    ordered_json list = ordered_json::array();
+    for (ledger.first(); !ledger.eof(); ledger.next()) {
+        const LedgerMonth month{ledger.asInteger("earning_year"), ledger.asInteger("earning_month")};
+        list.push_back({{"year", month.year},
+                        {"month", calendarMonth(month)},
+                        {"avg_zp", valueJson(ledger.value("earning_avg_zp"))},
+                        {"avg_zp_year", valueJson(ledger.value("earning_avg_zp_year"))},
+                        {"min_zp", valueJson(ledger.value("earning_min_zp"))},
+                        {"payment", valueJson(ledger.value("earning_payment"))},
+                        {"k", valueJson(ledger.value("earning_k"))},
+                        {"day", valueJson(ledger.value("earning_day"))},
+                        {"month_day", valueJson(ledger.value("earning_month_day"))},
+                        {"opt1", valueJson(ledger.value("earning_opt1"))},
+                        {"opt2", valueJson(ledger.value("earning_opt2"))}});
+    }
+    return list;
+}
+
+} // namespace
+
+PipelineOutput runCase(const CaseInput& input) {
+    CollectingPrompt prompt;
+    TdMain dm;
+    dm.setPrompt(&prompt);
+
+    std::optional<Refusal> refusal = confirmPerson(dm, input.person);
+    if (!refusal)
+        refusal = storePeriods(dm, input.periods);
+    if (!refusal)
+        refusal = confirmPeriods(dm, prompt, input.person.birthDate);
+    if (!refusal)
+        refusal = storeEarnings(dm, input.earnings);
+    if (refusal)
+        return {refusalJson(*refusal), true};
+
+    CalculationResult result;
+    try {
+        result = Calculate(dm, input.person.applicationDate, '.');
+    } catch (const UserError& error) {
+        return {refusalJson({"calculation", std::nullopt, {error.what()}}), true};
+    }
+    ordered_json document = {{"result", resultJson(result)},
+                             {"periods", periodsJson(dm.cdsExp)},
+                             {"ledger", ledgerJson(dm.cdsEarning)}};
+    return {std::move(document), false};
+}
+
+} // namespace rv::cli

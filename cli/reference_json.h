@@ -1,0 +1,15 @@
+#pragma once
+
+#include <nlohmann/json.hpp>
+
+namespace rv {
+class TdMain;
+}
+
+namespace rv::cli {
+
+// The reference data as the program unpacked it: the eight parameters by name and every
+// reference table's rows under their field names (dates "dd.mm.yyyy", empty values null).
+nlohmann::ordered_json referenceDataJson(TdMain& dm);
+
+} // namespace rv::cli

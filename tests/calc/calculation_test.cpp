@@ -1,0 +1,535 @@
+#include "calc/calculation.h"
+
+#include "case_builders.h"
+
+#include "calc/number_format.h"
+#include "store/dmMain.h"
+#include "store/engine/errors.h"
+#include "store/messages.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <tuple>
+
+namespace rv {
+namespace {
+
+std::string general(double x) {
+    return formatGeneral(x, '.');
+}
+
+// The formula's numbers in one line, so that a failure shows all of them.
+std::string describe(const PensionFormula& f) {
+    return "K=" + general(f.individualCoefficient) + " KS=" + general(f.experienceCoefficient) +
+           " P=" + general(f.basicPension) + " Y=" + std::to_string(f.experienceYears) +
+           " Extra=" + general(f.supplement) + " Total=" + general(f.totalPension) +
+           (f.incomplete ? " incomplete" : "");
+}
+
+void expectField(const ResultField& field, const ResultField& expected, const char* name) {
+    EXPECT_EQ(field.text, expected.text) << name << " text";
+    EXPECT_EQ(field.hint, expected.hint) << name << " hint";
+}
+
+// The worked example: AvgZp 2000, SumK 150.123456 over 120 months, M 425, Kv1 1, Kv2 1,
+// MinP 800, R 30.
+PensionFormulaInput workedExample() {
+    return {2000, 150.123456, 150.123456 / 120, 120, 425, 1, 1, 800, 30};
+}
+
+PensionFormulaInput withMinimumAndRequiredYears(double minimumPension, std::int32_t required) {
+    PensionFormulaInput input = workedExample();
+    input.minimumPension = minimumPension;
+    input.requiredYears = required;
+    return input;
+}
+
+// A career of 1.2 average coefficient over 120 months with M months of experience.
+PensionFormulaInput plainCareer(std::int32_t insuranceMonths, double valuation,
+                                double supplementRate, std::int32_t required) {
+    return {2000, 144, 1.2, 120, insuranceMonths, valuation, supplementRate, 800, required};
+}
+
+TEST(PensionFormulaTest, ComputesAndShowsEveryResultWithItsHint) {
+    struct Case {
+        const char* name;
+        PensionFormulaInput input;
+        const char* numbers;
+        ResultField earningK, experience, pension, minimum, supplement, total;
+    };
+    const Case cases[] = {
+        {"worked example, full pension",
+         workedExample(),
+         "K=1.25103 KS=0.35417 P=886.1546 Y=35 Extra=40 Total=926.1546",
+         {"1.25103", "150.123456 / 120"},
+         {"0.35417", "((35 * 12 + 5) / 1200) * 1"},
+         {"886.15", "2000 * 1.25103 * 0.35417"},
+         {"800.00", ""},
+         {"40.00", "((35 - 30) * 1 / 100) * 800"},
+         {"926.15", "886.15 + 40"}},
+        {"worked example, incomplete and below the minimum: the proportional minimum",
+         withMinimumAndRequiredYears(1000, 40),
+         "K=1.25103 KS=0.35417 P=886.1546 Y=35 Extra=0 Total=885.42 incomplete",
+         {"1.25103", "150.123456 / 120"},
+         {"0.35417", "((35 * 12 + 5) / 1200) * 1"},
+         {"886.15", "2000 * 1.25103 * 0.35417"},
+         {"1000.00", ""},
+         {"0.00", ""},
+         {"885.42", "(1000 * 425) / 40 * 12"}},
+        {"incomplete above the minimum: the basic pension",
+         withMinimumAndRequiredYears(800, 40),
+         "K=1.25103 KS=0.35417 P=886.1546 Y=35 Extra=0 Total=886.1546 incomplete",
+         {"1.25103", "150.123456 / 120"},
+         {"0.35417", "((35 * 12 + 5) / 1200) * 1"},
+         {"886.15", "2000 * 1.25103 * 0.35417"},
+         {"800.00", ""},
+         {"0.00", ""},
+         {"886.15", "886.15"}},
+        {"incomplete exactly at the minimum: the basic pension",
+         withMinimumAndRequiredYears(886.1546, 40),
+         "K=1.25103 KS=0.35417 P=886.1546 Y=35 Extra=0 Total=886.1546 incomplete",
+         {"1.25103", "150.123456 / 120"},
+         {"0.35417", "((35 * 12 + 5) / 1200) * 1"},
+         {"886.15", "2000 * 1.25103 * 0.35417"},
+         {"886.15", ""},
+         {"0.00", ""},
+         {"886.15", "886.15"}},
+        {"full below the minimum: the minimum plus the supplement of the basic pension",
+         withMinimumAndRequiredYears(1000, 30),
+         "K=1.25103 KS=0.35417 P=886.1546 Y=35 Extra=44.3077 Total=1044.3077",
+         {"1.25103", "150.123456 / 120"},
+         {"0.35417", "((35 * 12 + 5) / 1200) * 1"},
+         {"886.15", "2000 * 1.25103 * 0.35417"},
+         {"1000.00", ""},
+         {"44.31", "((35 - 30) * 1 / 100) * 886.1546"},
+         {"1044.31", "1000.00 + 44.3077"}},
+        {"experience years equal to the required: no supplement",
+         plainCareer(420, 1, 1, 35),
+         "K=1.2 KS=0.35 P=840 Y=35 Extra=0 Total=840",
+         {"1.2", "144 / 120"},
+         {"0.35", "((35 * 12 + 0) / 1200) * 1"},
+         {"840.00", "2000 * 1.2 * 0.35"},
+         {"800.00", ""},
+         {"0.00", ""},
+         {"840.00", "840.00 + 0"}},
+        {"experience years equal to the required, below the minimum",
+         plainCareer(360, 1, 1, 30),
+         "K=1.2 KS=0.3 P=720 Y=30 Extra=0 Total=800",
+         {"1.2", "144 / 120"},
+         {"0.3", "((30 * 12 + 0) / 1200) * 1"},
+         {"720.00", "2000 * 1.2 * 0.3"},
+         {"800.00", ""},
+         {"0.00", ""},
+         {"800.00", "800.00 + 0"}},
+        {"experience coefficient above 0.75 is capped, its hint keeps the formula",
+         plainCareer(901, 1, 1, 35),
+         "K=1.2 KS=0.75 P=1800 Y=75 Extra=320 Total=2120",
+         {"1.2", "144 / 120"},
+         {"0.75", "((75 * 12 + 1) / 1200) * 1"},
+         {"1800.00", "2000 * 1.2 * 0.75"},
+         {"800.00", ""},
+         {"320.00", "((75 - 35) * 1 / 100) * 800"},
+         {"2120.00", "1800.00 + 320"}},
+        {"valuation and supplement rates other than 1",
+         plainCareer(600, 1.35, 0.5, 35),
+         "K=1.2 KS=0.675 P=1620 Y=50 Extra=60 Total=1680",
+         {"1.2", "144 / 120"},
+         {"0.675", "((50 * 12 + 0) / 1200) * 1.35"},
+         {"1620.00", "2000 * 1.2 * 0.675"},
+         {"800.00", ""},
+         {"60.00", "((50 - 35) * 0.5 / 100) * 800"},
+         {"1680.00", "1620.00 + 60"}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        const PensionFormula formula = computePensionFormula(c.input);
+        EXPECT_EQ(describe(formula), c.numbers);
+
+        ResultsPanel panel;
+        showPensionFormula(panel, c.input, formula, '.');
+        expectField(panel.edtSumK, {general(c.input.sumOfCoefficients), ""}, "edtSumK");
+        expectField(panel.edtEarningK, c.earningK, "edtEarningK");
+        expectField(panel.edtISSK, c.experience, "edtISSK");
+        expectField(panel.edtPens, c.pension, "edtPens");
+        expectField(panel.edtMinPens, c.minimum, "edtMinPens");
+        expectField(panel.edtExtraPens, c.supplement, "edtExtraPens");
+        expectField(panel.edfFullPens, c.total, "edfFullPens");
+        EXPECT_EQ(panel.lPensNotFullVisible, formula.incomplete);
+    }
+}
+
+TEST(PensionFormulaTest, UsesTheDecimalSeparatorGivenButKeepsTheLiteralNoSupplementText) {
+    for (const auto& [required, supplement] :
+         {std::pair{30, ResultField{"40,00", "((35 - 30) * 1 / 100) * 800"}},
+          std::pair{35, ResultField{"0.00", ""}}}) {
+        SCOPED_TRACE("required years " + std::to_string(required));
+        const PensionFormulaInput input = withMinimumAndRequiredYears(800, required);
+        ResultsPanel panel;
+        showPensionFormula(panel, input, computePensionFormula(input), ',');
+        expectField(panel.edtSumK, {"150,123456", ""}, "edtSumK");
+        expectField(panel.edtPens, {"886,15", "2000 * 1,25103 * 0,35417"}, "edtPens");
+        expectField(panel.edtISSK, {"0,35417", "((35 * 12 + 5) / 1200) * 1"}, "edtISSK");
+        expectField(panel.edtExtraPens, supplement, "edtExtraPens");
+    }
+}
+
+// Exact halves in binary: 1/64 and 3/64 at 5 places, 1/32 and 3/32 at 4, 1/8 and 3/8 at 2.
+TEST(PensionFormulaTest, RoundsExactHalvesToTheEvenNeighbour) {
+    struct Case {
+        const char* name;
+        PensionFormulaInput input;
+        double PensionFormula::*result;
+        const char* expected;
+    };
+    // KS = 600 * 1 / 1200 = 0.5 and K = 1, so P = AvgZp / 2.
+    const Case cases[] = {
+        {"K of 0.015625",
+         {2000, 1.875, 0.015625, 120, 425, 1, 1, 800, 30},
+         &PensionFormula::individualCoefficient,
+         "0.01562"},
+        {"K of 0.046875",
+         {2000, 5.625, 0.046875, 120, 425, 1, 1, 800, 30},
+         &PensionFormula::individualCoefficient,
+         "0.04688"},
+        {"P of 0.03125",
+         {0.0625, 120, 1, 120, 600, 1, 1, 800, 30},
+         &PensionFormula::basicPension,
+         "0.0312"},
+        {"P of 0.09375",
+         {0.1875, 120, 1, 120, 600, 1, 1, 800, 30},
+         &PensionFormula::basicPension,
+         "0.0938"},
+        {"proportional minimum of 0.125",
+         {0, 0, 0, 120, 6, 1, 1, 0.25, 1},
+         &PensionFormula::totalPension,
+         "0.12"},
+        {"proportional minimum of 0.375",
+         {0, 0, 0, 120, 6, 1, 1, 0.75, 1},
+         &PensionFormula::totalPension,
+         "0.38"},
+    };
+    for (const Case& c : cases) {
+        const PensionFormula formula = computePensionFormula(c.input);
+        EXPECT_EQ(general(formula.*c.result), c.expected) << c.name << ": " << describe(formula);
+    }
+}
+
+TEST(PensionFormulaTest, RightToAPensionNeedsTheMinimumOfCountedMonths) {
+    EXPECT_TRUE(hasPensionRight(15, 180));
+    EXPECT_FALSE(hasPensionRight(15, 179));
+    EXPECT_TRUE(hasPensionRight(15, 181));
+    EXPECT_TRUE(hasPensionRight(0, 0));
+}
+
+TEST(ClearCalcResultsTest, ResetsTheResultsAndKeepsTheCaptions) {
+    for (const bool noRight : {true, false}) {
+        SCOPED_TRACE(noRight ? "no right" : "reset");
+        ResultsPanel panel;
+        panel.edtPensAge = {"11.05.2011", ""};
+        panel.edtFullSS = {"35 р. 5 міс. 0 дн.", ""};
+        panel.edtSSMonth = {"120 міс.", ""};
+        panel.edtSSMonth2 = {"120 міс.", ""};
+        panel.lAvgZpForYear = "Середня ЗП по Україні в 2010 році";
+        panel.edtAvgZpForYear = {"2000", messages::kFromReferenceHint};
+        panel.lNoAvgForYear = "В довіднику відсутнє значення для 2011.";
+        panel.lNoAvgForYearVisible = true;
+        panel.lMinPens = "Мінімальний розмір пенсії за віком станом на 11.05.2011";
+        panel.edtMinPens.hint = messages::kFromReferenceHint;
+        const PensionFormulaInput input = withMinimumAndRequiredYears(1000, 40);
+        showPensionFormula(panel, input, computePensionFormula(input), '.');
+        ASSERT_TRUE(panel.lPensNotFullVisible);
+
+        clearCalcResults(panel, noRight);
+
+        expectField(panel.edtPensAge, {noRight ? "Право відсутнє" : "", ""}, "edtPensAge");
+        expectField(panel.edtFullSS, {noRight ? "35 р. 5 міс. 0 дн." : "0", ""}, "edtFullSS");
+        for (const auto& [field, name] : {std::pair{&panel.edtSSMonth, "edtSSMonth"},
+                                          {&panel.edtSSMonth2, "edtSSMonth2"},
+                                          {&panel.edtSumK, "edtSumK"},
+                                          {&panel.edtEarningK, "edtEarningK"},
+                                          {&panel.edtISSK, "edtISSK"},
+                                          {&panel.edtPens, "edtPens"},
+                                          {&panel.edtExtraPens, "edtExtraPens"},
+                                          {&panel.edfFullPens, "edfFullPens"}})
+            expectField(*field, {"0", ""}, name);
+        expectField(panel.edtAvgZpForYear, {"0", "із довідника"}, "edtAvgZpForYear");
+        expectField(panel.edtMinPens, {"0", "із довідника"}, "edtMinPens");
+        EXPECT_FALSE(panel.lNoAvgForYearVisible);
+        EXPECT_FALSE(panel.lPensNotFullVisible);
+        EXPECT_EQ(panel.lAvgZpForYear, "Середня ЗП по Україні в 2010 році");
+        EXPECT_EQ(panel.lMinPens, "Мінімальний розмір пенсії за віком станом на 11.05.2011");
+    }
+}
+
+// ---- The calculation of a whole case, on the real reference data unless a test says otherwise.
+
+using testing_support::addPeriod;
+using testing_support::confirmedPerson;
+using testing_support::DatedRow;
+using testing_support::day;
+using testing_support::setDatedRows;
+
+class LedgerNotifications : public DataModuleListener {
+public:
+    void periodStored() override {}
+    void ledgerRowStored() override {}
+    void ledgerDataChanged() override { ++dataChanges; }
+    int dataChanges = 0;
+};
+
+// Every month earns exactly its average wage, so each wage coefficient is 1 and every month
+// from 2004 on is credited in full.
+void earnTheAverageWageEveryMonth(TdMain& dm) {
+    Table& ledger = dm.cdsEarning;
+    for (ledger.first(); !ledger.eof(); ledger.next()) {
+        ledger.edit();
+        ledger.setValue("earning_payment", ledger.asFloat("earning_avg_zp"));
+        ledger.post();
+    }
+}
+
+int countMarks(const Table& ledger, const char* field, const char* mark) {
+    int count = 0;
+    const int position = ledger.fieldIndex(field);
+    for (int row = 0; row < ledger.recordCount(); ++row)
+        count += ledger.viewValue(row, position) == Value{std::string(mark)};
+    return count;
+}
+
+std::string markOf(TdMain& dm, int year, int month0, const char* field) {
+    dm.cdsEarning.setFiltered(false);
+    const std::int32_t key = testing_support::ledgerKey(dm.currentPersonId(), year, month0);
+    return dm.cdsEarning.locate("earning_id", key) ? dm.cdsEarning.asText(field) : "(no row)";
+}
+
+class CalculationDriverTest : public testing::Test {
+protected:
+    void SetUp() override {
+        // The cases count on these parameters of the real reference data.
+        ASSERT_EQ(dm.reference().MinInsuranceYears, 15);
+        ASSERT_EQ(dm.reference().FullInsuranceYearsMale, 35);
+        ASSERT_EQ(dm.reference().FullInsuranceYearsFemale, 30);
+        ASSERT_EQ(dm.reference().Opt2MaxExcludedMonths, 60);
+        ASSERT_EQ(dm.reference().Opt2MinKeptMonths, 60);
+    }
+
+    // A man born 10.05.1958 (pension age date 11.05.2018) with one period of employment.
+    void buildCase(const char* begin, const char* finish) {
+        confirmedPerson(dm, day("10.05.1958"), 0, day("15.01.2021"));
+        addPeriod(dm, day(begin), day(finish));
+        ASSERT_TRUE(dm.BuildLedger());
+        earnTheAverageWageEveryMonth(dm);
+    }
+
+    void setGender(int gender) {
+        dm.cdsPerson.edit();
+        dm.cdsPerson.setValue("person_gender", gender);
+        dm.cdsPerson.post();
+    }
+
+    LedgerNotifications notifications;
+    TdMain dm{EmbeddedReferenceData(), &notifications};
+};
+
+// From 2004 every month counts (C = 0 before July 2000) and optimisation 2 leaves out M div 10
+// months: 199 months keep 180 = 15 * 12, 198 months keep 179.
+TEST_F(CalculationDriverTest, RightToAPensionNeedsFifteenYearsOfCountedMonths) {
+    struct Case {
+        const char* name;
+        const char* finish;
+        bool noRight;
+        const char* insuranceText;
+        int countedMonths;
+    };
+    const Case cases[] = {
+        {"199 months keep 180", "31.07.2020", false, "16 р. 7 міс. 0 дн.", 180},
+        {"198 months keep 179", "30.06.2020", true, "16 р. 6 міс. 0 дн.", 179},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        TdMain fresh;
+        confirmedPerson(fresh, day("10.05.1958"), 0, day("15.01.2021"));
+        addPeriod(fresh, day("01.01.2004"), day(c.finish));
+        ASSERT_TRUE(fresh.BuildLedger());
+        earnTheAverageWageEveryMonth(fresh);
+        const int months = fresh.cdsEarning.recordCount();
+
+        const CalculationResult result = Calculate(fresh, day("15.01.2021"), '.');
+
+        EXPECT_EQ(result.noRight, c.noRight);
+        EXPECT_EQ(result.countedMonths, c.countedMonths);
+        EXPECT_EQ(result.panel.edtFullSS.text, c.insuranceText);
+        // The marks are written with or without a right.
+        EXPECT_EQ(countMarks(fresh.cdsEarning, "earning_opt1", "+"), months);
+        EXPECT_EQ(countMarks(fresh.cdsEarning, "earning_opt2", "-"), months / 10);
+        if (c.noRight) {
+            const ResultsPanel& panel = result.panel;
+            EXPECT_EQ(panel.edtPensAge.text, "Право відсутнє");
+            for (const auto& [field, name] : {std::pair{&panel.edtSSMonth, "edtSSMonth"},
+                                              {&panel.edtSSMonth2, "edtSSMonth2"},
+                                              {&panel.edtSumK, "edtSumK"},
+                                              {&panel.edtAvgZpForYear, "edtAvgZpForYear"},
+                                              {&panel.edtEarningK, "edtEarningK"},
+                                              {&panel.edtISSK, "edtISSK"},
+                                              {&panel.edtPens, "edtPens"},
+                                              {&panel.edtMinPens, "edtMinPens"},
+                                              {&panel.edtExtraPens, "edtExtraPens"},
+                                              {&panel.edfFullPens, "edfFullPens"}})
+                EXPECT_EQ(field->text, "0") << name;
+            for (const ResultField* field : {&panel.edtISSK, &panel.edtEarningK, &panel.edtPens,
+                                             &panel.edtExtraPens, &panel.edfFullPens})
+                EXPECT_EQ(field->hint, "");
+            EXPECT_FALSE(panel.lNoAvgForYearVisible);
+            EXPECT_FALSE(panel.lPensNotFullVisible);
+            EXPECT_FALSE(panel.lMinPens.has_value());
+        } else {
+            EXPECT_EQ(result.panel.edtSSMonth.text, std::to_string(months) + " міс.");
+            EXPECT_EQ(result.panel.edtSSMonth2.text, "180 міс.");
+        }
+    }
+}
+
+// ст. 45: granted from the pension age date when applied within three months of it; the average
+// wage is that of the year before the application, or of the nearest year the table holds.
+TEST_F(CalculationDriverTest, DatesAndBaseYearFollowTheApplication) {
+    struct Case {
+        const char* application;
+        const char* assignment;
+        int baseYear;
+        const char* averageWage;
+        const char* missingYearNote; // nullptr: the note is hidden
+        const char* minimumPension;
+    };
+    const Case cases[] = {
+        {"10.08.2018", "11.05.2018", 2017, "7000.5", nullptr, "1500.00"},
+        {"11.08.2018", "11.08.2018", 2017, "7000.5", nullptr, "2000.00"},
+        {"15.01.2019", "15.01.2019", 0, "0", "В довіднику відсутнє значення для 2018.", "2000.00"},
+        {"15.01.2022", "15.01.2022", 2020, "11000", "В довіднику відсутнє значення для 2021.",
+         "2000.00"},
+        {"15.01.2016", "11.05.2018", 2016, "5000", "В довіднику відсутнє значення для 2015.",
+         "1500.00"},
+    };
+    buildCase("01.01.2004", "31.07.2020");
+    setDatedRows(dm.cdsAvgZpYear, {{day("01.01.2016"), day("31.12.2016"), 5000},
+                                   {day("01.01.2017"), day("31.12.2017"), 7000.5},
+                                   {day("01.01.2019"), day("31.12.2019"), 10000},
+                                   {day("01.01.2020"), std::nullopt, 11000}});
+    setDatedRows(dm.cdsMinPens, {{day("01.01.2018"), day("30.06.2018"), 1500},
+                                 {day("01.07.2018"), std::nullopt, 2000}});
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::string("application ") + c.application);
+        const CalculationResult result = Calculate(dm, day(c.application), '.');
+        const ResultsPanel& panel = result.panel;
+        ASSERT_FALSE(result.noRight);
+        EXPECT_EQ(formatDate(result.pensionAgeDate), "11.05.2018");
+        EXPECT_EQ(panel.edtPensAge.text, c.assignment);
+        EXPECT_EQ(result.baseYear, c.baseYear);
+        EXPECT_EQ(panel.lAvgZpForYear,
+                  "Середня ЗП по Україні в " + std::to_string(c.baseYear) + " році");
+        EXPECT_EQ(panel.edtAvgZpForYear.text, c.averageWage);
+        EXPECT_EQ(panel.edtAvgZpForYear.hint, "із довідника");
+        EXPECT_EQ(panel.lNoAvgForYearVisible, c.missingYearNote != nullptr);
+        if (c.missingYearNote) {
+            EXPECT_EQ(panel.lNoAvgForYear, c.missingYearNote);
+        }
+        EXPECT_EQ(panel.lMinPens,
+                  std::string("Мінімальний розмір пенсії за віком станом на ") + c.assignment);
+        EXPECT_EQ(panel.edtMinPens.text, c.minimumPension);
+        EXPECT_EQ(panel.edtMinPens.hint, "із довідника");
+    }
+}
+
+// 32 years of experience, the months before July 2000 all equal: optimisation 1 keeps the first
+// 60 of them plus the 246 months from July 2000 on (306), optimisation 2 leaves out the first
+// 38 (M div 10), so K = 268 / 268 = 1 and KS = 384 / 1200 = 0.32.
+TEST_F(CalculationDriverTest, ChangingTheGenderTurnsAnIncompletePensionIntoAFullOne) {
+    struct Case {
+        int gender;
+        bool incomplete;
+        ResultField supplement, total;
+    };
+    const Case cases[] = {
+        {0, true, {"0.00", ""}, {"3200.00", "3200.00"}},
+        {1, false, {"40.00", "((32 - 30) * 1 / 100) * 2000"}, {"3240.00", "3200.00 + 40"}},
+    };
+    buildCase("01.01.1989", "31.12.2020");
+    setDatedRows(dm.cdsAvgZpYear, {{day("01.01.2020"), std::nullopt, 10000}});
+    setDatedRows(dm.cdsMinPens, {{day("01.01.2020"), std::nullopt, 2000}});
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.gender == 0 ? "man: 35 years required" : "woman: 30 years required");
+        setGender(c.gender);
+        const CalculationResult result = Calculate(dm, day("15.01.2021"), '.');
+        const ResultsPanel& panel = result.panel;
+        ASSERT_FALSE(result.noRight);
+        EXPECT_EQ(result.incomplete, c.incomplete);
+        EXPECT_EQ(panel.lPensNotFullVisible, c.incomplete);
+        EXPECT_EQ(panel.edtPensAge.text, "15.01.2021");
+        EXPECT_EQ(panel.edtFullSS.text, "32 р. 0 міс. 0 дн.");
+        EXPECT_EQ(panel.edtSSMonth.text, "306 міс.");
+        EXPECT_EQ(panel.edtSSMonth2.text, "268 міс.");
+        expectField(panel.edtSumK, {"268", ""}, "edtSumK");
+        expectField(panel.edtEarningK, {"1", "268 / 268"}, "edtEarningK");
+        expectField(panel.edtISSK, {"0.32", "((32 * 12 + 0) / 1200) * 1"}, "edtISSK");
+        expectField(panel.edtPens, {"3200.00", "10000 * 1 * 0.32"}, "edtPens");
+        expectField(panel.edtMinPens, {"2000.00", "із довідника"}, "edtMinPens");
+        expectField(panel.edtExtraPens, c.supplement, "edtExtraPens");
+        expectField(panel.edfFullPens, c.total, "edfFullPens");
+    }
+}
+
+TEST_F(CalculationDriverTest, ReplacesTheMarksOfEarlierCalculations) {
+    buildCase("01.01.1989", "31.12.2020");
+    // Marks that no optimisation of this case would set.
+    for (const auto& [year, month0, field, mark] :
+         {std::tuple{1995, 0, "earning_opt1", "+"}, {2010, 4, "earning_opt2", "-"}}) {
+        testing_support::setEarning(dm, year, month0, 0); // locates the row
+        dm.cdsEarning.edit();
+        dm.cdsEarning.setValue(field, std::string(mark));
+        dm.cdsEarning.setValue("earning_payment", dm.cdsEarning.asFloat("earning_avg_zp"));
+        dm.cdsEarning.post();
+    }
+    ASSERT_EQ(markOf(dm, 1995, 0, "earning_opt1"), "+");
+
+    for (int run = 1; run <= 2; ++run) {
+        SCOPED_TRACE("calculation " + std::to_string(run));
+        Calculate(dm, day("15.01.2021"), '.');
+        dm.cdsEarning.setFiltered(false);
+        EXPECT_EQ(countMarks(dm.cdsEarning, "earning_opt1", "+"), 306);
+        EXPECT_EQ(countMarks(dm.cdsEarning, "earning_opt2", "-"), 38);
+        EXPECT_EQ(markOf(dm, 1995, 0, "earning_opt1"), ""); // outside the best window
+        EXPECT_EQ(markOf(dm, 2010, 4, "earning_opt2"), "");
+        EXPECT_EQ(markOf(dm, 1989, 0, "earning_opt2"), "-"); // the first excluded month
+        EXPECT_EQ(markOf(dm, 1992, 2, "earning_opt2"), "");  // the first month kept
+    }
+}
+
+TEST_F(CalculationDriverTest, KeepsTheLedgerViewsStillAndPutsTheCursorBack) {
+    buildCase("01.01.2004", "31.07.2020");
+    dm.cdsEarning.setRecNo(37);
+    notifications.dataChanges = 0;
+
+    Calculate(dm, day("15.01.2021"), '.');
+
+    EXPECT_EQ(dm.cdsEarning.recNo(), 37);
+    EXPECT_FALSE(dm.cdsEarning.boundViewsSuspended());
+    EXPECT_EQ(notifications.dataChanges, 1); // the one change the resumed views report
+}
+
+TEST_F(CalculationDriverTest, AnErrorStillResumesTheLedgerViewsAndPutsTheCursorBack) {
+    buildCase("01.01.2004", "31.07.2020");
+    dm.cdsEarning.setRecNo(37);
+    int posts = 0;
+    dm.cdsEarning.BeforePost = [&posts](Table&) {
+        if (++posts == 5)
+            throw UserError("refused");
+    };
+
+    EXPECT_THROW(Calculate(dm, day("15.01.2021"), '.'), UserError);
+    EXPECT_EQ(dm.cdsEarning.state(), TableState::Browse);
+    EXPECT_EQ(dm.cdsEarning.recNo(), 37);
+    EXPECT_FALSE(dm.cdsEarning.boundViewsSuspended());
+}
+
+} // namespace
+} // namespace rv

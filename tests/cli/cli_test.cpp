@@ -1,0 +1,255 @@
+// Runs the ravelta-calc executable as a user does and reads what it prints.
+#include <gtest/gtest.h>
+#include <nlohmann/json.hpp>
+
+#include <cmath>
+#include <cstdio>
+#include <fstream>
+#include <iterator>
+#include <map>
+#include <string>
+#include <sys/wait.h>
+#include <unistd.h>
+
+namespace {
+
+using nlohmann::json;
+
+struct CalculatorRun {
+    int exitCode = -1;
+    std::string out;
+};
+
+// Runs the calculator with `argument`, feeding `input` to its standard input when given.
+CalculatorRun runCalculator(const std::string& argument, const std::string& input = {}) {
+    std::string command = std::string("'") + RV_CALC_PATH + "' " + argument + " 2>/dev/null";
+    std::string inputPath;
+    if (!input.empty()) {
+        // Unique per process: CTest runs the tests of this file side by side.
+        inputPath = ::testing::TempDir() + "ravelta_cli_input_" + std::to_string(getpid()) + ".json";
+        std::ofstream(inputPath, std::ios::binary) << input;
+        command += " < '" + inputPath + "'";
+    }
+    CalculatorRun run;
+    FILE* pipe = popen(command.c_str(), "r");
+    if (!pipe)
+        return run;
+    char buffer[4096];
+    for (std::size_t n; (n = fread(buffer, 1, sizeof buffer, pipe)) > 0;)
+        run.out.append(buffer, n);
+    const int status = pclose(pipe);
+    if (!inputPath.empty())
+        std::remove(inputPath.c_str());
+    run.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    return run;
+}
+
+std::string dataPath(const char* name) { return std::string(RV_TEST_DATA_DIR) + "/" + name; }
+
+json readJson(const std::string& path) {
+    std::ifstream file(path);
+    return json::parse(file);
+}
+
+long double roundTo(long double x, int places) {
+    const long double scale = std::pow(10.0L, places);
+    return std::nearbyint(x * scale) / scale;
+}
+
+class Career40 : public ::testing::Test {
+protected:
+    static void SetUpTestSuite() {
+        const CalculatorRun run = runCalculator("'" + dataPath("career40.json") + "'");
+        exitCode = run.exitCode;
+        output = json::parse(run.out, nullptr, false);
+    }
+    static inline int exitCode = -1;
+    static inline json output;
+};
+
+TEST_F(Career40, WholeOutputEqualsTheReviewedResult) {
+    ASSERT_EQ(exitCode, 0);
+    ASSERT_FALSE(output.is_discarded());
+    EXPECT_EQ(output, readJson(dataPath("career40.expected.json")));
+}
+
+// The reviewed result, derived again here from the ledger it prints.
+TEST_F(Career40, ResultFollowsFromItsLedger) {
+    const json& ledger = output["ledger"];
+    const json& values = output["result"]["values"];
+    int afterOpt1 = 0, excluded = 0;
+    long double sum = 0;
+    for (const json& month : ledger) {
+        SCOPED_TRACE(month.dump());
+        if (month["opt1"] == "+")
+            ++afterOpt1;
+        if (month["opt2"] == "-") {
+            ++excluded;
+            EXPECT_EQ(month["opt1"], "+") << "only counted months can be excluded";
+        } else if (month["opt1"] == "+") {
+            sum += month["k"].get<double>();
+        }
+        // Every earning here is far below the maximum income: k is the plain ratio.
+        const double ratio = month["payment"].get<double>() / month["avg_zp"].get<double>();
+        EXPECT_DOUBLE_EQ(month["k"].get<double>(), static_cast<double>(roundTo(ratio, 5)));
+    }
+    EXPECT_EQ(values["N1"], afterOpt1);
+    EXPECT_EQ(values["N"], afterOpt1 - excluded);
+    EXPECT_NEAR(values["SumK"].get<double>(), static_cast<double>(sum), 1e-9);
+
+    const auto months = values["M"].get<int>();
+    const long double k = roundTo(values["SumK"].get<long double>() / values["N"].get<int>(), 5);
+    const long double ks = std::min(roundTo(months * 1.0L / 1200, 5), 0.75L);
+    const long double p = roundTo(values["AvgZp"].get<long double>() * k * ks, 4);
+    EXPECT_DOUBLE_EQ(values["K"].get<double>(), static_cast<double>(k));
+    EXPECT_DOUBLE_EQ(values["KS"].get<double>(), static_cast<double>(ks));
+    EXPECT_DOUBLE_EQ(values["P"].get<double>(), static_cast<double>(p));
+    const long double extra =
+        roundTo(std::min(p, values["MinP"].get<long double>()) * ((months / 12 - 35) / 100.0L), 4);
+    EXPECT_DOUBLE_EQ(values["Extra"].get<double>(), static_cast<double>(extra));
+    EXPECT_DOUBLE_EQ(values["Total"].get<double>(), static_cast<double>(p + extra));
+}
+
+TEST_F(Career40, LedgerHasOneRowPerEmployedMonthWithItsDays) {
+    const json& ledger = output["ledger"];
+    ASSERT_EQ(ledger.size(), 107u + 165u + 210u) << "09.1981-07.1990, 10.1991-06.2005, "
+                                                    "09.2005-02.2023";
+    std::map<std::pair<int, int>, int> coveredDays;
+    for (const json& month : ledger)
+        coveredDays[{month["year"], month["month"]}] = month["month_day"];
+    EXPECT_EQ((coveredDays[{1991, 10}]), 17) << "from the 15th of a 31-day month";
+    EXPECT_EQ((coveredDays[{1990, 7}]), 31);
+    EXPECT_EQ((coveredDays[{2023, 2}]), 28);
+    EXPECT_EQ(coveredDays.count({1991, 1}), 0u) << "the gap has no rows";
+    for (const json& month : ledger) {
+        if (month["year"] == 2004 && month["month"] == 7) {
+            EXPECT_LT(month["day"].get<int>(), 31) << "an earning under the minimum wage";
+        }
+    }
+}
+
+TEST(CalculatorTest, RefusalsNameTheirStageAndTheProgramsTexts) {
+    const std::string person =
+        R"("person": {"name": "Іван", "birthdate": "10.05.1951", "gender": 0,
+                      "application_date": "11.05.2011"})";
+    struct Case {
+        const char* name;
+        std::string input;
+        json expectedError;
+    };
+    const Case cases[] = {
+        {"empty name",
+         R"({"person": {"name": "", "birthdate": "10.05.1951", "gender": 0,
+             "application_date": "11.05.2011"}, "periods": [], "earnings": []})",
+         {{"stage", "person"},
+          {"code", 1},
+          {"messages", {"Поле \"Ім'я особи\" обов'язкове для заповнення"}}}},
+        {"too early application",
+         R"({"person": {"name": "Іван", "birthdate": "10.05.1951", "gender": 0,
+             "application_date": "10.04.2011"}, "periods": [], "earnings": []})",
+         {{"stage", "person"},
+          {"code", 5},
+          {"messages",
+           {"Звернення за призначенням пенсії можна здійснюватися не раніше, ніж за місяць до "
+            "досягнення пенсійного віку"}}}},
+        {"no periods", "{" + person + R"(, "periods": [], "earnings": []})",
+         {{"stage", "periods"}, {"code", nullptr}, {"messages", {"Спочатку введіть стаж"}}}},
+        {"period ending before it starts",
+         "{" + person +
+             R"(, "periods": [{"begin": "11.05.2000", "end": "10.05.2000"}], "earnings": []})",
+         {{"stage", "periods"},
+          {"code", nullptr},
+          {"messages", {"Дата зарахування не може бути більшою за дату звільнення"}}}},
+        {"too young and overlapping, both warnings in order",
+         "{" + person + R"(, "periods": [{"begin": "01.01.1960", "end": "31.12.1960"},
+             {"begin": "01.01.2000", "end": "31.12.2000"},
+             {"begin": "31.12.2000", "end": "31.03.2001"}], "earnings": []})",
+         {{"stage", "periods"},
+          {"code", nullptr},
+          {"messages",
+           {"Трудова діяльність не може починатися до виповнення особою 14 років",
+            "Вказані діапазони трудової діяльності не повинні перетинатися"}}}},
+        {"earning of an uncovered month",
+         "{" + person + R"(, "periods": [{"begin": "01.01.2005", "end": "31.12.2005"}],
+             "earnings": [{"year": 2006, "month": 3, "amount": 100}]})",
+         {{"stage", "earnings"},
+          {"code", nullptr},
+          {"messages",
+           {"Заробіток за березень 2006 р. не можна ввести: цей місяць не входить до жодного "
+            "періоду трудової діяльності"}}}},
+        {"negative earning",
+         "{" + person + R"(, "periods": [{"begin": "01.01.2005", "end": "31.12.2005"}],
+             "earnings": [{"year": 2005, "month": 3, "amount": -1}]})",
+         {{"stage", "earnings"}, {"code", nullptr}, {"messages", {"Заробіток не може бути від'ємним"}}}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        const CalculatorRun run = runCalculator("-", c.input);
+        EXPECT_EQ(run.exitCode, 2);
+        const json printed = json::parse(run.out, nullptr, false);
+        ASSERT_FALSE(printed.is_discarded()) << run.out;
+        EXPECT_EQ(printed, json({{"error", c.expectedError}}));
+    }
+}
+
+TEST(CalculatorTest, NoRightShowsTheInsuranceTextAndZeros) {
+    const std::string input = R"({"person": {"name": "Іван", "birthdate": "10.05.1951",
+        "gender": 0, "application_date": "11.05.2011"},
+        "periods": [{"begin": "01.01.2005", "end": "31.12.2006"}],
+        "earnings": [{"year": 2005, "month": 1, "amount": 5000}]})";
+    const CalculatorRun run = runCalculator("-", input);
+    ASSERT_EQ(run.exitCode, 0);
+    const json result = json::parse(run.out)["result"];
+    EXPECT_EQ(result["right"], false);
+    EXPECT_EQ(result["fields"]["edtPensAge"], "Право відсутнє");
+    // Two years of 30-day months less the 699 days of the 23 months without an earning.
+    EXPECT_EQ(result["fields"]["edtFullSS"], "0 р. 0 міс. 21 дн.");
+    EXPECT_EQ(result["fields"]["edfFullPens"], "0");
+    EXPECT_EQ(result["hints"]["edtPens"], "");
+}
+
+TEST(CalculatorTest, MalformedInputAndUsage) {
+    struct Case {
+        const char* name;
+        std::string argument;
+        std::string input;
+        int exitCode;
+    };
+    const Case cases[] = {
+        {"not JSON", "-", "{person", 1},
+        {"missing person", "-", R"({"periods": [], "earnings": []})", 1},
+        {"bad date", "-",
+         R"({"person": {"name": "a", "birthdate": "1951-05-10", "gender": 0,
+             "application_date": "11.05.2011"}, "periods": [], "earnings": []})",
+         1},
+        {"month 13", "-",
+         R"({"person": {"name": "a", "birthdate": "10.05.1951", "gender": 0,
+             "application_date": "11.05.2011"}, "periods": [],
+             "earnings": [{"year": 2005, "month": 13, "amount": 1}]})",
+         1},
+        {"no such file", "/nonexistent/case.json", "", 1},
+        {"unknown option", "--frobnicate", "", 1},
+        {"help", "--help", "", 0},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        EXPECT_EQ(runCalculator(c.argument, c.input).exitCode, c.exitCode);
+    }
+    EXPECT_NE(runCalculator("--help").out.find("\"application_date\""), std::string::npos);
+}
+
+TEST(CalculatorTest, ReferencePrintsParametersAndEveryTable) {
+    const CalculatorRun run = runCalculator("--reference");
+    ASSERT_EQ(run.exitCode, 0);
+    const json reference = json::parse(run.out);
+    EXPECT_EQ(reference["parameters"]["MinInsuranceYears"], 15);
+    EXPECT_EQ(reference["parameters"]["Opt2MinKeptMonths"], reference["parameters"]["PensionAgeMale"]);
+    for (const char* table : {"cdsAvgZpMonth", "cdsAvgZpYear", "cdsMinZP", "cdsKoeff",
+                              "cdsMinPens", "cdsParam", "cdsMaxIncome"})
+        EXPECT_FALSE(reference["tables"][table].empty()) << table;
+    const json& lastMinimumWage = reference["tables"]["cdsMinZP"].back();
+    EXPECT_TRUE(lastMinimumWage["mz_date_end"].is_null()) << "the open end is null";
+    EXPECT_EQ(reference["tables"]["cdsAvgZpMonth"][0]["azm_date_begin"], "01.01.1950");
+}
+
+} // namespace

@@ -1,0 +1,230 @@
+#include "store/atomic_file.h"
+#include "store/biff_writer.h"
+
+#include <gtest/gtest.h>
+
+#include <bit>
+#include <cstdint>
+#include <filesystem>
+#include <fstream>
+#include <limits>
+#include <string>
+#include <unistd.h>
+#include <vector>
+
+namespace rv {
+namespace {
+
+namespace fs = std::filesystem;
+
+std::string hexBytes(std::string_view bytes) {
+    static constexpr char kDigits[] = "0123456789ABCDEF";
+    std::string hex;
+    for (const char byte : bytes) {
+        const auto value = static_cast<unsigned char>(byte);
+        if (!hex.empty())
+            hex += ' ';
+        hex += kDigits[value >> 4];
+        hex += kDigits[value & 0x0F];
+    }
+    return hex;
+}
+
+std::string readBytes(const fs::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), {});
+}
+
+struct Record {
+    std::uint16_t type = 0;
+    std::string data;
+};
+
+std::uint32_t littleEndian(std::string_view bytes) {
+    std::uint32_t value = 0;
+    for (std::size_t i = 0; i < bytes.size(); ++i)
+        value |= static_cast<std::uint32_t>(static_cast<unsigned char>(bytes[i])) << (8 * i);
+    return value;
+}
+
+// Splits a stream into its records; the test fails on a record that runs past the end.
+std::vector<Record> records(std::string_view stream) {
+    std::vector<Record> out;
+    while (!stream.empty()) {
+        EXPECT_GE(stream.size(), 4u);
+        if (stream.size() < 4)
+            break;
+        const auto length = littleEndian(stream.substr(2, 2));
+        EXPECT_LE(4 + length, stream.size()) << "record runs past the end";
+        out.push_back({static_cast<std::uint16_t>(littleEndian(stream.substr(0, 2))),
+                       std::string(stream.substr(4, length))});
+        stream.remove_prefix(std::min<std::size_t>(stream.size(), 4 + length));
+    }
+    return out;
+}
+
+// The records of the cells only: BOF, CODEPAGE and EOF cut away.
+std::vector<Record> cellRecords(BiffWriter& writer) {
+    std::vector<Record> all = records(writer.finish());
+    EXPECT_GE(all.size(), 3u);
+    return std::vector<Record>(all.begin() + 2, all.end() - 1);
+}
+
+std::string recordBytes(BiffWriter& writer) {
+    const std::string stream = writer.finish();
+    // 12 bytes BOF, 6 bytes CODEPAGE before, 4 bytes EOF after the cells.
+    return stream.substr(18, stream.size() - 22);
+}
+
+TEST(BiffWriter, EmptySheetIsBofCodePageEof) {
+    BiffWriter writer;
+    EXPECT_EQ(hexBytes(writer.finish()),
+              "09 08 08 00 00 00 10 00 00 00 00 00 " // BOF, worksheet
+              "42 00 02 00 E3 04 "                   // CODEPAGE 1251
+              "0A 00 00 00");                        // EOF
+}
+
+TEST(BiffWriter, CellRecordsByteForByte) {
+    struct Case {
+        const char* name;
+        void (*write)(BiffWriter&);
+        const char* expected;
+    };
+    const Case cases[] = {
+        {"RK 2004 at row 0, column 0", [](BiffWriter& w) { w.integer(2004); },
+         "7E 02 0A 00 00 00 00 00 00 00 52 1F 00 00"},
+        {"RK 0", [](BiffWriter& w) { w.integer(0); }, "7E 02 0A 00 00 00 00 00 00 00 02 00 00 00"},
+        {"RK -1", [](BiffWriter& w) { w.integer(-1); },
+         "7E 02 0A 00 00 00 00 00 00 00 FE FF FF FF"},
+        {"RK largest 30-bit", [](BiffWriter& w) { w.integer((1 << 29) - 1); },
+         "7E 02 0A 00 00 00 00 00 00 00 FE FF FF 7F"},
+        {"RK smallest 30-bit", [](BiffWriter& w) { w.integer(-(1 << 29)); },
+         "7E 02 0A 00 00 00 00 00 00 00 02 00 00 80"},
+        {"integer past 30 bits becomes NUMBER", [](BiffWriter& w) { w.integer(1 << 29); },
+         "03 02 0E 00 00 00 00 00 00 00 00 00 00 00 00 00 C0 41"},
+        {"BLANK with format 0x17", [](BiffWriter& w) { w.blank(); },
+         "01 02 06 00 00 00 00 00 17 00"},
+        {"LABEL of an empty text", [](BiffWriter& w) { w.label(""); },
+         "04 02 08 00 00 00 00 00 00 00 00 00"},
+        {"LABEL in code page 1251", [](BiffWriter& w) { w.label("Рік"); },
+         "04 02 0B 00 00 00 00 00 00 00 03 00 D0 B3 EA"},
+        {"NUMBER 1234.5", [](BiffWriter& w) { w.number(1234.5); },
+         "03 02 0E 00 00 00 00 00 00 00 00 00 00 00 00 4A 93 40"},
+        {"cell at row 1, column 2",
+         [](BiffWriter& w) {
+             w.blank();
+             w.endRow();
+             w.blank();
+             w.blank();
+             w.integer(2004);
+         },
+         "01 02 06 00 00 00 00 00 17 00 01 02 06 00 01 00 00 00 17 00 01 02 06 00 01 00 01 00 17 "
+         "00 7E 02 0A 00 01 00 02 00 00 00 52 1F 00 00"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        BiffWriter writer;
+        c.write(writer);
+        EXPECT_EQ(hexBytes(recordBytes(writer)), c.expected);
+    }
+}
+
+TEST(BiffWriter, NumbersKeepEveryBit) {
+    const double values[] = {0.0,
+                             -0.0,
+                             0.1,
+                             1.0 / 3.0,
+                             589.62,
+                             -1e300,
+                             std::numeric_limits<double>::denorm_min(),
+                             2147483648.0};
+    BiffWriter writer;
+    for (const double value : values)
+        writer.number(value);
+    const std::vector<Record> cells = cellRecords(writer);
+    ASSERT_EQ(cells.size(), std::size(values));
+    for (std::size_t i = 0; i < cells.size(); ++i) {
+        SCOPED_TRACE(testing::Message() << "value " << values[i]);
+        ASSERT_EQ(cells[i].data.size(), 14u);
+        const std::uint64_t bits = littleEndian(cells[i].data.substr(6, 4)) |
+                                   std::uint64_t{littleEndian(cells[i].data.substr(10, 4))} << 32;
+        EXPECT_EQ(bits, std::bit_cast<std::uint64_t>(values[i]));
+        EXPECT_EQ(littleEndian(cells[i].data.substr(2, 2)), i) << "column";
+    }
+}
+
+// A LABEL's record length is 8 + n in 16 bits: longer texts are cut to what it holds.
+TEST(BiffWriter, LongLabelsAreCutToWhatTheRecordLengthHolds) {
+    struct Case {
+        std::size_t characters;
+        std::size_t expectedBytes;
+    };
+    const Case cases[] = {{255, 255}, {256, 256}, {65527, 65527}, {65528, 65527}, {70000, 65527}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.characters << " characters");
+        BiffWriter writer;
+        std::string text;
+        for (std::size_t i = 0; i < c.characters; ++i)
+            text += "ї"; // two bytes in UTF-8, one in 1251
+        writer.label(text);
+        writer.integer(7);
+        const std::vector<Record> cells = cellRecords(writer);
+        ASSERT_EQ(cells.size(), 2u);
+        EXPECT_EQ(cells[0].data.size(), 8 + c.expectedBytes);
+        EXPECT_EQ(littleEndian(cells[0].data.substr(6, 2)), c.expectedBytes);
+        EXPECT_EQ(cells[0].data.substr(8), std::string(c.expectedBytes, '\xBF'));
+        EXPECT_EQ(cells[1].type, 0x027E) << "the next record follows intact";
+    }
+}
+
+TEST(BiffWriter, CellsPastRow65535AreRefused) {
+    BiffWriter writer;
+    for (int row = 0; row < 65535; ++row)
+        writer.endRow();
+    EXPECT_NO_THROW(writer.integer(1)); // row 65535, the last one
+    writer.endRow();
+    EXPECT_THROW(writer.integer(1), std::length_error);
+}
+
+TEST(BiffWriter, TwoPeriodExperienceSheetMatchesTheGoldenFile) {
+    const char* rows[3][3] = {
+        {"Дата зарахування", "Дата звільнення", "Трудовий стаж (р/м/д) *"},
+        {"01.09.1985", "31.08.1990", "4/11/30"},
+        {"01.10.1990", "15.03.2004", "13/5/14"},
+    };
+    BiffWriter writer;
+    for (const auto& row : rows) {
+        for (const char* text : row)
+            writer.label(text);
+        writer.endRow();
+    }
+    const std::string golden = readBytes(fs::path(RV_TEST_DATA_DIR) / "experience_two_periods.xls");
+    ASSERT_FALSE(golden.empty());
+    EXPECT_EQ(hexBytes(writer.finish()), hexBytes(golden));
+}
+
+TEST(BiffWriter, SavingReplacesTheFileOnlyWhenComplete) {
+    const fs::path folder =
+        fs::temp_directory_path() / ("ravelta_biff_" + std::to_string(::getpid()));
+    fs::remove_all(folder);
+    fs::create_directories(folder);
+    const fs::path target = folder / "sheet.xls";
+    { std::ofstream(target, std::ios::binary) << "earlier"; }
+
+    BiffWriter writer;
+    writer.integer(2004);
+    saveBiffFile(target, writer);
+    EXPECT_EQ(readBytes(target), writer.finish());
+    EXPECT_FALSE(fs::exists(temporaryPathFor(target)));
+
+    { std::ofstream(target, std::ios::binary | std::ios::trunc) << "earlier"; }
+    fs::create_directory(temporaryPathFor(target));
+    EXPECT_THROW(saveBiffFile(target, writer), fs::filesystem_error);
+    EXPECT_EQ(readBytes(target), "earlier");
+    EXPECT_THROW(saveBiffFile(folder / "missing folder" / "sheet.xls", writer),
+                 fs::filesystem_error);
+    fs::remove_all(folder);
+}
+
+} // namespace
+} // namespace rv

@@ -1,0 +1,42 @@
+#pragma once
+
+#include "ui/prompt.h"
+
+#include <QList>
+#include <QString>
+
+#include <optional>
+
+Q_DECLARE_METATYPE(rv::PromptIcon)
+
+// Answers the program's boxes and dialogs in tests: records every request and gives the scripted
+// answers in order. A box nobody scripted an answer for gets NoButton and is counted.
+class ScriptedPrompt : public rv::PromptHandler {
+public:
+    QMessageBox::StandardButton showMessage(QWidget* parent,
+                                            const rv::MessageRequest& request) override {
+        messages.append(request);
+        parents.append(parent);
+        if (answers.isEmpty()) {
+            ++unanswered;
+            return QMessageBox::NoButton;
+        }
+        return answers.takeFirst();
+    }
+
+    std::optional<QString> chooseFile(QWidget*, const rv::FileRequest& request) override {
+        files.append(request);
+        if (fileAnswers.isEmpty()) {
+            ++unanswered;
+            return std::nullopt;
+        }
+        return fileAnswers.takeFirst();
+    }
+
+    QList<rv::MessageRequest> messages;
+    QList<QWidget*> parents;
+    QList<QMessageBox::StandardButton> answers;
+    QList<rv::FileRequest> files;
+    QList<std::optional<QString>> fileAnswers;
+    int unanswered = 0;
+};

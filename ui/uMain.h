@@ -1,0 +1,107 @@
+#pragma once
+
+#include "store/dmMain.h"
+
+#include <QMainWindow>
+#include <QString>
+
+#include <memory>
+
+class QAction;
+class QMenu;
+class QTextBrowser;
+class QToolBar;
+
+namespace rv {
+
+class DictionaryPage;
+class PageControl;
+class PersonPanel;
+class Prompt;
+class PromptHandler;
+
+// The main window frmMain: the menu, the tool bar, the person panel and the page control with
+// the reference tables, the help text and the three work tabs. It owns the data module.
+class TfrmMain : public QMainWindow, private DataModuleListener {
+    Q_OBJECT
+public:
+    // Without a prompt handler the real boxes and dialogs are shown; tests script their own.
+    explicit TfrmMain(PromptHandler* promptHandler = nullptr,
+                      const StoredReferenceData& reference = EmbeddedReferenceData());
+    ~TfrmMain() override;
+
+    // The data module; null when its creation failed at start-up.
+    TdMain* dMain() const { return m_dMain.get(); }
+    Prompt& prompt() const { return *m_prompt; }
+
+    // The open case has changes not yet written to a case file.
+    bool CaseModified = false;
+    // Full path of the case file last loaded or saved; empty when the case has none.
+    QString CaseFileName;
+    // Lets a change of the ledger's current row refresh the earnings tab's year summary.
+    bool LedgerRefreshEnabled = false;
+    // Year shown by the earnings tab's year summary; -1 after a stored ledger row.
+    int SummaryYear = 0;
+
+    void MarkModified() { CaseModified = true; }
+    // Colours every bound grid of the window once: white cells, sand titles, grey read-only
+    // columns.
+    void StyleGrids();
+
+    void aExitExecute();
+    void aPersonHelpExecute();
+    void aAboutExecute();
+
+    // Actions of alMain
+    QAction* aNewPerson;
+    QAction* aSave;
+    QAction* aSaveAs;
+    QAction* aLoad;
+    QAction* aExit;
+    QAction* aPersonHelp;
+    QAction* aAbout;
+    QAction* aAddPerson;
+    QAction* aVerifyExp;
+    QAction* aClearExp;
+    QAction* aPrintExp;
+    QAction* aVerifyEarning;
+    QAction* aClearEarning;
+    QAction* aPrintEarning;
+    QAction* aCalc;
+    QAction* aSuperSave;
+    QAction* aSuperChange;
+
+    QMenu* miSMenu;
+    QToolBar* ToolBar1;
+    PersonPanel* gbPers;
+    PageControl* pcMain;
+    QWidget* tsDictionary;
+    DictionaryPage* dictionary; // the content of tsDictionary, with pcDict
+    QWidget* tsInfo;
+    QTextBrowser* reInfo;
+    QWidget* tsExp;
+    QWidget* tsEarning;
+    QWidget* tsCalc;
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void createActions();
+    void createMenu();
+    void createToolBar();
+    QWidget* createPages();
+    void FormCreate(const StoredReferenceData& reference);
+    // The question on closing; false keeps the window open.
+    bool FormCloseQuery();
+    void connectCommand(QAction* action, void (TfrmMain::*command)());
+
+    void periodStored() override;
+    void ledgerRowStored() override;
+    void ledgerDataChanged() override;
+
+    Prompt* m_prompt;
+    std::unique_ptr<TdMain> m_dMain;
+};
+
+} // namespace rv
