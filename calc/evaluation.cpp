@@ -32,17 +32,11 @@ Date minimumWageRuleStart() {
 }
 
 std::int32_t integerIn(const Table& table, int position) {
-    const Value value = table.value(position);
-    if (const auto* number = std::get_if<std::int32_t>(&value))
-        return *number;
-    return 0;
+    return integerOrZero(table.value(position));
 }
 
 double floatIn(const Table& table, int position) {
-    const Value value = table.value(position);
-    if (const auto* number = std::get_if<double>(&value))
-        return *number;
-    return 0;
+    return floatOrZero(table.value(position));
 }
 
 std::string noAverageWageText(int year, int month0) {

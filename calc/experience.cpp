@@ -9,11 +9,6 @@ namespace rv {
 
 namespace {
 
-std::int32_t integerOf(const Value& value) {
-    const auto* integer = std::get_if<std::int32_t>(&value);
-    return integer ? *integer : 0;
-}
-
 // An empty date reads as day 0, as a date field without a value does.
 Date dateOf(const Value& value) {
     const auto* date = std::get_if<Date>(&value);
@@ -52,12 +47,12 @@ void TdMain::CalcInsuranceExperience(std::int32_t& insuranceMonths, std::string&
     cdsEarning.setFiltered(true);
     const LedgerFields fields = ledgerFieldsOf(calcCacheOf(m_calcCache), cdsEarning);
     for (int row = 0; row < cdsEarning.recordCount(); ++row) {
-        const int year = integerOf(cdsEarning.viewValue(row, fields.year));
+        const int year = integerOrZero(cdsEarning.viewValue(row, fields.year));
         if (year < kFirstCreditedYear)
             continue;
-        const int month0 = integerOf(cdsEarning.viewValue(row, fields.month));
-        const int credited = integerOf(cdsEarning.viewValue(row, fields.creditedDays));
-        const int covered = integerOf(cdsEarning.viewValue(row, fields.monthDays));
+        const int month0 = integerOrZero(cdsEarning.viewValue(row, fields.month));
+        const int credited = integerOrZero(cdsEarning.viewValue(row, fields.creditedDays));
+        const int covered = integerOrZero(cdsEarning.viewValue(row, fields.monthDays));
         const int monthDays = MonthLength(MonthStart(year, month0));
         if (monthDays > credited)
             total.days -= monthDays - credited;

@@ -42,10 +42,7 @@ std::optional<Date> dateAt(const Table& table, int row, int position) {
 }
 
 double floatAt(const Table& table, int row, int position) {
-    const Value value = table.viewValue(row, position);
-    if (const auto* number = std::get_if<double>(&value))
-        return *number;
-    return 0; // an empty value reads as 0
+    return floatOrZero(table.viewValue(row, position)); // an empty value reads as 0
 }
 
 // Sweeps the days on which rows come into force or leave it, keeping the rows in force ordered

@@ -33,22 +33,6 @@ constexpr const char* kLaterMonthsFilter =
     "2004) or(earning_year = 2000 and earning_month >= 6)) and earning_person_id = ";
 constexpr const char* kPersonFilter = "earning_person_id = ";
 
-std::int32_t integerOf(const Value& value) {
-    const auto* integer = std::get_if<std::int32_t>(&value);
-    return integer ? *integer : 0;
-}
-
-double floatOf(const Value& value) {
-    const auto* number = std::get_if<double>(&value);
-    return number ? *number : 0.0;
-}
-
-// An empty key sorts before every key, as in the table's index.
-bool keyBefore(const Value& key, std::int32_t earningId) {
-    const auto* integer = std::get_if<std::int32_t>(&key);
-    return !integer || *integer < earningId;
-}
-
 struct LedgerEntry {
     std::int32_t earningId;
     double coefficient;
@@ -110,29 +94,6 @@ void TdMain::appendLedgerCopy(const Table& source, int row, Table& target,
     target.post();
 }
 
-bool TdMain::locateLedgerRow(std::int32_t earningId) {
-    if (cdsEarning.indexFieldNames() != "earning_id")
-        return cdsEarning.locate("earning_id", earningId);
-    if (cdsEarning.isEditing())
-        cdsEarning.post(); // as locate does
-    // The view is ordered by earning_id, so the first row with the key is found by halving.
-    const int idField = ledgerFieldsOf(calcCacheOf(m_calcCache), cdsEarning).id;
-    int low = 0;
-    int high = cdsEarning.recordCount();
-    while (low < high) {
-        const int middle = low + (high - low) / 2;
-        if (keyBefore(cdsEarning.viewValue(middle, idField), earningId))
-            low = middle + 1;
-        else
-            high = middle;
-    }
-    if (low == cdsEarning.recordCount() ||
-        integerOf(cdsEarning.viewValue(low, idField)) != earningId)
-        return false;
-    cdsEarning.setRecNo(low + 1);
-    return true;
-}
-
 // Optimisation 1, art. 40: of the months before July 2000 the best run of Opt1WindowMonths
 // consecutive ledger months counts; from July 2000 on every month counts except the months from
 // 2004 on without earning. The months that count are copied to cdsEarningOpt1 and marked "+".
@@ -153,8 +114,8 @@ void TdMain::RunOptimization1() {
         std::vector<LedgerEntry> months;
         months.reserve(static_cast<std::size_t>(earlyMonths));
         for (int row = 0; row < earlyMonths; ++row) {
-            const LedgerEntry entry{integerOf(cdsEarning.viewValue(row, fields.id)),
-                                    floatOf(cdsEarning.viewValue(row, fields.coefficient))};
+            const LedgerEntry entry{integerOrZero(cdsEarning.viewValue(row, fields.id)),
+                                    floatOrZero(cdsEarning.viewValue(row, fields.coefficient))};
             // The evaluation refuses negative earnings; the search must never see one.
             if (entry.coefficient < 0)
                 throw UserError(messages::kNegativeEarning);
@@ -163,7 +124,7 @@ void TdMain::RunOptimization1() {
         const int end = bestWindowEnd(months, window);
         for (int position = end - window + 1; position <= end; ++position) {
             const std::int32_t earningId = months[static_cast<std::size_t>(position)].earningId;
-            if (!locateLedgerRow(earningId))
+            if (!cdsEarning.locate("earning_id", earningId))
                 throw UserError(messages::kCannotLocateId + std::to_string(earningId));
             appendLedgerCopy(cdsEarning, cdsEarning.recNo() - 1, cdsEarningOpt1, position);
         }
@@ -185,7 +146,7 @@ void TdMain::RunOptimization1() {
     const int copyIdField = ledgerFieldsOf(calcCacheOf(m_calcCache), cdsEarningOpt1).id;
     for (int row = 0; row < cdsEarningOpt1.recordCount(); ++row) {
         const Value earningId = cdsEarningOpt1.viewValue(row, copyIdField);
-        if (isEmpty(earningId) || !locateLedgerRow(integerOf(earningId)))
+        if (isEmpty(earningId) || !cdsEarning.locate("earning_id", integerOrZero(earningId)))
             continue; // as Table::locate, an empty key finds nothing
         cdsEarning.edit();
         cdsEarning.setValue(fields.opt1, kCountedMark);

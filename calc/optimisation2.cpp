@@ -24,16 +24,6 @@ struct ExcludedRun {
     int length = 0; // 0: none
 };
 
-std::int32_t integerOf(const Value& value) {
-    const auto* integer = std::get_if<std::int32_t>(&value);
-    return integer ? *integer : 0;
-}
-
-double floatOf(const Value& value) {
-    const auto* number = std::get_if<double>(&value);
-    return number ? *number : 0.0;
-}
-
 // Tries every run of at most `longest` consecutive months, ends ascending and lengths ascending
 // for each end. A run wins when its average beats the best so far, or equals it and is longer;
 // `average` and `sum` follow the winner. Every divisor is at least the kept months.
@@ -78,8 +68,8 @@ void TdMain::RunOptimization2(std::int32_t& countedMonths, std::int32_t insuranc
     months.reserve(static_cast<std::size_t>(count));
     double total = 0;
     for (int row = 0; row < count; ++row) {
-        months.push_back({integerOf(cdsEarningOpt1.viewValue(row, fields.id)),
-                          floatOf(cdsEarningOpt1.viewValue(row, fields.coefficient))});
+        months.push_back({integerOrZero(cdsEarningOpt1.viewValue(row, fields.id)),
+                          floatOrZero(cdsEarningOpt1.viewValue(row, fields.coefficient))});
         total += months.back().coefficient;
     }
     averageCoefficient = 0;
@@ -102,7 +92,7 @@ void TdMain::RunOptimization2(std::int32_t& countedMonths, std::int32_t insuranc
                 throw UserError(messages::kCannotLocateId + std::to_string(earningId));
             appendLedgerCopy(cdsEarningOpt1, cdsEarningOpt1.recNo() - 1, cdsEarningOpt2, position);
             cdsEarningOpt1.remove();
-            if (locateLedgerRow(earningId)) {
+            if (cdsEarning.locate("earning_id", earningId)) {
                 cdsEarning.edit();
                 cdsEarning.setValue(ledgerMark, kExcludedMark);
                 cdsEarning.post();

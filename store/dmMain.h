@@ -178,9 +178,6 @@ private:
     // copy `target`, with `earning_num` when given, and posts it.
     void appendLedgerCopy(const Table& source, int row, Table& target,
                           std::optional<std::int32_t> number);
-    // Moves the ledger's cursor to the first row of its view with this earning_id, as
-    // Table::locate does; false, the cursor unmoved, when there is none.
-    bool locateLedgerRow(std::int32_t earningId);
 
     DataModuleListener* m_listener = nullptr;
     CorePrompt* m_prompt = nullptr;

@@ -39,7 +39,9 @@ std::optional<std::int32_t> parseInteger(std::string_view text) {
     return number;
 }
 
-std::string describe(std::string_view text) { return "'" + std::string(text) + "'"; }
+std::string describe(std::string_view text) {
+    return "'" + std::string(text) + "'";
+}
 
 // Values of one field compare within the field's type; an empty value sorts first.
 bool valueLess(const Value& a, const Value& b) {
@@ -104,7 +106,9 @@ const FieldDef& Table::field(int position) const {
     return m_fields[static_cast<std::size_t>(position)];
 }
 
-const FieldDef& Table::field(std::string_view name) const { return field(fieldIndex(name)); }
+const FieldDef& Table::field(std::string_view name) const {
+    return field(fieldIndex(name));
+}
 
 std::optional<int> Table::findField(std::string_view name) const {
     const auto found = m_fieldPositions.find(name);
@@ -231,9 +235,10 @@ void Table::remove() {
     Row* row = m_view[static_cast<std::size_t>(m_cursor)];
     m_view.erase(m_view.begin() + m_cursor);
     // Rows are kept in the order they were added, so their sequence numbers ascend.
-    auto stored = std::lower_bound(
-        m_rows.begin(), m_rows.end(), row->sequence,
-        [](const std::unique_ptr<Row>& r, std::uint64_t sequence) { return r->sequence < sequence; });
+    auto stored = std::lower_bound(m_rows.begin(), m_rows.end(), row->sequence,
+                                   [](const std::unique_ptr<Row>& r, std::uint64_t sequence) {
+                                       return r->sequence < sequence;
+                                   });
     assert(stored != m_rows.end() && stored->get() == row);
     m_rows.erase(stored);
     ++m_changeCount;
@@ -336,7 +341,9 @@ Value Table::value(int position) const {
     return (*values)[static_cast<std::size_t>(position)];
 }
 
-Value Table::value(std::string_view name) const { return value(fieldIndex(name)); }
+Value Table::value(std::string_view name) const {
+    return value(fieldIndex(name));
+}
 
 Value Table::viewValue(int row, int position) const {
     const FieldDef& def = field(position);
@@ -549,8 +556,9 @@ bool Table::viewOrderLess(const Row* a, const Row* b) const {
 }
 
 int Table::viewPositionFor(const Row* row) const {
-    auto place = std::lower_bound(m_view.begin(), m_view.end(), row,
-                                  [this](const Row* a, const Row* b) { return viewOrderLess(a, b); });
+    auto place =
+        std::lower_bound(m_view.begin(), m_view.end(), row,
+                         [this](const Row* a, const Row* b) { return viewOrderLess(a, b); });
     return static_cast<int>(place - m_view.begin());
 }
 
@@ -612,7 +620,9 @@ void Table::setIndexFieldNames(std::string_view name) {
 
 // ---- bound views
 
-void Table::suspendBoundViews() { ++m_suspension; }
+void Table::suspendBoundViews() {
+    ++m_suspension;
+}
 
 void Table::resumeBoundViews() {
     assert(m_suspension > 0);
@@ -620,7 +630,9 @@ void Table::resumeBoundViews() {
         notify(ChangeKind::ViewRebuilt);
 }
 
-void Table::addListener(TableListener* listener) { m_listeners.push_back(listener); }
+void Table::addListener(TableListener* listener) {
+    m_listeners.push_back(listener);
+}
 
 void Table::removeListener(TableListener* listener) {
     m_listeners.erase(std::remove(m_listeners.begin(), m_listeners.end(), listener),
@@ -637,9 +649,13 @@ void Table::notify(ChangeKind kind, int row) {
         listener->tableChanged(*this, change);
 }
 
-DataSource::DataSource(Table& table) : m_table(table) { m_table.addListener(this); }
+DataSource::DataSource(Table& table) : m_table(table) {
+    m_table.addListener(this);
+}
 
-DataSource::~DataSource() { m_table.removeListener(this); }
+DataSource::~DataSource() {
+    m_table.removeListener(this);
+}
 
 void DataSource::tableChanged(const Table&, const TableChange& change) {
     if (change.kind == ChangeKind::StateChanged)
