@@ -5,10 +5,30 @@
 #include "prompt.h"
 
 #include <QHeaderView>
+#include <QStyledItemDelegate>
 #include <QTableView>
 #include <QVBoxLayout>
 
 namespace rv {
+
+namespace {
+
+// Writes an edited cell through the command helper: a write the table refuses is shown in a box
+// instead of leaving the view's slot as an exception.
+class GridDelegate : public QStyledItemDelegate {
+public:
+    GridDelegate(Prompt& prompt, QObject* parent) : QStyledItemDelegate(parent), m_prompt(prompt) {}
+
+    void setModelData(QWidget* editor, QAbstractItemModel* model,
+                      const QModelIndex& index) const override {
+        runCommand(m_prompt, [&] { QStyledItemDelegate::setModelData(editor, model, index); });
+    }
+
+private:
+    Prompt& m_prompt;
+};
+
+} // namespace
 
 DataGrid::DataGrid(Prompt& prompt, QWidget* parent)
     : QWidget(parent), m_prompt(prompt), m_view(new QTableView(this)),
@@ -26,6 +46,7 @@ DataGrid::DataGrid(Prompt& prompt, QWidget* parent)
     m_view->horizontalHeader()->setHighlightSections(false);
     m_view->setSelectionMode(QAbstractItemView::SingleSelection);
     m_view->setWordWrap(false);
+    m_view->setItemDelegate(new GridDelegate(prompt, m_view));
     setFocusProxy(m_view);
 }
 
@@ -63,11 +84,11 @@ void DataGrid::setFooterVisible(bool visible) {
 void DataGrid::applyColumnWidths() {
     QHeaderView* header = m_view->horizontalHeader();
     for (int column = 0; column < m_model->columnCount(); ++column) {
-        const GridColumn& spec = m_model->column(column);
-        if (spec.width > 0)
-            header->resizeSection(column, spec.width);
-        header->setSectionResizeMode(column, spec.fixedWidth ? QHeaderView::Fixed
-                                                             : QHeaderView::Interactive);
+        const GridColumn& setup = m_model->column(column);
+        if (setup.width > 0)
+            header->resizeSection(column, setup.width);
+        header->setSectionResizeMode(column, setup.fixedWidth ? QHeaderView::Fixed
+                                                              : QHeaderView::Interactive);
     }
 }
 

@@ -8,6 +8,7 @@
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QLocale>
 #include <QToolButton>
 
 namespace rv {
@@ -49,6 +50,8 @@ DateEdit::DateEdit(QWidget* parent)
     popupLayout->setContentsMargins(1, 1, 1, 1);
     popupLayout->addWidget(m_calendar);
     m_calendar->setGridVisible(true);
+    // Month and day names in the program's language, whatever the regional settings.
+    m_calendar->setLocale(QLocale(QLocale::Ukrainian, QLocale::Ukraine));
 
     connect(m_line, &QLineEdit::textEdited, this, [this] {
         markValidity();

@@ -12,9 +12,9 @@ class QTableView;
 namespace rv {
 
 // The footer row under a grid: one cell under each column, following the columns' widths, order
-// and horizontal scrolling. Cells have a fixed text, an alignment, a bold or normal font and a
-// background (the cream footer colour unless set otherwise). Coordinates start at the grid's left
-// edge.
+// and horizontal scrolling. Cells have a fixed text, an alignment, a bold font (unless set
+// otherwise) and a background (the cream footer colour unless set otherwise). Coordinates start at
+// the grid's left edge.
 class FooterBar : public QWidget {
     Q_OBJECT
 public:

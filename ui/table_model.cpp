@@ -125,22 +125,22 @@ Value TableModel::cellValue(int row, int column) const {
 }
 
 QVariant TableModel::data(const QModelIndex& index, int role) const {
-    if (!checkIndex(index, CheckIndexOption::IndexIsValid | CheckIndexOption::ParentIsInvalid))
+    if (!index.isValid() || !checkIndex(index, CheckIndexOption::ParentIsInvalid))
         return {};
-    const GridColumn& spec = column(index.column());
+    const GridColumn& setup = column(index.column());
     switch (role) {
     case Qt::DisplayRole:
     case Qt::EditRole:
         return displayText(cellValue(index.row(), index.column()),
-                           role == Qt::DisplayRole ? spec.displayFormat : QString());
+                           role == Qt::DisplayRole ? setup.displayFormat : QString());
     case Qt::ToolTipRole:
         if (m_cellToolTips)
-            return displayText(cellValue(index.row(), index.column()), spec.displayFormat);
+            return displayText(cellValue(index.row(), index.column()), setup.displayFormat);
         return {};
     case Qt::TextAlignmentRole:
-        return QVariant::fromValue(spec.alignment);
+        return QVariant::fromValue(setup.alignment);
     case Qt::BackgroundRole:
-        return spec.colour.isValid() ? QVariant(QBrush(spec.colour)) : QVariant();
+        return setup.colour.isValid() ? QVariant(QBrush(setup.colour)) : QVariant();
     case Qt::ForegroundRole:
         if (m_foregroundHook)
             if (const std::optional<QColor> colour = m_foregroundHook(index.row(), index.column()))
@@ -167,7 +167,7 @@ QVariant TableModel::headerData(int section, Qt::Orientation orientation, int ro
 }
 
 Qt::ItemFlags TableModel::flags(const QModelIndex& index) const {
-    if (!checkIndex(index, CheckIndexOption::IndexIsValid | CheckIndexOption::ParentIsInvalid))
+    if (!index.isValid() || !checkIndex(index, CheckIndexOption::ParentIsInvalid))
         return Qt::NoItemFlags;
     Qt::ItemFlags flags = Qt::ItemIsEnabled | Qt::ItemIsSelectable;
     if (!isColumnReadOnly(index.column()))

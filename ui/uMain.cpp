@@ -134,12 +134,12 @@ void TfrmMain::createMenu() {
 }
 
 void TfrmMain::createToolBar() {
-    ToolBar1 = addToolBar(QStringLiteral("ToolBar1"));
+    ToolBar1 = addToolBar(QString());
     ToolBar1->setObjectName(QStringLiteral("ToolBar1"));
     ToolBar1->setMovable(false);
     ToolBar1->setFloatable(false);
     ToolBar1->setToolButtonStyle(Qt::ToolButtonIconOnly);
-    ToolBar1->toggleViewAction()->setEnabled(false);
+    setContextMenuPolicy(Qt::NoContextMenu); // no menu to hide the tool bar
     const std::pair<QAction*, const char*> buttons[] = {
         {aNewPerson, "tbNewPerson"}, {nullptr, nullptr}, {aSave, "tbSave"},
         {aLoad, "tbLoad"},           {nullptr, nullptr}, {aPersonHelp, "tbHelp"},

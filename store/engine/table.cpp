@@ -502,8 +502,8 @@ bool Table::locate(std::string_view name, const Value& value) {
     }
     if (isEmpty(key))
         return false;
-    if (position == m_indexField) {
-        // The view is ordered by this field: the first match is where the key would go.
+    if (!m_index.empty() && m_index.front().position == position && !m_index.front().descending) {
+        // The view is ordered by this field first: the first match is where the key would go.
         const auto found = std::lower_bound(
             m_view.begin(), m_view.end(), key, [position](const Row* row, const Value& wanted) {
                 return valueLess(row->values[static_cast<std::size_t>(position)], wanted);
@@ -544,13 +544,13 @@ bool Table::passesFilter(const Row& row) const {
 }
 
 bool Table::viewOrderLess(const Row* a, const Row* b) const {
-    if (m_indexField >= 0) {
-        const Value& va = a->values[static_cast<std::size_t>(m_indexField)];
-        const Value& vb = b->values[static_cast<std::size_t>(m_indexField)];
+    for (const IndexPosition& key : m_index) {
+        const Value& va = a->values[static_cast<std::size_t>(key.position)];
+        const Value& vb = b->values[static_cast<std::size_t>(key.position)];
         if (valueLess(va, vb))
-            return true;
+            return !key.descending;
         if (valueLess(vb, va))
-            return false;
+            return key.descending;
     }
     return a->sequence < b->sequence;
 }
@@ -576,7 +576,7 @@ void Table::rebuildView() {
             m_view.push_back(row.get());
     const auto less = [this](const Row* a, const Row* b) { return viewOrderLess(a, b); };
     // Rows mostly come in key order (a ledger is built month by month): check before sorting.
-    if (m_indexField >= 0 && !std::is_sorted(m_view.begin(), m_view.end(), less))
+    if (!m_index.empty() && !std::is_sorted(m_view.begin(), m_view.end(), less))
         std::sort(m_view.begin(), m_view.end(), less);
     m_cursor = 0;
     m_eof = m_bof = true;
@@ -611,9 +611,22 @@ void Table::setFiltered(bool filtered) {
 }
 
 void Table::setIndexFieldNames(std::string_view name) {
+    std::vector<IndexKey> keys;
+    if (!name.empty())
+        keys.push_back({std::string(name), false});
+    setIndex(keys);
+}
+
+void Table::setIndex(const std::vector<IndexKey>& keys) {
+    std::vector<IndexPosition> positions;
+    std::string names;
+    for (const IndexKey& key : keys) {
+        positions.push_back({fieldIndex(key.field), key.descending});
+        names += (names.empty() ? "" : ";") + key.field;
+    }
     postPending();
-    m_indexField = name.empty() ? -1 : fieldIndex(name);
-    m_indexFieldName = std::string(name);
+    m_index = std::move(positions);
+    m_indexFieldNames = std::move(names);
     rebuildView();
     first();
 }

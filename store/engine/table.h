@@ -163,8 +163,16 @@ public:
     void setFilter(std::string_view text);
     bool filtered() const { return m_filtered; }
     void setFiltered(bool filtered);
-    const std::string& indexFieldNames() const { return m_indexFieldName; }
+    // The view's order: ascending by one field ("" for the order of adding).
+    const std::string& indexFieldNames() const { return m_indexFieldNames; }
     void setIndexFieldNames(std::string_view name);
+    // The view's order by several fields, each ascending or descending; equal rows keep the
+    // order of adding. indexFieldNames() then lists the names joined by ";".
+    struct IndexKey {
+        std::string field;
+        bool descending = false;
+    };
+    void setIndex(const std::vector<IndexKey>& keys);
 
     // Bound views
     void suspendBoundViews();
@@ -232,8 +240,12 @@ private:
 
     FilterExpression m_filter;
     bool m_filtered = false;
-    std::string m_indexFieldName;
-    int m_indexField = -1;
+    struct IndexPosition {
+        int position;
+        bool descending;
+    };
+    std::string m_indexFieldNames;
+    std::vector<IndexPosition> m_index;
 
     int m_suspension = 0;
     std::vector<TableListener*> m_listeners;

@@ -116,6 +116,22 @@ TEST_F(LedgerTable, WithoutIndexRowsKeepTheOrderTheyWereAdded) {
     EXPECT_EQ(viewIds(), (std::vector<int>{1200502, 1199911}));
 }
 
+TEST_F(LedgerTable, IndexOverSeveralFieldsEachAscendingOrDescending) {
+    ledger.setIndexFieldNames("");
+    addMonth(1, 2000, 5);
+    addMonth(1, 1999, 5);
+    addMonth(1, 2000, 1);
+    addMonth(2, 1999, 1);
+    ledger.setIndex({{"earning_month", false}, {"earning_year", true}});
+    EXPECT_EQ(ledger.indexFieldNames(), "earning_month;earning_year");
+    EXPECT_EQ(viewIds(), (std::vector<int>{1200001, 2199901, 1200005, 1199905}));
+    ledger.setIndex({{"earning_month", true}});
+    EXPECT_EQ(viewIds(), (std::vector<int>{1200005, 1199905, 1200001, 2199901}))
+        << "equal months keep the order of adding";
+    EXPECT_TRUE(ledger.locate("earning_id", 1200001)) << "a scan when the key is not first";
+    EXPECT_EQ(ledger.recNo(), 3);
+}
+
 TEST_F(LedgerTable, RecordCountOfAYearFilter) {
     addMonths(1, 2000, 2, 2001, 11);
     ledger.setFilter("earning_year = 2000");

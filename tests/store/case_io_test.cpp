@@ -357,7 +357,6 @@ TEST_F(CaseFileIo, MissingFileGivesFalseAndShowsNothing) {
 TEST_F(CaseFileIo, RefusedFilesLeaveTheOpenCaseAsItWas) {
     const std::string good = smallCaseFile();
     const std::string plain = decipher(good);
-    const std::string_view header(plain.data(), 45);
 
     // Real snapshots, to build files whose digest is right but whose content is refused.
     const std::string person = source.cdsPerson.saveSnapshot();
@@ -414,7 +413,6 @@ TEST_F(CaseFileIo, RefusedFilesLeaveTheOpenCaseAsItWas) {
          {kLoadFailed}},
         {"negative identity", savedWith([](TdMain& dm) { addPerson(dm, -1); }), {kLoadFailed}},
     };
-    ASSERT_EQ(header[0], 32);
     openCaseInTarget();
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);

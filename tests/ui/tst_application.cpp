@@ -49,8 +49,8 @@ void TestApplication::uncaughtErrorsAreShownAndTheProgramGoesOn_data() {
     QTest::addColumn<QString>("text");
     QTest::newRow("a refusal") << true << rv::PromptIcon::Warning
                                << QStringLiteral("Помилка збереження");
-    QTest::newRow("another error") << false << rv::PromptIcon::Critical
-                                   << QStringLiteral("unexpected");
+    QTest::newRow("another error")
+        << false << rv::PromptIcon::Critical << QStringLiteral("unexpected");
 }
 
 void TestApplication::uncaughtErrorsAreShownAndTheProgramGoesOn() {
@@ -91,8 +91,7 @@ void TestApplication::uncaughtErrorsAreShownAndTheProgramGoesOn() {
 void TestApplication::standardButtonsSpeakUkrainian() {
     QMessageBox box(QMessageBox::Question, QStringLiteral("Равелта"), QString(),
                     QMessageBox::Yes | QMessageBox::No);
-    QCOMPARE(box.button(QMessageBox::Yes)->text().remove(QLatin1Char('&')),
-             QStringLiteral("Так"));
+    QCOMPARE(box.button(QMessageBox::Yes)->text().remove(QLatin1Char('&')), QStringLiteral("Так"));
     QCOMPARE(box.button(QMessageBox::No)->text().remove(QLatin1Char('&')), QStringLiteral("Ні"));
 }
 

@@ -57,7 +57,8 @@ void TestDateEdit::readsWhatIsTyped() {
     QCOMPARE(editor.isBlank(), blank);
     const std::optional<Date> read = editor.date();
     QCOMPARE(read ? QString::fromStdString(rv::formatDate(*read)) : QString(), date);
-    QCOMPARE(edited.isEmpty(), blank);
+    if (!blank)
+        QVERIFY(!edited.isEmpty());
     // A text that is neither blank nor a date is tinted.
     const bool tinted = editor.lineEdit()->palette().color(QPalette::Base) !=
                         editor.palette().color(QPalette::Base);

@@ -2,6 +2,7 @@
 
 #include "scripted_prompt.h"
 #include "store/engine/errors.h"
+#include "typing.h"
 #include "ui/date_edit.h"
 #include "ui/field_binding.h"
 
@@ -21,8 +22,7 @@ struct Form {
     Table genders{"genders", {integerField("gender_id"), textField("gender_name", 20)}};
     Table person{"person",
                  {textField("person_name", 20, "Ім'я особи"),
-                  dateField("person_birthdate", "Дата народження"),
-                  integerField("person_gender")}};
+                  dateField("person_birthdate", "Дата народження"), integerField("person_gender")}};
     ScriptedPrompt script;
     QWidget window;
     Prompt prompt{&window, &script};
@@ -48,8 +48,8 @@ struct Form {
     void bind() {
         new LineEditBinding(name, person, "person_name", prompt);
         new DateEditBinding(birth, person, "person_birthdate", prompt);
-        new LookupComboBinding(gender, person, "person_gender", genders, "gender_id",
-                               "gender_name", prompt);
+        new LookupComboBinding(gender, person, "person_gender", genders, "gender_id", "gender_name",
+                               prompt);
         window.show();
     }
 
@@ -81,7 +81,7 @@ void TestFieldBinding::typingStartsTheRowAndWritesTheField() {
     QVERIFY(QTest::qWaitForWindowExposed(&form.window));
     QCOMPARE(form.person.recordCount(), 0);
 
-    QTest::keyClicks(form.name, QStringLiteral("Оксана"));
+    typeText(form.name, QStringLiteral("Оксана"));
     QCOMPARE(form.person.state(), TableState::Insert);
     QCOMPARE(form.person.asText("person_name"), std::string("Оксана"));
 
@@ -126,7 +126,7 @@ void TestFieldBinding::aHalfTypedDateSurvivesOtherEditors() {
     QVERIFY(form.person.isNull("person_birthdate"));
     const QString halfTyped = form.birth->lineEdit()->text();
 
-    QTest::keyClicks(form.name, QStringLiteral("Петро"));
+    typeText(form.name, QStringLiteral("Петро"));
     QCOMPARE(form.birth->lineEdit()->text(), halfTyped);
 
     form.birth->lineEdit()->setCursorPosition(6);

@@ -101,8 +101,8 @@ void TestPageControl::keyboardNeverEntersADisabledPage() {
     QVERIFY(QTest::qWaitForWindowExposed(&pages.control));
     QList<int> visited;
     for (int press = 0; press < 6; ++press) {
-        QWidget* target = onTabs ? static_cast<QWidget*>(pages.control.tabStrip())
-                                 : pages.control.currentPage();
+        QWidget* target =
+            onTabs ? static_cast<QWidget*>(pages.control.tabStrip()) : pages.control.currentPage();
         QTest::keyClick(target, Qt::Key(key), Qt::KeyboardModifiers(modifiers));
         visited.append(pages.control.currentIndex());
     }

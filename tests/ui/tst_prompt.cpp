@@ -45,16 +45,15 @@ void TestPrompt::boxesFollowTheTitleAndIconRules_data() {
     const QString program = QStringLiteral("Равелта");
     const QMessageBox::StandardButtons ok = QMessageBox::Ok;
     const QMessageBox::StandardButtons yesNo = QMessageBox::Yes | QMessageBox::No;
-    QTest::newRow("information after a save") << Ask::Information << program
-                                              << PromptIcon::Information << ok << true;
+    QTest::newRow("information after a save")
+        << Ask::Information << program << PromptIcon::Information << ok << true;
     QTest::newRow("warning for refused input")
         << Ask::Warning << program << PromptIcon::Warning << ok << true;
     QTest::newRow("core warning") << Ask::CoreWarning << program << PromptIcon::Warning << ok
                                   << true;
     QTest::newRow("error for a file failure, no owner")
         << Ask::Error << program << PromptIcon::Critical << ok << false;
-    QTest::newRow("core error") << Ask::CoreError << program << PromptIcon::Critical << ok
-                                << false;
+    QTest::newRow("core error") << Ask::CoreError << program << PromptIcon::Critical << ok << false;
     QTest::newRow("question about changed data")
         << Ask::YesNo << program << PromptIcon::Question << yesNo << true;
     QTest::newRow("clear confirmation, owned by the application")

@@ -17,12 +17,11 @@ namespace {
 // A small dated table with a looked-up month name, like the ledger and the reference tables.
 struct Tables {
     Table months{"months", {integerField("month_id"), textField("month_name", 20)}};
-    Table table{"periods",
-                {dateField("date_begin", "Дата початку"), floatField("amount", "Сума"),
-                 integerField("year", "Рік"), textField("note", 20, "Примітка"),
-                 integerField("month"),
-                 lookupField("month_name", "Місяць", true,
-                             {"month", &months, "month_id", "month_name"})}};
+    Table table{
+        "periods",
+        {dateField("date_begin", "Дата початку"), floatField("amount", "Сума"),
+         integerField("year", "Рік"), textField("note", 20, "Примітка"), integerField("month"),
+         lookupField("month_name", "Місяць", true, {"month", &months, "month_id", "month_name"})}};
 
     Tables() {
         months.create();
