@@ -7,9 +7,11 @@
 
 #include <nlohmann/json.hpp>
 
+#include <filesystem>
 #include <fstream>
 #include <iostream>
 #include <iterator>
+#include <optional>
 #include <sstream>
 #include <string>
 #include <string_view>
@@ -20,13 +22,18 @@ constexpr int kExitRefused = 2;
 constexpr int kExitBadInput = 1;
 
 const char* usageText() {
-    return R"(Usage: ravelta-calc FILE | -     calculate the case in FILE (or standard input)
+    return R"(Usage: ravelta-calc [--save-case OUT.csf] FILE | -
+                               calculate the case in FILE (JSON, or a case file *.csf)
+                               or in standard input (JSON); with --save-case, also write
+                               the calculated case as a case file
        ravelta-calc --reference     print the embedded reference data
        ravelta-calc --help          print this text
 
 Runs a case as a person does in the window: confirm the person, store each period,
 confirm the periods, store each earning, calculate. Dates are "dd.mm.yyyy", months 1..12,
-numbers use "." as the decimal point.
+numbers use "." as the decimal point. A case file is loaded as the window loads it: its
+periods are stored again and, when it has a ledger, the case is calculated for its stored
+application date ("result" is null without a ledger).
 
 Input (JSON):
   {"person": {"name": "...", "birthdate": "dd.mm.yyyy", "gender": 0 (man) | 1 (woman),
@@ -49,7 +56,7 @@ Output (JSON), exit code 0:
   Raw numbers read back to the same double.
 
 A step that refuses the case prints, with exit code 2:
-  {"error": {"stage": "person" | "periods" | "earnings" | "calculation",
+  {"error": {"stage": "person" | "periods" | "earnings" | "calculation" | "load" | "save",
              "code": the person confirmation code or null,
              "messages": [the program's texts, in order]}}
 Malformed input: a message on standard error and exit code 1.
@@ -72,7 +79,20 @@ void print(const nlohmann::ordered_json& document) {
     std::cout << document.dump(2, ' ', false, nlohmann::json::error_handler_t::replace) << '\n';
 }
 
-int runFile(const std::string& path) {
+bool isCaseFile(const std::string& path) {
+    return path.size() > 4 && path.compare(path.size() - 4, 4, ".csf") == 0;
+}
+
+int runFile(const std::string& path, const std::optional<std::string>& savePath) {
+    if (isCaseFile(path)) {
+        if (!std::filesystem::is_regular_file(path)) {
+            std::cerr << "ravelta-calc: cannot read " << path << '\n';
+            return kExitBadInput;
+        }
+        const rv::cli::PipelineOutput output = rv::cli::runCaseFile(path, savePath);
+        print(output.document);
+        return output.refused ? kExitRefused : 0;
+    }
     std::string text;
     if (!readAll(path, text)) {
         std::cerr << "ravelta-calc: cannot read " << path << '\n';
@@ -88,7 +108,7 @@ int runFile(const std::string& path) {
         std::cerr << "ravelta-calc: " << path << ": " << error.what() << '\n';
         return kExitBadInput;
     }
-    const rv::cli::PipelineOutput output = rv::cli::runCase(input);
+    const rv::cli::PipelineOutput output = rv::cli::runCase(input, savePath);
     print(output.document);
     return output.refused ? kExitRefused : 0;
 }
@@ -96,12 +116,22 @@ int runFile(const std::string& path) {
 } // namespace
 
 int main(int argc, char** argv) {
-    if (argc != 2) {
+    std::optional<std::string> savePath;
+    int next = 1;
+    if (argc == 4 && std::string_view(argv[1]) == "--save-case") {
+        savePath = argv[2];
+        next = 3;
+    }
+    if (argc != next + 1) {
         std::cerr << usageText();
         return kExitBadInput;
     }
-    const std::string_view argument = argv[1];
+    const std::string_view argument = argv[next];
     try {
+        if (savePath && argument.size() > 1 && argument.front() == '-') {
+            std::cerr << usageText();
+            return kExitBadInput;
+        }
         if (argument == "--help") {
             std::cout << usageText();
             return 0;
@@ -115,7 +145,7 @@ int main(int argc, char** argv) {
             std::cerr << usageText();
             return kExitBadInput;
         }
-        return runFile(std::string(argument));
+        return runFile(std::string(argument), savePath);
     } catch (const rv::UserError& error) { // the reference data could not be unpacked
         std::cerr << "ravelta-calc: " << error.what() << '\n';
         return kExitRefused;

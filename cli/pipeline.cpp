@@ -83,8 +83,7 @@ std::string monthInSentence(LedgerMonth month) {
            std::to_string(month.year);
 }
 
-std::optional<Refusal> storeEarnings(TdMain& dm,
-                                     const std::vector<CaseInput::Earning>& earnings) {
+std::optional<Refusal> storeEarnings(TdMain& dm, const std::vector<CaseInput::Earning>& earnings) {
     for (const auto& earning : earnings) {
         const LedgerMonth month = ledgerMonthFromCalendar(earning.year, earning.month);
         const std::int32_t key = dm.currentPersonId() * 1000000 + month.year * 100 + month.month0;
@@ -137,16 +136,11 @@ ordered_json resultJson(const CalculationResult& result) {
     };
     const PensionFormula& formula = result.formula;
     ordered_json values = {
-        {"M", result.insuranceMonths},
-        {"N1", result.monthsAfterOptimisation1},
-        {"N", result.countedMonths},
-        {"SumK", result.sumOfCoefficients},
-        {"AvgZp", result.averageWage},
-        {"K", formula.individualCoefficient},
-        {"KS", formula.experienceCoefficient},
-        {"P", formula.basicPension},
-        {"MinP", result.minimumPension},
-        {"Extra", formula.supplement},
+        {"M", result.insuranceMonths},         {"N1", result.monthsAfterOptimisation1},
+        {"N", result.countedMonths},           {"SumK", result.sumOfCoefficients},
+        {"AvgZp", result.averageWage},         {"K", formula.individualCoefficient},
+        {"KS", formula.experienceCoefficient}, {"P", formula.basicPension},
+        {"MinP", result.minimumPension},       {"Extra", formula.supplement},
         {"Total", formula.totalPension},
     };
     return {{"right", !result.noRight},
@@ -169,7 +163,8 @@ ordered_json periodsJson(Table& periods) {
 ordered_json ledgerJson(Table& ledger) {
     ordered_json list = ordered_json::array();
     for (ledger.first(); !ledger.eof(); ledger.next()) {
-        const LedgerMonth month{ledger.asInteger("earning_year"), ledger.asInteger("earning_month")};
+        const LedgerMonth month{ledger.asInteger("earning_year"),
+                                ledger.asInteger("earning_month")};
         list.push_back({{"year", month.year},
                         {"month", calendarMonth(month)},
                         {"avg_zp", valueJson(ledger.value("earning_avg_zp"))},
@@ -185,13 +180,52 @@ ordered_json ledgerJson(Table& ledger) {
     return list;
 }
 
+std::optional<Refusal> calculate(TdMain& dm, Date applicationDate, CalculationResult& result) {
+    try {
+        result = Calculate(dm, applicationDate, '.');
+    } catch (const UserError& error) {
+        return Refusal{"calculation", std::nullopt, {error.what()}};
+    }
+    return std::nullopt;
+}
+
+std::optional<Refusal> saveCase(TdMain& dm, CollectingPrompt& prompt, const std::string& path) {
+    prompt.messages.clear();
+    if (dm.SaveCase(path))
+        return std::nullopt;
+    return Refusal{"save", std::nullopt, prompt.messages};
+}
+
+// Stores every loaded period again, as the window's load does, so each is checked again.
+std::optional<Refusal> restorePeriods(TdMain& dm) {
+    for (int row = 1; row <= dm.cdsExp.recordCount(); ++row) {
+        dm.cdsExp.setRecNo(row);
+        dm.cdsExp.edit();
+        try {
+            dm.cdsExp.post();
+        } catch (const UserError& refusal) {
+            dm.cdsExp.cancel();
+            return Refusal{"periods", std::nullopt, {refusal.what()}};
+        }
+    }
+    return std::nullopt;
+}
+
+PipelineOutput caseOutput(TdMain& dm, const CalculationResult* result) {
+    ordered_json document = {{"result", result ? resultJson(*result) : ordered_json(nullptr)},
+                             {"periods", periodsJson(dm.cdsExp)},
+                             {"ledger", ledgerJson(dm.cdsEarning)}};
+    return {std::move(document), false};
+}
+
 } // namespace
 
-PipelineOutput runCase(const CaseInput& input) {
+PipelineOutput runCase(const CaseInput& input, const std::optional<std::string>& savePath) {
     CollectingPrompt prompt;
     TdMain dm;
     dm.setPrompt(&prompt);
 
+    CalculationResult result;
     std::optional<Refusal> refusal = confirmPerson(dm, input.person);
     if (!refusal)
         refusal = storePeriods(dm, input.periods);
@@ -199,19 +233,38 @@ PipelineOutput runCase(const CaseInput& input) {
         refusal = confirmPeriods(dm, prompt, input.person.birthDate);
     if (!refusal)
         refusal = storeEarnings(dm, input.earnings);
+    if (!refusal)
+        refusal = calculate(dm, input.person.applicationDate, result);
+    if (!refusal && savePath)
+        refusal = saveCase(dm, prompt, *savePath);
     if (refusal)
         return {refusalJson(*refusal), true};
+    return caseOutput(dm, &result);
+}
 
+PipelineOutput runCaseFile(const std::string& path, const std::optional<std::string>& savePath) {
+    CollectingPrompt prompt;
+    TdMain dm;
+    dm.setPrompt(&prompt);
+    if (!dm.LoadCase(path))
+        return {refusalJson({"load", std::nullopt, prompt.messages}), true};
+
+    std::optional<Refusal> refusal = restorePeriods(dm);
     CalculationResult result;
-    try {
-        result = Calculate(dm, input.person.applicationDate, '.');
-    } catch (const UserError& error) {
-        return {refusalJson({"calculation", std::nullopt, {error.what()}}), true};
+    const bool hasLedger = dm.cdsEarning.recordCount() > 0;
+    if (!refusal && hasLedger) {
+        dm.cdsPerson.first();
+        const std::optional<Date> application = dm.cdsPerson.asDate("person_af_date");
+        if (!application)
+            refusal = Refusal{"person", 4, {messages::kPersonMessages[4]}};
+        else
+            refusal = calculate(dm, *application, result);
     }
-    ordered_json document = {{"result", resultJson(result)},
-                             {"periods", periodsJson(dm.cdsExp)},
-                             {"ledger", ledgerJson(dm.cdsEarning)}};
-    return {std::move(document), false};
+    if (!refusal && savePath)
+        refusal = saveCase(dm, prompt, *savePath);
+    if (refusal)
+        return {refusalJson(*refusal), true};
+    return caseOutput(dm, hasLedger ? &result : nullptr);
 }
 
 } // namespace rv::cli

@@ -4,6 +4,9 @@
 
 #include <nlohmann/json.hpp>
 
+#include <optional>
+#include <string>
+
 namespace rv::cli {
 
 // The outcome of running a case: the JSON to print and whether a step refused it.
@@ -13,7 +16,13 @@ struct PipelineOutput {
 };
 
 // Runs the case through the data module as a person does in the window: confirm the person,
-// store each period, confirm the periods, store each earning, calculate.
-PipelineOutput runCase(const CaseInput& input);
+// store each period, confirm the periods, store each earning, calculate; then, when asked, save
+// the case file.
+PipelineOutput runCase(const CaseInput& input, const std::optional<std::string>& savePath);
+
+// Loads a case file as the window's load does: store each period again and, when the case has a
+// ledger, calculate for the stored application date ("result" is null without a ledger); then,
+// when asked, save the case again.
+PipelineOutput runCaseFile(const std::string& path, const std::optional<std::string>& savePath);
 
 } // namespace rv::cli

@@ -26,7 +26,8 @@ CalculatorRun runCalculator(const std::string& argument, const std::string& inpu
     std::string inputPath;
     if (!input.empty()) {
         // Unique per process: CTest runs the tests of this file side by side.
-        inputPath = ::testing::TempDir() + "ravelta_cli_input_" + std::to_string(getpid()) + ".json";
+        inputPath =
+            ::testing::TempDir() + "ravelta_cli_input_" + std::to_string(getpid()) + ".json";
         std::ofstream(inputPath, std::ios::binary) << input;
         command += " < '" + inputPath + "'";
     }
@@ -44,7 +45,9 @@ CalculatorRun runCalculator(const std::string& argument, const std::string& inpu
     return run;
 }
 
-std::string dataPath(const char* name) { return std::string(RV_TEST_DATA_DIR) + "/" + name; }
+std::string dataPath(const char* name) {
+    return std::string(RV_TEST_DATA_DIR) + "/" + name;
+}
 
 json readJson(const std::string& path) {
     std::ifstream file(path);
@@ -128,6 +131,38 @@ TEST_F(Career40, LedgerHasOneRowPerEmployedMonthWithItsDays) {
     }
 }
 
+TEST_F(Career40, ACaseFileSavedByTheCalculatorGivesTheSameResultBack) {
+    const std::string caseFile =
+        ::testing::TempDir() + "ravelta_career40_" + std::to_string(getpid()) + ".csf";
+    const CalculatorRun saving =
+        runCalculator("--save-case '" + caseFile + "' '" + dataPath("career40.json") + "'");
+    ASSERT_EQ(saving.exitCode, 0);
+    EXPECT_EQ(json::parse(saving.out), output);
+
+    const CalculatorRun loading = runCalculator("'" + caseFile + "'");
+    ASSERT_EQ(loading.exitCode, 0);
+    EXPECT_EQ(json::parse(loading.out), output);
+
+    // One byte changed in the middle: the file is refused with the load message.
+    std::string bytes;
+    {
+        std::ifstream in(caseFile, std::ios::binary);
+        bytes.assign(std::istreambuf_iterator<char>(in), {});
+    }
+    ASSERT_GT(bytes.size(), 1000u);
+    bytes[bytes.size() / 2] = static_cast<char>(bytes[bytes.size() / 2] ^ 0x20);
+    std::ofstream(caseFile, std::ios::binary | std::ios::trunc) << bytes;
+    const CalculatorRun damaged = runCalculator("'" + caseFile + "'");
+    EXPECT_EQ(damaged.exitCode, 2);
+    EXPECT_EQ(
+        json::parse(damaged.out),
+        json({{"error",
+               {{"stage", "load"},
+                {"code", nullptr},
+                {"messages", {"Помилка при завантаженні файлу, можливо файл пошкоджено"}}}}}));
+    std::remove(caseFile.c_str());
+}
+
 TEST(CalculatorTest, RefusalsNameTheirStageAndTheProgramsTexts) {
     const std::string person =
         R"("person": {"name": "Іван", "birthdate": "10.05.1951", "gender": 0,
@@ -152,7 +187,8 @@ TEST(CalculatorTest, RefusalsNameTheirStageAndTheProgramsTexts) {
           {"messages",
            {"Звернення за призначенням пенсії можна здійснюватися не раніше, ніж за місяць до "
             "досягнення пенсійного віку"}}}},
-        {"no periods", "{" + person + R"(, "periods": [], "earnings": []})",
+        {"no periods",
+         "{" + person + R"(, "periods": [], "earnings": []})",
          {{"stage", "periods"}, {"code", nullptr}, {"messages", {"Спочатку введіть стаж"}}}},
         {"period ending before it starts",
          "{" + person +
@@ -180,7 +216,9 @@ TEST(CalculatorTest, RefusalsNameTheirStageAndTheProgramsTexts) {
         {"negative earning",
          "{" + person + R"(, "periods": [{"begin": "01.01.2005", "end": "31.12.2005"}],
              "earnings": [{"year": 2005, "month": 3, "amount": -1}]})",
-         {{"stage", "earnings"}, {"code", nullptr}, {"messages", {"Заробіток не може бути від'ємним"}}}},
+         {{"stage", "earnings"},
+          {"code", nullptr},
+          {"messages", {"Заробіток не може бути від'ємним"}}}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -243,9 +281,10 @@ TEST(CalculatorTest, ReferencePrintsParametersAndEveryTable) {
     ASSERT_EQ(run.exitCode, 0);
     const json reference = json::parse(run.out);
     EXPECT_EQ(reference["parameters"]["MinInsuranceYears"], 15);
-    EXPECT_EQ(reference["parameters"]["Opt2MinKeptMonths"], reference["parameters"]["PensionAgeMale"]);
-    for (const char* table : {"cdsAvgZpMonth", "cdsAvgZpYear", "cdsMinZP", "cdsKoeff",
-                              "cdsMinPens", "cdsParam", "cdsMaxIncome"})
+    EXPECT_EQ(reference["parameters"]["Opt2MinKeptMonths"],
+              reference["parameters"]["PensionAgeMale"]);
+    for (const char* table : {"cdsAvgZpMonth", "cdsAvgZpYear", "cdsMinZP", "cdsKoeff", "cdsMinPens",
+                              "cdsParam", "cdsMaxIncome"})
         EXPECT_FALSE(reference["tables"][table].empty()) << table;
     const json& lastMinimumWage = reference["tables"]["cdsMinZP"].back();
     EXPECT_TRUE(lastMinimumWage["mz_date_end"].is_null()) << "the open end is null";
