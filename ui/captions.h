@@ -72,4 +72,74 @@ inline constexpr const char* kMinZpTitle = "Мінімальна зарплат�
 inline constexpr const char* kParamValueTitle = "Значення параметру";
 inline constexpr const char* kMaxIncomeTitle = "Розмір максимального доходу, грн";
 
+// Experience tab tsExp
+inline constexpr const char* kExpLengthTitle = "Трудовий стаж (р/м/д) *";
+inline constexpr const char* kExpTotalLabel = "Трудовий стаж складає:";
+inline constexpr const char* kClearExpQuestion = "Ви дійсно бажаєте очистити стаж?";
+inline constexpr const char* kExpInfoAfter2004 =
+    "* Трудовий стаж для періоду після 01.01.2004 буде розраховано відповідно до частини 3 статті "
+    "24 Закону України № 1058-1 після введення Вами заробітків";
+inline constexpr const char* kExpInfoBefore2004 =
+    "Трудовий стаж до 01.01.2004 повністю зараховується до страхового стажу";
+// The grid toolkit's own texts, in its own language.
+inline constexpr const char* kDeleteRecordQuestion = "Delete record?";
+inline constexpr const char* kInvalidDateSuffix = "' is not a valid date"; // after "'" and the text
+
+// Stage commands
+inline constexpr const char* kContinueQuestion = "Дані були змінені. Ви дійсно бажаєте продовжити?";
+
+// Results panel gbCalc of tsCalc
+inline constexpr const char* kCalcPanel =
+    "Розрахунок розміру пенсії за віком на загальних підставах (згідно статей 27 та 28 Закону "
+    "України №1058-1 від 09.07.2003 р.)";
+inline constexpr const char* kPensAgeCaption = "Дата призначення пенсії";
+inline constexpr const char* kFullSSCaption = "Страховий стаж складає";
+inline constexpr const char* kSSMonthCaption =
+    "Кількість місяців наданої зарплатні (до оптимізації)";
+inline constexpr const char* kSSMonth2Caption =
+    "Кількість місяців врахованої зарплатні (після оптимізації)";
+inline constexpr const char* kSumKCaption =
+    "Сума коефіціентів врахованої зарплатні (після оптимізації)";
+inline constexpr const char* kAvgZpForYearDesigned = "Середня ЗП по Україні в 2011 році";
+inline constexpr const char* kEarningKCaption = "Індивідуальний коефіцієнт заробітку";
+inline constexpr const char* kISSKCaption = "Коефіцієнт страхового стажу (з урахуванням кратності)";
+inline constexpr const char* kPensCaption = "Розмір основної пенсії";
+inline constexpr const char* kExtraPensCaption = "Доплата за понаднормовий стаж";
+inline constexpr const char* kFullPensCaption = "Загальний розмір пенсії за віком";
+// Two blanks after "виключення", as the program has always shown it.
+inline constexpr const char* kCalcFootnote =
+    "*  Автоматичне визначення найвигіднішого періоду стажу до 60 місяців підряд до липня 2000 "
+    "р. та виключення  невигідних періодів (відповідно до частини 1 статті 40 Закону "
+    "№1058-IV), обчислення загального розміру пенсії за віком на загальних підставах "
+    "(відповідно до положень статей 27 та 28 Закону №1058-IV)";
+
+// Earnings tab tsEarning
+inline constexpr const char* kChooseYear = "Оберіть рік";
+inline constexpr const char* kMinZpColumnTitle = "Мінімальна ЗП по НГ в Україні *";
+inline constexpr const char* kPaymentColumnTitle = "Заробіток, грн **";
+inline constexpr const char* kCoefficientColumnTitle = "Коефіцієнт ЗП місячний ***";
+inline constexpr const char* kCreditedDaysColumnTitle = "Зараховано до СС, днів *";
+inline constexpr const char* kOpt1ColumnTitle = "Враховано заробітки до 07-2000 після оптимізації";
+inline constexpr const char* kOpt2ColumnTitle = "Виключено заробітки після оптимізації";
+inline constexpr const char* kMonthsSuffix = " м."; // after the number of months in the footer
+inline constexpr const char* kClearEarningQuestion = "Ви дійсно бажаєте очистити заробітки?";
+inline constexpr const char* kSelectorFillError = "Помилка створення селектора!";
+inline constexpr const char* kYearChoiceError = "Помилка обрання року з селектора!";
+inline constexpr const char* kCopyError = "Помилка копіювання даних!";
+// Three paragraphs; the double blanks are the program's own.
+inline constexpr const char* kEarningFootnote =
+    "* Дані використовуються в розрахунку СС (колонка «Зараховано до СС, дн.») для періоду "
+    "після 01.01.2004 р. Страхові внески, сплачені з цієї суми, дають право зарахувати до "
+    "страхового стажу повний місяць. Якщо заробіток менший мінімальної ЗП по Україні, то "
+    "страховий стаж буде пропорційно зменшений (частина 3 статті 24 Закону України №1058-IV "
+    ").\n"
+    "** Заробіток необхідно вводити у грошовій одиниці «гривня».  Заробіток в інших грошових "
+    "одиницях, що були в обігу до 1995 р., необхідно перевести в гривню шляхом множення на "
+    "0.00001.\n"
+    "*** Розраховується як відношення значення колонки «Заробіток» до «Середня ЗП по НГ в "
+    "Україні». Обмеження розміру коефіцієнту для періоду заробітку до липня 1998 р. – 5.6  "
+    "(частина 2 статті 41 Закону України №1058-IV ). Обмеження розміру заробітку, з якого "
+    "сплачувалися страхові внески, після липня 1998 р. , автоматично визначатиметься згідно "
+    "довіднику «Максимальний дохід, з якого сплачуються СВ».";
+
 } // namespace rv::captions

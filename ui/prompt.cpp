@@ -92,6 +92,11 @@ void Prompt::plain(const QString& text) {
     show({applicationTitle(), text});
 }
 
+bool Prompt::askPlainYesNo(const QString& text) {
+    return show({applicationTitle(), text, PromptIcon::Question,
+                 QMessageBox::Yes | QMessageBox::No}) == QMessageBox::Yes;
+}
+
 std::optional<QString> Prompt::chooseFile(const FileRequest& request) {
     return m_handler->chooseFile(m_window, request);
 }

@@ -74,6 +74,8 @@ public:
     bool confirm(const QString& text);
     // Text and an OK button, titled with the application's title.
     void plain(const QString& text);
+    // The toolkit's own question (a grid's "Delete record?"): Yes and No, titled like plain boxes.
+    bool askPlainYesNo(const QString& text);
     std::optional<QString> chooseFile(const FileRequest& request);
 
     // The title of plain boxes: the program file's base name ("Ravelta").

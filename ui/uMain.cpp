@@ -1,9 +1,12 @@
 #include "uMain.h"
 
+#include "calc_panel.h"
 #include "captions.h"
 #include "command.h"
 #include "data_grid.h"
 #include "dictionary_page.h"
+#include "earnings_tab.h"
+#include "experience_tab.h"
 #include "help_text.h"
 #include "page_control.h"
 #include "person_panel.h"
@@ -106,6 +109,12 @@ void TfrmMain::createActions() {
     connectCommand(aExit, &TfrmMain::aExitExecute);
     connectCommand(aPersonHelp, &TfrmMain::aPersonHelpExecute);
     connectCommand(aAbout, &TfrmMain::aAboutExecute);
+    connectCommand(aAddPerson, &TfrmMain::aAddPersonExecute);
+    connectCommand(aNewPerson, &TfrmMain::aNewPersonExecute);
+    connectCommand(aVerifyEarning, &TfrmMain::aVerifyEarningExecute);
+    connectCommand(aCalc, &TfrmMain::aCalcExecute);
+    connectCommand(aVerifyExp, &TfrmMain::aVerifyExpExecute);
+    connectCommand(aClearExp, &TfrmMain::aClearExpExecute);
 }
 
 void TfrmMain::createMenu() {
@@ -170,9 +179,16 @@ QWidget* TfrmMain::createPages() {
     auto* infoLayout = new QVBoxLayout(tsInfo);
     infoLayout->setContentsMargins(4, 4, 4, 4);
     infoLayout->addWidget(reInfo);
-    tsExp = new QWidget;
-    tsEarning = new QWidget;
-    tsCalc = new QWidget;
+    experienceTab = new ExperienceTab(*m_prompt, aClearExp, aPrintExp, aVerifyExp);
+    tsExp = experienceTab;
+    earningsTab = new EarningsTab(*this);
+    tsEarning = earningsTab;
+    connect(aClearEarning, &QAction::triggered, this,
+            [this] { runCommand(*m_prompt, [this] { earningsTab->aClearEarningExecute(); }); });
+    connect(aSuperChange, &QAction::triggered, this,
+            [this] { runCommand(*m_prompt, [this] { earningsTab->aSuperChangeExecute(); }); });
+    calcPanel = new CalcPanel(aCalc);
+    tsCalc = calcPanel;
 
     const std::pair<QWidget*, const char*> pages[] = {{tsDictionary, "tsDictionary"},
                                                       {tsInfo, "tsInfo"},
@@ -198,6 +214,8 @@ void TfrmMain::FormCreate(const StoredReferenceData& reference) {
     if (m_dMain) {
         gbPers->bind(*m_dMain, *m_prompt);
         dictionary->bind(*m_dMain);
+        earningsTab->bind(*m_dMain);
+        experienceTab->bind(m_dMain->cdsExp);
     }
     StyleGrids();
     SummaryYear = 0;
@@ -256,6 +274,7 @@ void TfrmMain::closeEvent(QCloseEvent* event) {
 }
 
 void TfrmMain::periodStored() {
+    RefreshExpTotal();
     MarkModified();
 }
 
@@ -264,7 +283,9 @@ void TfrmMain::ledgerRowStored() {
     SummaryYear = -1;
 }
 
-// The year summary that follows the ledger's current row belongs to the earnings tab.
-void TfrmMain::ledgerDataChanged() {}
+void TfrmMain::ledgerDataChanged() {
+    if (LedgerRefreshEnabled && earningsTab)
+        earningsTab->RefreshYearSummary(false);
+}
 
 } // namespace rv

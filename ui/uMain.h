@@ -14,7 +14,10 @@ class QToolBar;
 
 namespace rv {
 
+class CalcPanel;
 class DictionaryPage;
+class EarningsTab;
+class ExperienceTab;
 class PageControl;
 class PersonPanel;
 class Prompt;
@@ -52,6 +55,20 @@ public:
     void aPersonHelpExecute();
     void aAboutExecute();
 
+    // Stage commands: confirm the person, new person, confirm the earnings, the calculation.
+    void aAddPersonExecute();
+    void aNewPersonExecute();
+    void aVerifyEarningExecute();
+    void aCalcExecute();
+    // Resets the results panel and refreshes the experience total; with noRight edtPensAge reads
+    // "Право відсутнє" and edtFullSS keeps the insurance text.
+    void ClearCalcResults(bool noRight);
+
+    // The experience tab's commands: the footer total, "Очистити" and "Підтвердити стаж".
+    void RefreshExpTotal();
+    void aClearExpExecute();
+    void aVerifyExpExecute();
+
     // Actions of alMain
     QAction* aNewPerson;
     QAction* aSave;
@@ -80,8 +97,11 @@ public:
     QWidget* tsInfo;
     QTextBrowser* reInfo;
     QWidget* tsExp;
+    ExperienceTab* experienceTab = nullptr; // the content of tsExp, with grdExp
     QWidget* tsEarning;
+    EarningsTab* earningsTab = nullptr; // the content of tsEarning, with grdEarning
     QWidget* tsCalc;
+    CalcPanel* calcPanel; // the content of tsCalc, with gbCalc
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -95,6 +115,9 @@ private:
     // The question on closing; false keeps the window open.
     bool FormCloseQuery();
     void connectCommand(QAction* action, void (TfrmMain::*command)());
+    // The editor that the person message list names for a code; null for none.
+    QWidget* personEditor(ConfirmCode code) const;
+    void setWorkPageEnabled(QWidget* page, bool enabled);
 
     void periodStored() override;
     void ledgerRowStored() override;

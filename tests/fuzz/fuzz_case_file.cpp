@@ -67,13 +67,25 @@ void loadSnapshot(TdMain& dm, std::string_view bytes) {
     emptyCase(dm);
 }
 
-std::filesystem::path scratchFile() {
-    // A memory file system when there is one: a disk flushes a rewritten file on close.
-    const std::filesystem::path shm = "/dev/shm";
-    const std::filesystem::path folder =
-        std::filesystem::is_directory(shm) ? shm : std::filesystem::temp_directory_path();
-    return folder / ("ravelta_fuzz_" + std::to_string(::getpid()) + ".csf");
-}
+// The file that mode 2 writes, removed when the run ends. A memory file system when there is
+// one: a disk flushes a rewritten file on close.
+class ScratchFile {
+public:
+    ScratchFile() {
+        const std::filesystem::path shm = "/dev/shm";
+        const std::filesystem::path folder =
+            std::filesystem::is_directory(shm) ? shm : std::filesystem::temp_directory_path();
+        m_path = folder / ("ravelta_fuzz_" + std::to_string(::getpid()) + ".csf");
+    }
+    ~ScratchFile() {
+        std::error_code ignored; // nothing to do about a file that cannot be removed at exit
+        std::filesystem::remove(m_path, ignored);
+    }
+    const std::filesystem::path& path() const { return m_path; }
+
+private:
+    std::filesystem::path m_path;
+};
 
 void loadPackedCase(TdMain& dm, std::string_view bytes) {
     if (bytes.size() < 4)
@@ -88,7 +100,8 @@ void loadPackedCase(TdMain& dm, std::string_view bytes) {
     const std::string_view periods = rest.substr(0, length(2));
     rest.remove_prefix(periods.size());
 
-    static const std::filesystem::path path = scratchFile();
+    static const ScratchFile scratch;
+    const std::filesystem::path& path = scratch.path();
     {
         std::filesystem::remove(path);
         std::ofstream out(path, std::ios::binary);

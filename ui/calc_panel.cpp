@@ -1,0 +1,169 @@
+#include "calc_panel.h"
+
+#include "captions.h"
+#include "store/messages.h"
+
+#include <QAction>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace rv {
+
+namespace {
+
+constexpr int kFieldWidth = 200; // room for the insurance text "35 р. 11 міс. 29 дн."
+
+QString fromUtf8(const std::string& text) {
+    return QString::fromStdString(text);
+}
+
+QLineEdit* resultField(const char* name, QWidget* parent) {
+    auto* field = new QLineEdit(parent);
+    field->setObjectName(QString::fromLatin1(name));
+    field->setReadOnly(true);
+    field->setFixedWidth(kFieldWidth);
+    return field;
+}
+
+QLabel* namedLabel(const char* name, const char* caption, QWidget* parent) {
+    auto* label = new QLabel(QString::fromUtf8(caption), parent);
+    label->setObjectName(QString::fromLatin1(name));
+    return label;
+}
+
+// A note under a field that comes and goes without moving the rows below it.
+QLabel* note(const char* name, const char* caption, QWidget* parent) {
+    QLabel* label = namedLabel(name, caption, parent);
+    QSizePolicy policy = label->sizePolicy();
+    policy.setRetainSizeWhenHidden(true);
+    label->setSizePolicy(policy);
+    label->hide();
+    return label;
+}
+
+void showField(QLineEdit* field, const ResultField& shown) {
+    field->setText(fromUtf8(shown.text));
+    field->setToolTip(fromUtf8(shown.hint));
+    field->setCursorPosition(0); // a long text shows its beginning
+}
+
+} // namespace
+
+CalcPanel::CalcPanel(QAction* aCalc, QWidget* parent)
+    : QWidget(parent), gbCalc(new QGroupBox(QString::fromUtf8(captions::kCalcPanel), this)) {
+    gbCalc->setObjectName(QStringLiteral("gbCalc"));
+    edtPensAge = resultField("edtPensAge", gbCalc);
+    edtFullSS = resultField("edtFullSS", gbCalc);
+    edtSSMonth = resultField("edtSSMonth", gbCalc);
+    edtSSMonth2 = resultField("edtSSMonth2", gbCalc);
+    edtSumK = resultField("edtSumK", gbCalc);
+    lAvgZpForYear = namedLabel("lAvgZpForYear", captions::kAvgZpForYearDesigned, gbCalc);
+    edtAvgZpForYear = resultField("edtAvgZpForYear", gbCalc);
+    lNoAvgForYear = note("lNoAvgForYear", "", gbCalc);
+    edtEarningK = resultField("edtEarningK", gbCalc);
+    edtISSK = resultField("edtISSK", gbCalc);
+    edtPens = resultField("edtPens", gbCalc);
+    lMinPens = namedLabel("lMinPens", messages::kMinPensDesigned, gbCalc);
+    edtMinPens = resultField("edtMinPens", gbCalc);
+    edtExtraPens = resultField("edtExtraPens", gbCalc);
+    edfFullPens = resultField("edfFullPens", gbCalc);
+    lPensNotFull = note("lPensNotFull", messages::kPensionIncomplete, gbCalc);
+    bbCalc = new QPushButton(aCalc->text(), gbCalc);
+    bbCalc->setObjectName(QStringLiteral("bbCalc"));
+    lCalcFootnote = namedLabel("lCalcFootnote", captions::kCalcFootnote, this);
+    lCalcFootnote->setWordWrap(true);
+
+    // The two reference values carry where they come from; the others their formula.
+    const QString fromReference = QString::fromUtf8(messages::kFromReferenceHint);
+    edtAvgZpForYear->setToolTip(fromReference);
+    edtMinPens->setToolTip(fromReference);
+
+    auto* grid = new QGridLayout(gbCalc);
+    grid->setHorizontalSpacing(12);
+    int row = 0;
+    auto addRow = [&](QWidget* caption, QLineEdit* field) {
+        grid->addWidget(caption, row, 0);
+        grid->addWidget(field, row, 1);
+        ++row;
+    };
+    auto caption = [this](const char* text) { return new QLabel(QString::fromUtf8(text), gbCalc); };
+    addRow(caption(captions::kPensAgeCaption), edtPensAge);
+    addRow(caption(captions::kFullSSCaption), edtFullSS);
+    addRow(caption(captions::kSSMonthCaption), edtSSMonth);
+    addRow(caption(captions::kSSMonth2Caption), edtSSMonth2);
+    addRow(caption(captions::kSumKCaption), edtSumK);
+    addRow(lAvgZpForYear, edtAvgZpForYear);
+    grid->addWidget(lNoAvgForYear, row++, 1);
+    addRow(caption(captions::kEarningKCaption), edtEarningK);
+    addRow(caption(captions::kISSKCaption), edtISSK);
+    addRow(caption(captions::kPensCaption), edtPens);
+    addRow(lMinPens, edtMinPens);
+    addRow(caption(captions::kExtraPensCaption), edtExtraPens);
+    addRow(caption(captions::kFullPensCaption), edfFullPens);
+    grid->addWidget(lPensNotFull, row++, 1);
+    grid->addWidget(bbCalc, row++, 0, Qt::AlignLeft);
+    grid->setColumnStretch(2, 1);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(4, 4, 4, 4);
+    layout->addWidget(gbCalc);
+    layout->addWidget(lCalcFootnote);
+    layout->addStretch(1);
+
+    bbCalc->setEnabled(aCalc->isEnabled());
+    connect(aCalc, &QAction::changed, bbCalc, [this, aCalc] {
+        bbCalc->setText(aCalc->text());
+        bbCalc->setEnabled(aCalc->isEnabled());
+    });
+    connect(bbCalc, &QPushButton::clicked, aCalc, &QAction::trigger);
+
+    // As designed: every result "0", the captions naming 2011 and no date.
+    m_shown.edtPensAge.text = "0";
+    m_shown.lAvgZpForYear = captions::kAvgZpForYearDesigned;
+    m_shown.lMinPens = messages::kMinPensDesigned;
+    apply();
+}
+
+void CalcPanel::showResults(const ResultsPanel& panel) {
+    const std::string avgZpCaption = m_shown.lAvgZpForYear;
+    const std::optional<std::string> minPensCaption = m_shown.lMinPens;
+    m_shown = panel;
+    if (m_shown.lAvgZpForYear.empty())
+        m_shown.lAvgZpForYear = avgZpCaption;
+    if (!m_shown.lMinPens)
+        m_shown.lMinPens = minPensCaption;
+    apply();
+}
+
+void CalcPanel::clear(bool noRight) {
+    clearCalcResults(m_shown, noRight);
+    apply();
+}
+
+void CalcPanel::apply() {
+    showField(edtPensAge, m_shown.edtPensAge);
+    showField(edtFullSS, m_shown.edtFullSS);
+    showField(edtSSMonth, m_shown.edtSSMonth);
+    showField(edtSSMonth2, m_shown.edtSSMonth2);
+    showField(edtSumK, m_shown.edtSumK);
+    showField(edtEarningK, m_shown.edtEarningK);
+    showField(edtISSK, m_shown.edtISSK);
+    showField(edtPens, m_shown.edtPens);
+    showField(edtExtraPens, m_shown.edtExtraPens);
+    showField(edfFullPens, m_shown.edfFullPens);
+    // The two reference values keep their fixed hint.
+    edtAvgZpForYear->setText(fromUtf8(m_shown.edtAvgZpForYear.text));
+    edtMinPens->setText(fromUtf8(m_shown.edtMinPens.text));
+
+    lAvgZpForYear->setText(fromUtf8(m_shown.lAvgZpForYear));
+    lMinPens->setText(fromUtf8(m_shown.lMinPens.value_or(messages::kMinPensDesigned)));
+    lNoAvgForYear->setText(fromUtf8(m_shown.lNoAvgForYear));
+    lNoAvgForYear->setVisible(m_shown.lNoAvgForYearVisible);
+    lPensNotFull->setVisible(m_shown.lPensNotFullVisible);
+}
+
+} // namespace rv

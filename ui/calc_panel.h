@@ -1,0 +1,56 @@
+#pragma once
+
+#include "calc/calculation.h"
+
+#include <QWidget>
+
+class QAction;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+
+namespace rv {
+
+// The calculation tab tsCalc: the results panel gbCalc with its read-only result fields (the
+// formula behind each as its tooltip), the button "Провести розрахунок*" of aCalc and the
+// footnote on the optimisations.
+class CalcPanel : public QWidget {
+    Q_OBJECT
+public:
+    explicit CalcPanel(QAction* aCalc, QWidget* parent = nullptr);
+
+    // Shows a calculation's panel: every field with its hint, the notes shown or hidden. The
+    // captions of lAvgZpForYear and lMinPens change only where the panel gives one.
+    void showResults(const ResultsPanel& panel);
+    // Resets the fields and hints as ClearCalcResults does: with noRight edtPensAge reads
+    // "Право відсутнє" and edtFullSS keeps its text. The two captions stay as they are.
+    void clear(bool noRight);
+
+    QGroupBox* gbCalc;
+    QLineEdit* edtPensAge;
+    QLineEdit* edtFullSS;
+    QLineEdit* edtSSMonth;
+    QLineEdit* edtSSMonth2;
+    QLineEdit* edtSumK;
+    QLabel* lAvgZpForYear;
+    QLineEdit* edtAvgZpForYear;
+    QLabel* lNoAvgForYear;
+    QLineEdit* edtEarningK;
+    QLineEdit* edtISSK;
+    QLineEdit* edtPens;
+    QLabel* lMinPens;
+    QLineEdit* edtMinPens;
+    QLineEdit* edtExtraPens;
+    QLineEdit* edfFullPens;
+    QLabel* lPensNotFull;
+    QPushButton* bbCalc;
+    QLabel* lCalcFootnote;
+
+private:
+    void apply();
+
+    ResultsPanel m_shown; // what the widgets show
+};
+
+} // namespace rv

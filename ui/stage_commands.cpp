@@ -1,0 +1,135 @@
+// The stage commands of the main window: confirm the person, new person, confirm the earnings,
+// the calculation and the reset of its results panel.
+
+#include "calc/calculation.h"
+#include "calc_panel.h"
+#include "captions.h"
+#include "date_edit.h"
+#include "display_format.h"
+#include "earnings_tab.h"
+#include "page_control.h"
+#include "person_panel.h"
+#include "prompt.h"
+#include "store/engine/errors.h"
+#include "store/messages.h"
+#include "uMain.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QLineEdit>
+
+namespace rv {
+
+namespace {
+
+// Clears LedgerRefreshEnabled for a scope; on every way out sets it again and refreshes the
+// year summary once, since the ledger's views were resumed while the refresh was off.
+class LedgerRefreshPause {
+public:
+    explicit LedgerRefreshPause(TfrmMain& window) : m_window(window) {
+        m_window.LedgerRefreshEnabled = false;
+    }
+    ~LedgerRefreshPause() {
+        m_window.LedgerRefreshEnabled = true;
+        m_window.earningsTab->RefreshYearSummary(false);
+    }
+    LedgerRefreshPause(const LedgerRefreshPause&) = delete;
+    LedgerRefreshPause& operator=(const LedgerRefreshPause&) = delete;
+
+private:
+    TfrmMain& m_window;
+};
+
+} // namespace
+
+// The editor that the person message list names for a confirmation code.
+QWidget* TfrmMain::personEditor(ConfirmCode code) const {
+    switch (code) {
+    case ConfirmCode::NameMissing:
+        return gbPers->edtehPersonName;
+    case ConfirmCode::GenderMissing:
+        return gbPers->cbehPersonGender;
+    case ConfirmCode::BadBirthDate:
+        return gbPers->dtehPersBirthdate;
+    case ConfirmCode::BadApplicationDate:
+    case ConfirmCode::TooEarlyApplication:
+        return gbPers->dtehPersonZvernennya;
+    case ConfirmCode::Confirmed:
+    case ConfirmCode::StoreFailed:
+        break;
+    }
+    return nullptr;
+}
+
+void TfrmMain::setWorkPageEnabled(QWidget* page, bool enabled) {
+    pcMain->setPageEnabled(pcMain->indexOf(page), enabled);
+}
+
+void TfrmMain::aAddPersonExecute() {
+    if (!m_dMain)
+        return;
+    const ConfirmCode code = m_dMain->ConfirmPerson();
+    if (code == ConfirmCode::Confirmed) {
+        MarkModified();
+        if (!pcMain->isPageEnabled(pcMain->indexOf(tsExp))) {
+            setWorkPageEnabled(tsExp, true);
+            pcMain->setCurrentPage(tsExp);
+        }
+        return;
+    }
+    m_prompt->warning(QString::fromUtf8(messages::kPersonMessages[static_cast<int>(code)]));
+    if (QWidget* editor = personEditor(code))
+        editor->setFocus();
+}
+
+void TfrmMain::aNewPersonExecute() {
+    if (!m_dMain)
+        return;
+    if (CaseModified && !m_prompt->askYesNo(QString::fromUtf8(captions::kContinueQuestion)))
+        return;
+    // Whatever is half typed goes with the case.
+    for (Table* table : {&m_dMain->cdsEarning, &m_dMain->cdsExp, &m_dMain->cdsPerson}) {
+        table->cancel();
+        table->empty();
+    }
+    gbPers->edtehPersonName->setFocus();
+    pcMain->setCurrentPage(tsDictionary);
+    for (QWidget* page : {tsExp, tsEarning, tsCalc})
+        setWorkPageEnabled(page, false);
+    for (QAction* action : {aVerifyExp, aClearExp, aVerifyEarning, aClearEarning})
+        action->setEnabled(false);
+    pcMain->update();
+    CaseModified = false;
+    CaseFileName.clear();
+    ClearCalcResults(false);
+}
+
+void TfrmMain::aVerifyEarningExecute() {
+    setWorkPageEnabled(tsCalc, true);
+    pcMain->update();
+    ClearCalcResults(false);
+}
+
+void TfrmMain::aCalcExecute() {
+    if (!m_dMain)
+        return;
+    const std::optional<Date> applicationDate = gbPers->dtehPersonZvernennya->date();
+    if (!applicationDate)
+        throw UserError(
+            messages::kPersonMessages[static_cast<int>(ConfirmCode::BadApplicationDate)]);
+
+    LedgerRefreshPause pause(*this);
+    const CalculationResult result = Calculate(*m_dMain, *applicationDate, decimalSeparator());
+    calcPanel->showResults(result.panel);
+    if (result.noRight)
+        ClearCalcResults(true);
+    else
+        earningsTab->setOptimisationColumnsVisible(true);
+}
+
+void TfrmMain::ClearCalcResults(bool noRight) {
+    calcPanel->clear(noRight);
+    RefreshExpTotal();
+}
+
+} // namespace rv
