@@ -142,4 +142,17 @@ inline constexpr const char* kEarningFootnote =
     "сплачувалися страхові внески, після липня 1998 р. , автоматично визначатиметься згідно "
     "довіднику «Максимальний дохід, з якого сплачуються СВ».";
 
+// Case file commands and exports
+inline constexpr const char* kCaseFileFilter =
+    "*.csf Збережені файли калькулятора|*.csf|*.* Всі файли|*.*";
+inline constexpr const char* kCaseFileExtension = "csf";
+inline constexpr const char* kXlsFilter = "Книга Microsoft Office Excel (*.xls)|*.xls";
+inline constexpr const char* kExpExportSuffix = "_стаж";
+inline constexpr const char* kEarningExportSuffix = "_заробіток";
+inline constexpr const char* kFileSaved = "Файл успішно збережено";
+inline constexpr const char* kFileLoaded = "Файл успішно завантажено";
+inline constexpr const char* kXlsSaveFailed = "Помилка при збереженні xls";
+inline constexpr const char* kDumpSaved = "збережено успішно";
+inline constexpr const char* kDumpSaveFailed = "помилка при збереженні";
+
 } // namespace rv::captions

@@ -7,6 +7,7 @@
 #include "date_edit.h"
 #include "display_format.h"
 #include "earnings_tab.h"
+#include "ledger_refresh_pause.h"
 #include "page_control.h"
 #include "person_panel.h"
 #include "prompt.h"
@@ -19,28 +20,6 @@
 #include <QLineEdit>
 
 namespace rv {
-
-namespace {
-
-// Clears LedgerRefreshEnabled for a scope; on every way out sets it again and refreshes the
-// year summary once, since the ledger's views were resumed while the refresh was off.
-class LedgerRefreshPause {
-public:
-    explicit LedgerRefreshPause(TfrmMain& window) : m_window(window) {
-        m_window.LedgerRefreshEnabled = false;
-    }
-    ~LedgerRefreshPause() {
-        m_window.LedgerRefreshEnabled = true;
-        m_window.earningsTab->RefreshYearSummary(false);
-    }
-    LedgerRefreshPause(const LedgerRefreshPause&) = delete;
-    LedgerRefreshPause& operator=(const LedgerRefreshPause&) = delete;
-
-private:
-    TfrmMain& m_window;
-};
-
-} // namespace
 
 // The editor that the person message list names for a confirmation code.
 QWidget* TfrmMain::personEditor(ConfirmCode code) const {

@@ -41,8 +41,8 @@ std::optional<Value> readTyped(const FieldDef& field, const QString& typed) {
 TableModel::TableModel(Table& table, std::vector<GridColumn> columns, QObject* parent)
     : QAbstractTableModel(parent), m_table(table), m_columns(std::move(columns)) {
     for (GridColumn& column : m_columns) {
-        m_positions.push_back(m_table.fieldIndex(column.field));
-        if (column.title.isEmpty())
+        m_positions.push_back(column.field.empty() ? -1 : m_table.fieldIndex(column.field));
+        if (column.title.isEmpty() && !column.field.empty())
             column.title = QString::fromStdString(m_table.field(column.field).label);
     }
     m_rowCount = liveRowCount();
@@ -83,7 +83,7 @@ void TableModel::setReadOnly(bool readOnly) {
 }
 
 bool TableModel::isColumnReadOnly(int column) const {
-    return m_readOnly || this->column(column).readOnly ||
+    return m_readOnly || this->column(column).readOnly || fieldPosition(column) < 0 ||
            m_table.field(fieldPosition(column)).isLookup();
 }
 
@@ -119,6 +119,8 @@ int TableModel::editingRow() const {
 
 Value TableModel::cellValue(int row, int column) const {
     const int position = fieldPosition(column);
+    if (position < 0)
+        return {};
     if (row == editingRow())
         return m_table.value(position);
     return m_table.viewValue(row, position);
@@ -182,6 +184,8 @@ bool TableModel::setData(const QModelIndex& index, const QVariant& value, int ro
     if (index.row() != currentRow)
         return false;
     const int position = fieldPosition(index.column());
+    if (position < 0)
+        return false;
     const std::optional<Value> typed = readTyped(m_table.field(position), value.toString());
     if (!typed)
         return false;

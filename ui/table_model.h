@@ -15,7 +15,7 @@ namespace rv {
 
 // One column of a bound grid.
 struct GridColumn {
-    std::string field{};
+    std::string field{};     // empty: a column without a field, always blank and read-only
     QString title{};         // empty: the field's label
     QString displayFormat{}; // "0.00", "0.00###", "0.00000"; empty: the field type's own form
     Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignVCenter;
@@ -37,7 +37,7 @@ public:
 
     Table& table() const { return m_table; }
     const GridColumn& column(int column) const;
-    int fieldPosition(int column) const;
+    int fieldPosition(int column) const;               // -1 for a column without a field
     int columnOfField(const std::string& field) const; // -1 when no column shows it
 
     // Background colour of a column's cells (the grid styling sets it once at start-up).

@@ -115,6 +115,12 @@ void TfrmMain::createActions() {
     connectCommand(aCalc, &TfrmMain::aCalcExecute);
     connectCommand(aVerifyExp, &TfrmMain::aVerifyExpExecute);
     connectCommand(aClearExp, &TfrmMain::aClearExpExecute);
+    connectCommand(aSave, &TfrmMain::aSaveExecute);
+    connectCommand(aSaveAs, &TfrmMain::aSaveAsExecute);
+    connectCommand(aLoad, &TfrmMain::aLoadExecute);
+    connectCommand(aPrintExp, &TfrmMain::aPrintExpExecute);
+    connectCommand(aPrintEarning, &TfrmMain::aPrintEarningExecute);
+    connectCommand(aSuperSave, &TfrmMain::aSuperSaveExecute);
 }
 
 void TfrmMain::createMenu() {
@@ -225,6 +231,10 @@ void TfrmMain::FormCreate(const StoredReferenceData& reference) {
         pcMain->setPageEnabled(pcMain->indexOf(page), false);
     qApp->installEventFilter(new ToolTipDuration(kToolTipMilliseconds, this));
     setWindowTitle(QString::fromUtf8(captions::kWindowCaption));
+    for (FileDialogState* dialog : {&sdMain, &odMain}) {
+        dialog->filter = QString::fromUtf8(captions::kCaseFileFilter);
+        dialog->defaultExtension = QString::fromUtf8(captions::kCaseFileExtension);
+    }
     LedgerRefreshEnabled = true;
 }
 

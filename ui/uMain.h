@@ -1,5 +1,6 @@
 #pragma once
 
+#include "file_dialog.h"
 #include "store/dmMain.h"
 
 #include <QMainWindow>
@@ -15,6 +16,7 @@ class QToolBar;
 namespace rv {
 
 class CalcPanel;
+class DataGrid;
 class DictionaryPage;
 class EarningsTab;
 class ExperienceTab;
@@ -69,6 +71,19 @@ public:
     void aClearExpExecute();
     void aVerifyExpExecute();
 
+    // Case file commands: "Зберегти", "Зберегти як...", "Завантажити...".
+    void aSaveExecute();
+    void aSaveAsExecute();
+    void aLoadExecute();
+    // Exports: the experience and earnings grids as .xls files, the earnings dump "Super Save".
+    void aPrintExpExecute();
+    void aPrintEarningExecute();
+    void aSuperSaveExecute();
+
+    // The save dialog, which the exports borrow, and the open dialog.
+    FileDialogState sdMain;
+    FileDialogState odMain;
+
     // Actions of alMain
     QAction* aNewPerson;
     QAction* aSave;
@@ -118,6 +133,8 @@ private:
     // The editor that the person message list names for a code; null for none.
     QWidget* personEditor(ConfirmCode code) const;
     void setWorkPageEnabled(QWidget* page, bool enabled);
+    // The export of one grid (the earnings export with its filter) under a proposed name.
+    void exportGrid(DataGrid& grid, const char* nameSuffix, const char* filter);
 
     void periodStored() override;
     void ledgerRowStored() override;

@@ -189,8 +189,8 @@ TEST(BiffWriter, CellsPastRow65535AreRefused) {
 TEST(BiffWriter, TwoPeriodExperienceSheetMatchesTheGoldenFile) {
     const char* rows[3][3] = {
         {"Дата зарахування", "Дата звільнення", "Трудовий стаж (р/м/д) *"},
-        {"01.09.1985", "31.08.1990", "4/11/30"},
-        {"01.10.1990", "15.03.2004", "13/5/14"},
+        {"01.09.1985", "31.08.1990", "5/0/0"},
+        {"01.10.1990", "15.03.2004", "13/5/15"},
     };
     BiffWriter writer;
     for (const auto& row : rows) {
