@@ -39,6 +39,17 @@ ordered_json refusalJson(const Refusal& refusal) {
               {"messages", refusal.messages}}}};
 }
 
+// Stores the row being edited; a refused row is dropped and its refusal returned.
+std::optional<Refusal> postOrRefuse(Table& table, const char* stage) {
+    try {
+        table.post();
+    } catch (const UserError& refusal) {
+        table.cancel();
+        return Refusal{stage, std::nullopt, {refusal.what()}};
+    }
+    return std::nullopt;
+}
+
 std::optional<Refusal> confirmPerson(TdMain& dm, const CaseInput::Person& person) {
     dm.cdsPerson.append();
     dm.cdsPerson.setValue("person_name", person.name);
@@ -57,12 +68,8 @@ std::optional<Refusal> storePeriods(TdMain& dm, const std::vector<CaseInput::Per
         dm.cdsExp.append();
         dm.cdsExp.setValue("exp_date_begin", period.begin);
         dm.cdsExp.setValue("exp_date_finish", period.end);
-        try {
-            dm.cdsExp.post();
-        } catch (const UserError& refusal) {
-            dm.cdsExp.cancel();
-            return Refusal{"periods", std::nullopt, {refusal.what()}};
-        }
+        if (auto refusal = postOrRefuse(dm.cdsExp, "periods"))
+            return refusal;
     }
     return std::nullopt;
 }
@@ -94,12 +101,8 @@ std::optional<Refusal> storeEarnings(TdMain& dm, const std::vector<CaseInput::Ea
                             messages::kEarningMonthNotCoveredSuffix}};
         dm.cdsEarning.edit();
         dm.cdsEarning.setValue("earning_payment", earning.amount);
-        try {
-            dm.cdsEarning.post();
-        } catch (const UserError& refusal) {
-            dm.cdsEarning.cancel();
-            return Refusal{"earnings", std::nullopt, {refusal.what()}};
-        }
+        if (auto refusal = postOrRefuse(dm.cdsEarning, "earnings"))
+            return refusal;
     }
     return std::nullopt;
 }
@@ -201,12 +204,8 @@ std::optional<Refusal> restorePeriods(TdMain& dm) {
     for (int row = 1; row <= dm.cdsExp.recordCount(); ++row) {
         dm.cdsExp.setRecNo(row);
         dm.cdsExp.edit();
-        try {
-            dm.cdsExp.post();
-        } catch (const UserError& refusal) {
-            dm.cdsExp.cancel();
-            return Refusal{"periods", std::nullopt, {refusal.what()}};
-        }
+        if (auto refusal = postOrRefuse(dm.cdsExp, "periods"))
+            return refusal;
     }
     return std::nullopt;
 }

@@ -41,8 +41,8 @@ std::vector<int> visibleColumns(const QTableView& view) {
 }
 
 void writeCell(BiffWriter& sheet, const TableModel& model, int column) {
-    const GridColumn& spec = model.column(column);
-    if (spec.field.empty()) {
+    const GridColumn& gridColumn = model.column(column);
+    if (gridColumn.field.empty()) {
         sheet.blank();
         return;
     }
@@ -56,7 +56,7 @@ void writeCell(BiffWriter& sheet, const TableModel& model, int column) {
     else if (const auto* real = std::get_if<double>(&value))
         sheet.number(*real);
     else
-        sheet.label(displayText(value, spec.displayFormat).toStdString());
+        sheet.label(displayText(value, gridColumn.displayFormat).toStdString());
 }
 
 // The grid and its table as they were before an export: the current row, the footer, the
