@@ -1,5 +1,6 @@
 #include "calc/calc_cache.h"
 #include "calc/calendar.h"
+#include "calc/ledger_month.h"
 #include "calc/rounding.h"
 #include "store/dmMain.h"
 #include "store/engine/errors.h"
@@ -40,11 +41,7 @@ double floatIn(const Table& table, int position) {
 }
 
 std::string noAverageWageText(int year, int month0) {
-    const bool known =
-        month0 >= 0 && month0 < static_cast<int>(std::size(messages::kMonthNamesInSentence));
-    const std::string month =
-        known ? messages::kMonthNamesInSentence[month0] : std::to_string(month0 + 1);
-    return messages::kNoAverageWagePrefix + month + " " + std::to_string(year) +
+    return messages::kNoAverageWagePrefix + monthInSentence(LedgerMonth{year, month0}) +
            messages::kNoAverageWageSuffix;
 }
 

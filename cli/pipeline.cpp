@@ -85,11 +85,6 @@ std::optional<Refusal> confirmPeriods(TdMain& dm, CollectingPrompt& prompt, Date
     return Refusal{"periods", std::nullopt, prompt.messages};
 }
 
-std::string monthInSentence(LedgerMonth month) {
-    return std::string(messages::kMonthNamesInSentence[month.month0]) + " " +
-           std::to_string(month.year);
-}
-
 std::optional<Refusal> storeEarnings(TdMain& dm, const std::vector<CaseInput::Earning>& earnings) {
     for (const auto& earning : earnings) {
         const LedgerMonth month = ledgerMonthFromCalendar(earning.year, earning.month);
