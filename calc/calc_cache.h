@@ -1,5 +1,7 @@
 #pragma once
 
+#include "calc/law.h"
+#include "calc/ledger_rules.h"
 #include "store/engine/date.h"
 #include "store/engine/table.h"
 
@@ -56,6 +58,11 @@ struct CalcCache {
     DatedIndex maxIncome;
     DatedIndex minPens;
     std::vector<std::pair<const Table*, LedgerFields>> ledgerFields;
+    // The law book and the change counts of cdsLawRules and cdsWomenAge it was read at.
+    std::optional<law::LawBook> law;
+    std::optional<LedgerRules> ledgerRules; // of `law`, made on first use
+    std::uint64_t lawRulesChangeCount = 0;
+    std::uint64_t womenAgeChangeCount = 0;
 };
 
 // The cache held in `slot`, made on first use.

@@ -1,12 +1,18 @@
 #include "calculation.h"
 
+#include "calc/calendar.h"
+#include "calc/law.h"
+#include "calc/law_rule_ids.h"
 #include "calc/number_format.h"
 #include "calc/pension_dates.h"
+#include "calc/right_text.h"
 #include "calc/rounding.h"
 #include "store/dmMain.h"
+#include "store/engine/errors.h"
 #include "store/messages.h"
 
 #include <algorithm>
+#include <cmath>
 
 namespace rv {
 
@@ -14,7 +20,8 @@ namespace {
 
 // edtExtraPens without a supplement shows this text as it stands, whatever the separator.
 constexpr const char* kNoSupplementText = "0.00";
-constexpr double kExperienceCoefficientCap = 0.75; // ст. 25
+// A figure of the law that does not hold for the person.
+constexpr const char* kNotApplicableText = messages::kNotApplicable;
 
 std::string months(std::int32_t count) {
     return std::to_string(count) + messages::kMonthsSuffix;
@@ -54,10 +61,6 @@ void clearOptimisationMarks(Table& ledger) {
 
 } // namespace
 
-bool hasPensionRight(std::int32_t minInsuranceYears, std::int32_t countedMonths) {
-    return minInsuranceYears * 12 <= countedMonths;
-}
-
 PensionFormula computePensionFormula(const PensionFormulaInput& input) {
     PensionFormula result;
     const Extended insuranceMonths = input.insuranceMonths;
@@ -68,7 +71,7 @@ PensionFormula computePensionFormula(const PensionFormulaInput& input) {
     Extended experience =
         RoundHalfEven(insuranceMonths * input.valuationCoefficient * 100000 / 1200) / 100000;
     result.experienceCoefficient =
-        static_cast<double>(std::min<Extended>(experience, kExperienceCoefficientCap));
+        static_cast<double>(std::min<Extended>(experience, input.experienceCoefficientCap));
 
     const Extended basic =
         RoundToPlaces(static_cast<Extended>(input.averageWage) * result.individualCoefficient *
@@ -86,19 +89,33 @@ PensionFormula computePensionFormula(const PensionFormulaInput& input) {
 
     result.incomplete = input.requiredYears > result.experienceYears;
     if (!result.incomplete) {
+        // ст. 28 ч. 1 and 2: a full pension is at least the minimum in force for the person.
+        result.appliedMinimum = input.minimumPensionAt65.value_or(input.minimumPension);
         result.totalPension = static_cast<double>(
-            static_cast<Extended>(std::max(input.minimumPension, result.basicPension)) +
+            static_cast<Extended>(std::max(result.appliedMinimum, result.basicPension)) +
             result.supplement);
-    } else if (result.basicPension >= input.minimumPension) {
-        result.totalPension = result.basicPension;
     } else {
-        // The minimum pension in proportion to the experience.
-        result.totalPension =
-            static_cast<double>(RoundToPlaces(static_cast<Extended>(input.minimumPension) *
-                                                  insuranceMonths / (input.requiredYears * 12),
-                                              2));
+        result.totalPension = result.basicPension;
+        if (input.proportionalFloor && input.requiredYears > 0) {
+            // ст. 28 ч. 3: the minimum in proportion to the experience is a floor.
+            result.proportionalMinimum =
+                static_cast<double>(RoundToPlaces(static_cast<Extended>(input.minimumPension) *
+                                                      insuranceMonths / (input.requiredYears * 12),
+                                                  2));
+            result.totalPension = std::max(result.basicPension, *result.proportionalMinimum);
+        }
+    }
+    result.totalBeforeCeiling = result.totalPension;
+    if (input.maximumPension && result.totalPension > *input.maximumPension) {
+        result.totalPension = *input.maximumPension;
+        result.capped = true;
     }
     return result;
+}
+
+double minimumPensionAt65(double minimumWage, double percent, double subsistenceMinimum) {
+    const Extended share = RoundToPlaces(static_cast<Extended>(minimumWage) * percent / 100, 2);
+    return std::max(static_cast<double>(share), subsistenceMinimum);
 }
 
 void clearCalcResults(ResultsPanel& panel, bool noRight) {
@@ -107,14 +124,17 @@ void clearCalcResults(ResultsPanel& panel, bool noRight) {
     } else {
         panel.edtFullSS = {"0", {}};
         panel.edtPensAge = {"", {}};
+        panel.lRight = {"", ""};
     }
     for (ResultField* field :
          {&panel.edtSumK, &panel.edtSSMonth, &panel.edtSSMonth2, &panel.edtAvgZpForYear,
-          &panel.edtEarningK, &panel.edtISSK, &panel.edtPens, &panel.edtMinPens,
-          &panel.edtExtraPens, &panel.edfFullPens})
+          &panel.edtEarningK, &panel.edtValuation, &panel.edtISSK, &panel.edtPens,
+          &panel.edtMinPens, &panel.edtMinPens65, &panel.edtExtraPens, &panel.edtMaxPens,
+          &panel.edfFullPens})
         field->text = "0";
-    for (ResultField* field : {&panel.edtISSK, &panel.edtEarningK, &panel.edtPens,
-                               &panel.edtExtraPens, &panel.edfFullPens})
+    for (ResultField* field :
+         {&panel.edtISSK, &panel.edtEarningK, &panel.edtValuation, &panel.edtPens,
+          &panel.edtMinPens65, &panel.edtExtraPens, &panel.edtMaxPens, &panel.edfFullPens})
         field->hint.clear();
     panel.lNoAvgForYearVisible = false;
     panel.lPensNotFullVisible = false;
@@ -155,40 +175,110 @@ void showPensionFormula(ResultsPanel& panel, const PensionFormulaInput& input,
         panel.edtExtraPens.hint.clear();
     }
 
+    panel.edtMinPens65.text = kNotApplicableText;
+    panel.edtMinPens65.hint.clear();
+    if (input.minimumPensionAt65 && !formula.incomplete) {
+        panel.edtMinPens65.text = twoDecimals(*input.minimumPensionAt65);
+        panel.edtMinPens65.hint = "Max(" + general(input.minimumWage) + " * " +
+                                  general(input.minimumAt65Percent) + " / 100; " +
+                                  general(input.minimumPension) + ")";
+    }
+    panel.edtMaxPens.text = kNotApplicableText;
+    panel.edtMaxPens.hint.clear();
+    if (input.maximumPension) {
+        panel.edtMaxPens.text = twoDecimals(*input.maximumPension);
+        panel.edtMaxPens.hint =
+            input.maximumInMinimums > 0
+                ? general(input.maximumInMinimums) + " * " + general(input.minimumPension)
+                : messages::kMaximumInHryvniasHint;
+    }
+
     panel.lPensNotFullVisible = formula.incomplete;
     panel.edfFullPens.text = twoDecimals(formula.totalPension);
     if (!formula.incomplete) {
-        panel.edfFullPens.hint = twoDecimals(std::max(input.minimumPension, formula.basicPension)) +
-                                 " + " + general(formula.supplement);
-    } else if (formula.basicPension >= input.minimumPension) {
+        panel.edfFullPens.hint =
+            twoDecimals(std::max(formula.appliedMinimum, formula.basicPension)) + " + " +
+            general(formula.supplement);
+    } else if (!formula.proportionalMinimum ||
+               formula.basicPension >= *formula.proportionalMinimum) {
         panel.edfFullPens.hint = twoDecimals(formula.basicPension);
     } else {
         panel.edfFullPens.hint = "(" + general(input.minimumPension) + " * " +
                                  general(input.insuranceMonths) + ") / " + requiredYears + " * 12";
     }
+    if (formula.capped)
+        panel.edfFullPens.hint =
+            "Min(" + panel.edfFullPens.hint + "; " + twoDecimals(formula.totalPension) + ")";
 }
+
+namespace {
+
+// The law's figures of the formula on the assignment date (ст. 25, 27, 28).
+struct FormulaLaw {
+    double valuation = 0;
+    double supplementRate = 0;
+    std::int32_t requiredYears = 0;
+    double experienceCoefficientCap = 0;
+    double minimumFactor = 0;
+};
+
+double requiredNumber(const law::LawBook& law, std::string_view id, Date day) {
+    const auto value = law.number(id, day);
+    if (!value)
+        throw UserError(messages::kLawRuleMissing + std::string(id) + messages::kLawRuleOnDate +
+                        formatDate(day));
+    return *value;
+}
+
+FormulaLaw formulaLaw(const law::LawBook& law, Date assignment, int gender) {
+    FormulaLaw figures;
+    figures.valuation = requiredNumber(law, law::ids::kValuation, assignment);
+    figures.supplementRate = requiredNumber(law, law::ids::kSupplementRate, assignment);
+    figures.requiredYears = static_cast<std::int32_t>(std::lround(requiredNumber(
+        law, gender == 0 ? law::ids::kFullExperienceMen : law::ids::kFullExperienceWomen,
+        assignment)));
+    figures.experienceCoefficientCap =
+        requiredNumber(law, law::ids::kExperienceCoefficientCap, assignment);
+    figures.minimumFactor =
+        requiredNumber(law, law::ids::kMinimumInSubsistenceMinimums, assignment);
+    return figures;
+}
+
+// "… призначених у 2026 році (середня за 2023–2025 роки)" for an application in `year`.
+std::string averageWageCaption(int year, int years) {
+    std::string caption =
+        messages::kAvgZpIndicatorPrefix + std::to_string(year) + messages::kAvgZpIndicatorYears;
+    if (years <= 1)
+        return caption + std::to_string(year - 1) + " рік)";
+    return caption + std::to_string(year - years) + "–" + std::to_string(year - 1) + " роки)";
+}
+
+} // namespace
 
 CalculationResult Calculate(TdMain& dm, Date applicationDate, char decimalSeparator) {
     CalculationResult result;
     ResultsPanel& panel = result.panel;
     panel.edtAvgZpForYear.hint = messages::kFromReferenceHint;
     panel.edtMinPens.hint = messages::kFromReferenceHint;
+    const law::LawBook& law = dm.Law();
 
     LedgerWalkGuard guard(dm.cdsEarning);
     clearOptimisationMarks(dm.cdsEarning);
 
-    result.pensionAgeDate = dm.GetPensionAgeDate();
-    result.assignmentDate = assignmentDate(result.pensionAgeDate, applicationDate);
-    panel.edtPensAge.text = formatDate(result.assignmentDate);
+    const std::optional<Date> birthDate = dm.cdsPerson.asDate("person_birthdate");
+    const int gender = dm.cdsPerson.asInteger("person_gender");
+    result.pensionAgeDate = dm.GetPensionAgeDate(); // refuses a person without a birth date
 
-    // The average wage of the year before the application, or of the nearest year the table
-    // holds.
-    const int requestedYear = civilFromDate(applicationDate).year - 1;
+    // The average wage of ст. 40 for the application year: the table's row of the year before
+    // holds it, or the nearest year the table holds.
+    const int applicationYear = civilFromDate(applicationDate).year;
+    const int requestedYear = applicationYear - 1;
     int baseYear = requestedYear;
     result.averageWage = dm.GetAvgZpForYear(baseYear);
     result.baseYear = baseYear;
-    panel.lAvgZpForYear =
-        messages::kAvgZpForYearPrefix + std::to_string(baseYear) + messages::kAvgZpForYearSuffix;
+    result.averageWageYears = static_cast<std::int32_t>(
+        std::lround(law.number(law::ids::kAverageWageYears, applicationDate).value_or(1)));
+    panel.lAvgZpForYear = averageWageCaption(applicationYear, result.averageWageYears);
     panel.edtAvgZpForYear.text = formatGeneral(result.averageWage, decimalSeparator);
     panel.lNoAvgForYearVisible = baseYear != requestedYear;
     if (panel.lNoAvgForYearVisible)
@@ -207,26 +297,83 @@ CalculationResult Calculate(TdMain& dm, Date applicationDate, char decimalSepara
                         result.sumOfCoefficients);
     panel.edtSSMonth2.text = months(result.countedMonths);
 
-    if (!hasPensionRight(dm.reference().MinInsuranceYears, result.countedMonths)) {
+    // ст. 26: the right follows the insurance experience and the ages.
+    result.rightPaths = rightPaths(law, *birthDate, gender);
+    const Date lastExperienceDay = dm.LastExperienceDay().value_or(applicationDate);
+    result.right = decideRight(
+        result.rightPaths, result.insuranceMonths,
+        [&dm](Date day) { return dm.InsuranceMonthsUntil(day); }, lastExperienceDay,
+        applicationDate);
+    panel.lRight.text = rightSummary(result.right, result.rightPaths, result.insuranceMonths);
+    if (result.right.path && result.right.path->rule)
+        panel.lRight.hint = messages::kLawName + (", " + result.right.path->rule->article);
+    if (!result.right.hasRight) {
         result.noRight = true;
+        if (result.right.rightDate)
+            result.assignmentDate = *result.right.rightDate;
         clearCalcResults(panel, true);
         return result;
     }
+    result.assignmentDate = assignmentDate(*result.right.rightDate, applicationDate);
+    panel.edtPensAge.text = formatDate(result.assignmentDate);
 
-    result.valuationCoefficient = dm.GetKoeff(1);
-    result.minimumPension = dm.GetMinPens(result.assignmentDate);
-    result.supplementRate = dm.GetKoeff(2);
-    result.requiredYears = dm.cdsPerson.asInteger("person_gender") == 0
-                               ? dm.reference().FullInsuranceYearsMale
-                               : dm.reference().FullInsuranceYearsFemale;
-    const PensionFormulaInput input{
-        result.averageWage,    result.sumOfCoefficients, result.averageCoefficient,
-        result.countedMonths,  result.insuranceMonths,   result.valuationCoefficient,
-        result.supplementRate, result.minimumPension,    result.requiredYears};
+    const FormulaLaw figures = formulaLaw(law, result.assignmentDate, gender);
+    result.valuationCoefficient = figures.valuation;
+    result.supplementRate = figures.supplementRate;
+    result.requiredYears = figures.requiredYears;
+    const double subsistenceMinimum = dm.GetMinPens(result.assignmentDate);
+    result.minimumPension = static_cast<double>(
+        RoundToPlaces(static_cast<Extended>(subsistenceMinimum) * figures.minimumFactor, 2));
+
+    PensionFormulaInput input;
+    input.averageWage = result.averageWage;
+    input.sumOfCoefficients = result.sumOfCoefficients;
+    input.averageCoefficient = result.averageCoefficient;
+    input.countedMonths = result.countedMonths;
+    input.insuranceMonths = result.insuranceMonths;
+    input.valuationCoefficient = result.valuationCoefficient;
+    input.supplementRate = result.supplementRate;
+    input.minimumPension = result.minimumPension;
+    input.requiredYears = result.requiredYears;
+    input.experienceCoefficientCap = figures.experienceCoefficientCap;
+
+    // ст. 28 ч. 2: from the age of the rule, a share of the minimum wage, not below the minimum.
+    const int ageAtAssignment = FullYearsBetween(*birthDate, result.assignmentDate);
+    const auto at65Percent = law.number(law::ids::kMinimumAt65Percent, result.assignmentDate);
+    const auto at65Age = law.number(law::ids::kMinimumAt65Age, result.assignmentDate);
+    if (at65Percent && at65Age && ageAtAssignment >= std::lround(*at65Age)) {
+        input.minimumWage = dm.GetMinZp(ledgerMonthOf(result.assignmentDate));
+        input.minimumAt65Percent = *at65Percent;
+        input.minimumPensionAt65 =
+            minimumPensionAt65(input.minimumWage, *at65Percent, result.minimumPension);
+    }
+
+    // ст. 28 ч. 3: the proportional minimum, from 2018 only from the age of its rule.
+    if (law.inForce(law::ids::kProportionalMinimum, result.assignmentDate)) {
+        const auto fromAge =
+            law.number(law::ids::kProportionalMinimumFromAge, result.assignmentDate);
+        input.proportionalFloor = !fromAge || ageAtAssignment >= std::lround(*fromAge);
+    }
+
+    // ст. 27 ч. 3: the ceiling, in hryvnias where the law set it so, else in minimums.
+    if (const auto hryvnias = law.number(law::ids::kCeilingInHryvnias, result.assignmentDate)) {
+        input.maximumPension = *hryvnias;
+    } else if (const auto factor =
+                   law.number(law::ids::kCeilingInSubsistenceMinimums, result.assignmentDate)) {
+        input.maximumInMinimums = *factor;
+        input.maximumPension = static_cast<double>(
+            RoundToPlaces(static_cast<Extended>(subsistenceMinimum) * *factor, 2));
+    }
+
     result.formula = computePensionFormula(input);
     result.incomplete = result.formula.incomplete;
+    if (!result.formula.incomplete)
+        result.minimumPension65 = input.minimumPensionAt65;
+    result.maximumPension = input.maximumPension;
     panel.lMinPens = messages::kMinPensPrefix + formatDate(result.assignmentDate);
     showPensionFormula(panel, input, result.formula, decimalSeparator);
+    panel.edtValuation.text = formatGeneral(result.valuationCoefficient, decimalSeparator);
+    panel.edtValuation.hint = messages::kValuationHintPrefix + formatDate(result.assignmentDate);
     return result;
 }
 

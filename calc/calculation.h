@@ -1,10 +1,12 @@
 #pragma once
 
+#include "calc/pension_right.h"
 #include "store/engine/date.h"
 
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace rv {
 
@@ -19,8 +21,17 @@ struct PensionFormulaInput {
     std::int32_t insuranceMonths = 0; // whole months of insurance experience (С)
     double valuationCoefficient = 0;  // valuation of one year of experience (type 1)
     double supplementRate = 0;        // percent of supplement per excess year (type 2)
-    double minimumPension = 0;        // in force at the assignment date, hryvnias
+    double minimumPension = 0;        // in force at the assignment date, hryvnias (ст. 28 ч. 1)
     std::int32_t requiredYears = 0;   // experience years of a full pension, ст. 28
+    double experienceCoefficientCap = 0; // ст. 25 ч. 2
+    // The minimum of ст. 28 ч. 2 for a person of 65 or more with full experience, when it holds.
+    std::optional<double> minimumPensionAt65;
+    double minimumWage = 0;        // in force at the assignment date, for that minimum's hint
+    double minimumAt65Percent = 0; // percent of the minimum wage, ст. 28 ч. 2
+    // With less than full experience the proportional minimum is a floor (ст. 28 ч. 3).
+    bool proportionalFloor = false;
+    std::optional<double> maximumPension; // ст. 27 ч. 3, when it holds
+    double maximumInMinimums = 0;         // the ceiling in subsistence minimums; 0: set in hryvnias
 };
 
 // The numbers of the formula, each rounded as the law's calculation rounds it.
@@ -31,13 +42,18 @@ struct PensionFormula {
     std::int32_t experienceYears = 0; // whole years of insurance experience
     double supplement = 0;            // for excess experience, to 4 places, never below 0, ст. 28
     double totalPension = 0;
-    bool incomplete = false; // fewer experience years than required, ст. 28
+    bool incomplete = false;                   // fewer experience years than required, ст. 28
+    double appliedMinimum = 0;                 // the minimum a full pension is raised to
+    std::optional<double> proportionalMinimum; // incomplete, with the floor in force
+    double totalBeforeCeiling = 0;
+    bool capped = false; // the total was lowered to the maximum pension
 };
 
-// Counted months below MinInsuranceYears * 12 give no right to a pension (ст. 26).
-bool hasPensionRight(std::int32_t minInsuranceYears, std::int32_t countedMonths);
-
 PensionFormula computePensionFormula(const PensionFormulaInput& input);
+
+// The minimum of ст. 28 ч. 2: `percent` of the minimum wage, to the kopeck, not below the
+// subsistence minimum.
+double minimumPensionAt65(double minimumWage, double percent, double subsistenceMinimum);
 
 // One read-only field of the results panel: its text and its tooltip.
 struct ResultField {
@@ -48,6 +64,7 @@ struct ResultField {
 // The results panel `gbCalc` as the window shows it, field by field. A default panel is the one
 // ClearCalcResults(false) leaves, except the captions, which the window keeps.
 struct ResultsPanel {
+    ResultField lRight{"", ""}; // which way gave the right, or why there is none (ст. 26)
     ResultField edtPensAge{"", ""};
     ResultField edtFullSS;
     ResultField edtSSMonth;
@@ -58,11 +75,14 @@ struct ResultsPanel {
     std::string lNoAvgForYear;
     bool lNoAvgForYearVisible = false;
     ResultField edtEarningK;
+    ResultField edtValuation; // valuation of a year of experience in force, ст. 25
     ResultField edtISSK;
     ResultField edtPens;
     std::optional<std::string> lMinPens; // empty: the window keeps its caption
     ResultField edtMinPens;
+    ResultField edtMinPens65; // the minimum of ст. 28 ч. 2, or "—"
     ResultField edtExtraPens;
+    ResultField edtMaxPens; // the ceiling of ст. 27 ч. 3, or "—"
     ResultField edfFullPens;
     bool lPensNotFullVisible = false;
 };
@@ -77,7 +97,8 @@ void showPensionFormula(ResultsPanel& panel, const PensionFormulaInput& input,
                         const PensionFormula& formula, char decimalSeparator);
 
 struct CalculationResult {
-    bool noRight = false;    // too few counted months: nothing after the marks was computed
+    bool noRight = false;    // no right on the application date: nothing after the marks was
+                             // computed
     bool incomplete = false; // the pension is incomplete (shows "неповна")
     Date pensionAgeDate;
     Date assignmentDate;
@@ -93,6 +114,11 @@ struct CalculationResult {
     double supplementRate = 0;
     double minimumPension = 0;
     std::int32_t requiredYears = 0;
+    std::int32_t averageWageYears = 0; // the years the average wage of ст. 40 averages
+    std::vector<RightPath> rightPaths;
+    RightDecision right;
+    std::optional<double> minimumPension65;
+    std::optional<double> maximumPension;
     PensionFormula formula; // all zero with no right
     ResultsPanel panel;
 };

@@ -1,6 +1,7 @@
 #include "calc/calc_cache.h"
 #include "calc/calendar.h"
 #include "calc/ledger_month.h"
+#include "calc/ledger_rules.h"
 #include "calc/rounding.h"
 #include "store/dmMain.h"
 #include "store/engine/errors.h"
@@ -15,21 +16,12 @@ namespace rv {
 
 namespace {
 
-// A month up to July 1998 counts at most 5.6 times the average wage of the month.
-constexpr double kCoefficientCapToJuly1998 = 5.6;
 constexpr int kCoefficientPlaces = 5;
 
-// From August 1998 an earning counts only up to the maximum income subject to contributions
-// (ст. 40).
-bool isAugust1998OrLater(int year, int month0) {
-    return year > 1998 || (year == 1998 && month0 > 6);
-}
-
-// From this day a month with an earning below the minimum wage is credited to insurance
-// experience in proportion (ст. 24).
-Date minimumWageRuleStart() {
-    static const Date start = DateFromText("01.01.2004");
-    return start;
+// From the law's month an earning counts only up to the maximum income subject to contributions
+// (ст. 40); before it the coefficient has a cap of its own.
+bool isCappedByMaxIncome(const LedgerRules& rules, int year, int month0) {
+    return !(MonthStart(year, month0) < rules.maxIncomeFrom);
 }
 
 std::int32_t integerIn(const Table& table, int position) {
@@ -87,7 +79,7 @@ void TdMain::cdsEarningBeforePost(Table& table) {
 }
 
 double TdMain::CapEarning(int year, int month0, double earning) {
-    if (!isAugust1998OrLater(year, month0))
+    if (!isCappedByMaxIncome(LedgerLawRules(), year, month0))
         return earning;
     return std::min(earning, GetMaxIncome(MonthStart(year, month0)));
 }
@@ -97,9 +89,10 @@ double TdMain::CapEarning(int year, int month0, double earning) {
 double TdMain::WageCoefficient(int year, int month0, double earning, double average) {
     if (average == 0)
         throw UserError(noAverageWageText(year, month0));
+    const LedgerRules& rules = LedgerLawRules();
     double coefficient = CapEarning(year, month0, earning) / average;
-    if (coefficient > kCoefficientCapToJuly1998 && !isAugust1998OrLater(year, month0))
-        coefficient = kCoefficientCapToJuly1998;
+    if (coefficient > rules.earlyCoefficientCap && !isCappedByMaxIncome(rules, year, month0))
+        coefficient = rules.earlyCoefficientCap;
     return static_cast<double>(RoundToPlaces(coefficient, kCoefficientPlaces));
 }
 
@@ -109,7 +102,7 @@ std::uint16_t TdMain::CreditedDays(int year, int month0, double earning, double 
                                    int coveredDays) {
     const double capped = CapEarning(year, month0, earning);
     const Date monthStart = MonthStart(year, month0);
-    if (monthStart < minimumWageRuleStart())
+    if (monthStart < LedgerLawRules().proportionalCreditFrom)
         return static_cast<std::uint16_t>(coveredDays);
     const int monthLength = MonthLength(monthStart);
     if (capped >= minimum)

@@ -1,4 +1,5 @@
 #include "calc/calc_cache.h"
+#include "calc/ledger_rules.h"
 #include "store/dmMain.h"
 #include "store/engine/errors.h"
 #include "store/messages.h"
@@ -22,16 +23,36 @@ constexpr int LedgerFields::*kCopiedFields[] = {
 
 const std::string kCountedMark = "+";
 
-// The months before July 2000, followed by the person id.
-constexpr const char* kEarlyMonthsFilter =
-    "((earning_year < 2000) or ((earning_year = 2000) and (earning_month < 6))) and "
-    "earning_person_id = ";
-// July to December 2000, 2001 to 2003 whatever the earning and from 2004 on the months with an
-// earning, followed by the person id; the missing blank after the second "or" is as written.
-constexpr const char* kLaterMonthsFilter =
-    "((earning_year > 2003 and earning_payment > 0) or (earning_year > 2000 and earning_year < "
-    "2004) or(earning_year = 2000 and earning_month >= 6)) and earning_person_id = ";
 constexpr const char* kPersonFilter = "earning_person_id = ";
+
+// Filter conditions on the ledger months before the month of `day`, and from it on (the ledger
+// counts months from 0).
+std::string monthsBefore(Date day) {
+    const CivilDate civil = civilFromDate(day);
+    const std::string year = std::to_string(civil.year);
+    return "((earning_year < " + year + ") or ((earning_year = " + year +
+           ") and (earning_month < " + std::to_string(civil.month - 1) + ")))";
+}
+
+std::string monthsFrom(Date day) {
+    const CivilDate civil = civilFromDate(day);
+    const std::string year = std::to_string(civil.year);
+    return "((earning_year > " + year + ") or ((earning_year = " + year +
+           ") and (earning_month >= " + std::to_string(civil.month - 1) + ")))";
+}
+
+// The months before the end of the 60-month choice (July 2000), followed by the person id.
+std::string earlyMonthsFilter(const LedgerRules& rules) {
+    return monthsBefore(rules.earlyWindowEnd) + " and " + kPersonFilter;
+}
+
+// From the end of the choice on: every month until the months are credited by their earning
+// (2004, ст. 24 ч. 3), then the months with an earning; followed by the person id.
+std::string laterMonthsFilter(const LedgerRules& rules) {
+    return "((" + monthsFrom(rules.proportionalCreditFrom) + " and earning_payment > 0) or (" +
+           monthsFrom(rules.earlyWindowEnd) + " and " + monthsBefore(rules.proportionalCreditFrom) +
+           ")) and " + kPersonFilter;
+}
 
 struct LedgerEntry {
     std::int32_t earningId;
@@ -94,9 +115,10 @@ void TdMain::appendLedgerCopy(const Table& source, int row, Table& target,
     target.post();
 }
 
-// Optimisation 1, art. 40: of the months before July 2000 the best run of Opt1WindowMonths
-// consecutive ledger months counts; from July 2000 on every month counts except the months from
-// 2004 on without earning. The months that count are copied to cdsEarningOpt1 and marked "+".
+// Optimisation 1, art. 40: of the months before the end of the choice (July 2000) the best run of
+// Opt1WindowMonths consecutive ledger months counts; from then on every month counts except the
+// months credited by their earning (from 2004) that have none. The months that count are copied to
+// cdsEarningOpt1 and marked "+".
 void TdMain::RunOptimization1() {
     const std::string personId = std::to_string(m_currentPersonId);
     // A window below 0 would read before the first month: it counts as 0, no early month.
@@ -107,7 +129,8 @@ void TdMain::RunOptimization1() {
     cdsEarningOpt1.empty();
     cdsEarning.cancel();
     LedgerFilterOff filterOff(cdsEarning);
-    setLedgerFilter(cdsEarning, kEarlyMonthsFilter + personId);
+    const LedgerRules& rules = LedgerLawRules();
+    setLedgerFilter(cdsEarning, earlyMonthsFilter(rules) + personId);
 
     const int earlyMonths = cdsEarning.recordCount();
     if (earlyMonths > window) {
@@ -138,7 +161,7 @@ void TdMain::RunOptimization1() {
         }
     }
 
-    setLedgerFilter(cdsEarning, kLaterMonthsFilter + personId);
+    setLedgerFilter(cdsEarning, laterMonthsFilter(rules) + personId);
     for (int row = 0; row < cdsEarning.recordCount(); ++row)
         appendLedgerCopy(cdsEarning, row, cdsEarningOpt1, std::nullopt);
 

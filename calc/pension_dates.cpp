@@ -23,6 +23,10 @@ Date pensionAgeDate(Date birthDate, int pensionAgeYears) {
     return IncMonth(Date{birthDate.serial + 1}, 12 * pensionAgeYears);
 }
 
+Date pensionAgeDate(Date birthDate, int years, int months) {
+    return IncMonth(Date{birthDate.serial + 1}, 12 * years + months);
+}
+
 Date assignmentDate(Date pensionAgeDate, Date applicationDate) {
     const Date lastDayGrantedFromAge{IncMonth(pensionAgeDate, 3).serial - 1};
     return applicationDate <= lastDayGrantedFromAge ? pensionAgeDate : applicationDate;

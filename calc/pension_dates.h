@@ -11,6 +11,8 @@ Date IncMonth(Date date, int months);
 // The day from which the pension age is reached: the day after the birth date, then the age
 // in whole years added by IncMonth.
 Date pensionAgeDate(Date birthDate, int pensionAgeYears);
+// The same for an age of whole years and months (women's ages such as 57 years 6 months).
+Date pensionAgeDate(Date birthDate, int years, int months);
 
 // The day the pension is granted from (ст. 45, абзац 1, Закону № 1058-IV): the pension age
 // date when the application comes no later than three months after it, else the application

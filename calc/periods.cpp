@@ -1,4 +1,5 @@
 #include "calc/calendar.h"
+#include "calc/ledger_rules.h"
 #include "calc/person_periods.h"
 #include "store/dmMain.h"
 #include "store/engine/errors.h"
@@ -10,12 +11,10 @@ namespace rv {
 
 namespace {
 
-// The youngest age at which a person may be hired: a pupil from 14 with a parent's consent
-// (ст. 188 КЗпП).
-constexpr std::int32_t kMinimumWorkingAge = 14;
-
-bool startsTooYoung(Date begin, Date birthDate) {
-    return begin < birthDate || FullYearsBetween(birthDate, begin) < kMinimumWorkingAge;
+// The youngest age at which a person may be hired is the law's (a pupil with a parent's consent,
+// ст. 188 КЗпП).
+bool startsTooYoung(Date begin, Date birthDate, int minimumAge) {
+    return begin < birthDate || FullYearsBetween(birthDate, begin) < minimumAge;
 }
 
 // Both ends belong to a period, so periods that touch on one day overlap.
@@ -53,7 +52,7 @@ void TdMain::cdsExpBeforePost(Table& table) {
 }
 
 VerifyResult TdMain::VerifyPeriods(Date birthDate) {
-    const auto warn = [this](const char* text) {
+    const auto warn = [this](const std::string& text) {
         if (m_prompt)
             m_prompt->warning(text);
     };
@@ -68,16 +67,17 @@ VerifyResult TdMain::VerifyPeriods(Date birthDate) {
         if (!period.begin || !period.finish)
             throw UserError(messages::kPeriodDateMissing);
 
+    const int minimumAge = LedgerLawRules().minimumWorkingAge;
     for (std::size_t i = 0; i < periods.size(); ++i) {
         const EmploymentPeriod& p = periods[i];
-        if (startsTooYoung(*p.begin, birthDate))
+        if (startsTooYoung(*p.begin, birthDate, minimumAge))
             result.ageFailure = true;
         for (std::size_t j = i + 1; j < periods.size(); ++j)
             if (overlap(*p.begin, *p.finish, *periods[j].begin, *periods[j].finish))
                 result.overlapFailure = true;
     }
     if (result.ageFailure)
-        warn(messages::kWorkBeforeAge14);
+        warn(messages::workBeforeMinimumAge(minimumAge));
     if (result.overlapFailure)
         warn(messages::kPeriodsOverlap);
     if (result.ageFailure || result.overlapFailure) {

@@ -1,4 +1,5 @@
 #include "calc/pension_dates.h"
+#include "calc/pension_right.h"
 #include "store/dmMain.h"
 #include "store/engine/errors.h"
 #include "store/messages.h"
@@ -26,17 +27,17 @@ bool hasKnownGender(const Table& person) {
 
 } // namespace
 
-Date TdMain::GetPensionAgeDate() const {
+Date TdMain::GetPensionAgeDate() {
     const std::optional<Date> birthDate = cdsPerson.asDate("person_birthdate");
     if (!birthDate)
         throw UserError(messages::kPersonMessages[static_cast<int>(ConfirmCode::BadBirthDate)]);
-    const int pensionAge = cdsPerson.asInteger("person_gender") == 0 ? m_reference.PensionAgeMale
-                                                                     : m_reference.PensionAgeFemale;
+    const auto age = pensionAgeOf(Law(), *birthDate, cdsPerson.asInteger("person_gender"));
     // The age is reached in a year the calendar can hold.
-    const int reachedYear = civilFromDate(Date{birthDate->serial + 1}).year + pensionAge;
-    if (reachedYear < 1 || reachedYear > 9999)
+    const int reachedYear =
+        civilFromDate(Date{birthDate->serial + 1}).year + (age ? age->years : 0);
+    if (!age || reachedYear < 1 || reachedYear > 9998)
         throw UserError(messages::kPersonMessages[static_cast<int>(ConfirmCode::BadBirthDate)]);
-    return pensionAgeDate(*birthDate, pensionAge);
+    return pensionAgeDate(*birthDate, age->years, age->months);
 }
 
 ConfirmCode TdMain::ConfirmPerson() {

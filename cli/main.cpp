@@ -42,14 +42,26 @@ Input (JSON):
    "earnings": [{"year": 2005, "month": 3, "amount": 1234.5}, ...]}
 
 Output (JSON), exit code 0:
-  {"result": {"right": bool, "incomplete": bool,
-              "fields": {results panel texts by control name: edtPensAge, edtFullSS,
-                         edtSSMonth, edtSSMonth2, edtSumK, lAvgZpForYear, edtAvgZpForYear,
-                         lNoAvgForYear (null when hidden), edtEarningK, edtISSK, edtPens,
-                         lMinPens, edtMinPens, edtExtraPens, edfFullPens,
-                         lPensNotFull (null when hidden)},
-              "hints": {edtEarningK, edtISSK, edtPens, edtExtraPens, edfFullPens},
-              "values": {M, N1, N, SumK, AvgZp, K, KS, P, MinP, Extra, Total}},
+  {"result": {"right": bool (the right exists on the application date), "incomplete": bool,
+              "law": {"age_rule": the age of the way to the right (60, 63, 65; a woman's
+                                  pension age by birth date; 0 for any age, ст. 26 ч. 5),
+                      "required_months": the experience that way needs, in months,
+                      "right_date": "dd.mm.yyyy" the day the right arises (with no right
+                                    yet: the day it arises by working on), or null,
+                      "shortfall_months": months of experience still missing (0 if none)},
+              "fields": {results panel texts by control name: lRight (which way gave the
+                         right, or why there is none), edtPensAge, edtFullSS, edtSSMonth,
+                         edtSSMonth2, edtSumK, lAvgZpForYear, edtAvgZpForYear,
+                         lNoAvgForYear (null when hidden), edtEarningK, edtValuation,
+                         edtISSK, edtPens, lMinPens, edtMinPens, edtMinPens65, edtExtraPens,
+                         edtMaxPens, edfFullPens, lPensNotFull (null when hidden)},
+              "hints": {lRight, edtEarningK, edtValuation, edtISSK, edtPens, edtMinPens65,
+                        edtExtraPens, edtMaxPens, edfFullPens},
+              "values": {M, N1, N, SumK, AvgZp, K, KS, P, MinP, Extra, Total,
+                         Kv1 (the valuation of a year of experience used, ст. 25),
+                         MinP65 (the minimum for 65 and older, ст. 28 ч. 2, or null),
+                         MaxP (the maximum pension, ст. 27 ч. 3, or null),
+                         ProportionalMinP (the proportional minimum, ст. 28 ч. 3, or null)}},
    "periods": [{begin, end, exp_day, exp_day_str}, ...],
    "ledger": [{year, month (1..12), avg_zp, avg_zp_year, min_zp, payment, k, day,
                month_day, opt1, opt2}, ...]}

@@ -107,9 +107,14 @@ ordered_json optionalLabel(bool visible, const std::string& text) {
     return visible ? ordered_json(text) : ordered_json(nullptr);
 }
 
+ordered_json optionalNumber(const std::optional<double>& value) {
+    return value ? ordered_json(*value) : ordered_json(nullptr);
+}
+
 ordered_json resultJson(const CalculationResult& result) {
     const ResultsPanel& panel = result.panel;
     ordered_json fields = {
+        {"lRight", panel.lRight.text},
         {"edtPensAge", panel.edtPensAge.text},
         {"edtFullSS", panel.edtFullSS.text},
         {"edtSSMonth", panel.edtSSMonth.text},
@@ -119,33 +124,58 @@ ordered_json resultJson(const CalculationResult& result) {
         {"edtAvgZpForYear", panel.edtAvgZpForYear.text},
         {"lNoAvgForYear", optionalLabel(panel.lNoAvgForYearVisible, panel.lNoAvgForYear)},
         {"edtEarningK", panel.edtEarningK.text},
+        {"edtValuation", panel.edtValuation.text},
         {"edtISSK", panel.edtISSK.text},
         {"edtPens", panel.edtPens.text},
         {"lMinPens", panel.lMinPens.value_or(messages::kMinPensDesigned)},
         {"edtMinPens", panel.edtMinPens.text},
+        {"edtMinPens65", panel.edtMinPens65.text},
         {"edtExtraPens", panel.edtExtraPens.text},
+        {"edtMaxPens", panel.edtMaxPens.text},
         {"edfFullPens", panel.edfFullPens.text},
         {"lPensNotFull", optionalLabel(panel.lPensNotFullVisible, messages::kPensionIncomplete)},
     };
     ordered_json hints = {
-        {"edtEarningK", panel.edtEarningK.hint}, {"edtISSK", panel.edtISSK.hint},
-        {"edtPens", panel.edtPens.hint},         {"edtExtraPens", panel.edtExtraPens.hint},
+        {"lRight", panel.lRight.hint},
+        {"edtEarningK", panel.edtEarningK.hint},
+        {"edtValuation", panel.edtValuation.hint},
+        {"edtISSK", panel.edtISSK.hint},
+        {"edtPens", panel.edtPens.hint},
+        {"edtMinPens65", panel.edtMinPens65.hint},
+        {"edtExtraPens", panel.edtExtraPens.hint},
+        {"edtMaxPens", panel.edtMaxPens.hint},
         {"edfFullPens", panel.edfFullPens.hint},
     };
     const PensionFormula& formula = result.formula;
     ordered_json values = {
-        {"M", result.insuranceMonths},         {"N1", result.monthsAfterOptimisation1},
-        {"N", result.countedMonths},           {"SumK", result.sumOfCoefficients},
-        {"AvgZp", result.averageWage},         {"K", formula.individualCoefficient},
-        {"KS", formula.experienceCoefficient}, {"P", formula.basicPension},
-        {"MinP", result.minimumPension},       {"Extra", formula.supplement},
+        {"M", result.insuranceMonths},
+        {"N1", result.monthsAfterOptimisation1},
+        {"N", result.countedMonths},
+        {"SumK", result.sumOfCoefficients},
+        {"AvgZp", result.averageWage},
+        {"K", formula.individualCoefficient},
+        {"KS", formula.experienceCoefficient},
+        {"P", formula.basicPension},
+        {"MinP", result.minimumPension},
+        {"Extra", formula.supplement},
         {"Total", formula.totalPension},
+        {"Kv1", result.valuationCoefficient},
+        {"MinP65", optionalNumber(result.minimumPension65)},
+        {"MaxP", optionalNumber(result.maximumPension)},
+        {"ProportionalMinP", optionalNumber(formula.proportionalMinimum)},
     };
-    return {{"right", !result.noRight},
-            {"incomplete", result.incomplete},
-            {"fields", std::move(fields)},
-            {"hints", std::move(hints)},
-            {"values", std::move(values)}};
+    const RightDecision& right = result.right;
+    ordered_json law = {
+        {"age_rule", right.path ? ordered_json(right.path->age.years) : ordered_json(nullptr)},
+        {"required_months",
+         right.path ? ordered_json(right.path->requiredMonths) : ordered_json(nullptr)},
+        {"right_date",
+         right.rightDate ? ordered_json(formatDate(*right.rightDate)) : ordered_json(nullptr)},
+        {"shortfall_months", right.shortfallMonths},
+    };
+    return {{"right", !result.noRight},  {"incomplete", result.incomplete},
+            {"law", std::move(law)},     {"fields", std::move(fields)},
+            {"hints", std::move(hints)}, {"values", std::move(values)}};
 }
 
 ordered_json periodsJson(Table& periods) {

@@ -53,6 +53,8 @@ void UnpackReferenceData(const StoredReferenceData& stored, ReferenceData& out) 
         out.*source.parameter = readInteger(decodeLine(stored.scalars[source.scalar], key));
     for (std::size_t i = 0; i < stored.blocks.size(); ++i)
         out.texts[i] = DecodeReferenceBlock(stored.blocks[i], key);
+    for (std::size_t i = 0; i < stored.lawBlocks.size(); ++i)
+        out.lawTexts[i] = DecodeReferenceBlock(stored.lawBlocks[i], key);
 }
 
 std::string DecodeReferenceBlock(std::string_view block, const CipherKey& key) {

@@ -12,9 +12,12 @@ namespace rv {
 // The stored items: scalars S1..S5, each the Base64 text of an enciphered decimal integer, and
 // blocks B1..B6, each Base64 lines joined by CR LF (no trailing break), every line enciphered on
 // its own from the key's initial state.
+// Beside them, blocks L1..L2 hold the law's dated rules and the women's pension age table in
+// the same line form; a container without them (an empty block) unpacks to empty texts.
 struct StoredReferenceData {
     std::array<std::string_view, 5> scalars;
     std::array<std::string_view, 6> blocks;
+    std::array<std::string_view, 2> lawBlocks;
 };
 
 // The items built into the program; defined by the source that the build packs from refdata/.
@@ -33,11 +36,13 @@ struct ReferenceData {
     // Reference texts 1..6: cdsAvgZpMonth, cdsAvgZpYear, cdsMinZP, cdsKoeff, cdsMinPens,
     // cdsMaxIncome; lines "name<row>=value", each followed by CR LF.
     std::array<std::string, 6> texts;
+    // Law texts 1..2: cdsLawRules, cdsWomenAge, in the same line form.
+    std::array<std::string, 2> lawTexts;
 };
 
-// Fills the parameters from S1, S2, S3, S4, S5, S4, S4, S4 and then texts 1..6 from B1..B6, in
-// this order. Throws UserError(kCannotUnpackReference) at the first failure; what was unpacked
-// before it stays in `out`.
+// Fills the parameters from S1, S2, S3, S4, S5, S4, S4, S4, then texts 1..6 from B1..B6 and law
+// texts 1..2 from L1..L2, in this order. Throws UserError(kCannotUnpackReference) at the first
+// failure; what was unpacked before it stays in `out`.
 void UnpackReferenceData(const StoredReferenceData& stored, ReferenceData& out);
 
 // The plain reference text of one block: every line Base64-decoded and deciphered, followed by

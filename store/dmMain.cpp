@@ -59,6 +59,27 @@ std::vector<FieldDef> coefficientFields() {
     return fields;
 }
 
+// The law's dated rules as packed: every column of the rule files behind the prefix "lr_".
+std::vector<FieldDef> lawRuleFields() {
+    return {textField("lr_rule_id", 64, "Правило"),
+            dateField("lr_date_begin", "Діє з"),
+            dateField("lr_date_end", "Діє по"),
+            textField("lr_value", 100, "Значення"),
+            textField("lr_unit", 200, "Одиниця"),
+            textField("lr_act", 400, "Акт"),
+            textField("lr_article", 200, "Стаття"),
+            textField("lr_quote", 1000, "Текст норми"),
+            textField("lr_confidence", 20, "Достовірність"),
+            textField("lr_source", 1000, "Джерело")};
+}
+
+std::vector<FieldDef> womenAgeFields() {
+    return {dateField("wa_birth_date_begin", "Народжені з"),
+            dateField("wa_birth_date_end", "Народжені по"),
+            integerField("wa_age_years", "Вік, років"), integerField("wa_age_months", "і місяців"),
+            textField("wa_source", 1000, "Джерело")};
+}
+
 std::vector<FieldDef> parameterFields() {
     FieldDef name = textField("p_name", 250, "Назва параметра");
     name.displayWidth = 50;
@@ -71,19 +92,18 @@ TdMain::TdMain(const StoredReferenceData& stored, DataModuleListener* listener)
     : cdsGender("cdsGender", {integerField("gender_id"), textField("gender_name", 20)}),
       cdsMonth("cdsMonth", {integerField("month_id"), textField("month_name", 20)}),
       cdsPerson("cdsPerson",
-                {integerField("person_id", "", false),
-                 textField("person_name", 20, "Ім'я особи"),
+                {integerField("person_id", "", false), textField("person_name", 20, "Ім'я особи"),
                  dateField("person_birthdate", "Дата народження"),
                  lookupField("person_gender_name", "Стать", true,
                              {"person_gender", &cdsGender, "gender_id", "gender_name"}),
                  integerField("person_gender", "", false),
                  integerField("person_exp_verified", "", false),
                  dateField("person_af_date", "Дата звернення")}),
-      cdsExp("cdsExp", {integerField("exp_id", "", false), integerField("exp_person_id", "", false),
-                        dateField("exp_date_begin", "Дата зарахування"),
-                        dateField("exp_date_finish", "Дата звільнення"),
-                        integerField("exp_day", "", false),
-                        textField("exp_day_str", 20, "Трудовий стаж (р/м/д)")}),
+      cdsExp("cdsExp",
+             {integerField("exp_id", "", false), integerField("exp_person_id", "", false),
+              dateField("exp_date_begin", "Дата зарахування"),
+              dateField("exp_date_finish", "Дата звільнення"), integerField("exp_day", "", false),
+              textField("exp_day_str", 20, "Трудовий стаж (р/м/д)")}),
       cdsEarning("cdsEarning", ledgerFields(cdsMonth, LedgerKind::Ledger)),
       cdsEarningCopy("cdsEarningCopy", {integerField("earning_id", "", false),
                                         floatField("earning_payment", "Заробіток, грн ***")}),
@@ -95,12 +115,13 @@ TdMain::TdMain(const StoredReferenceData& stored, DataModuleListener* listener)
       cdsKoeff("cdsKoeff", coefficientFields()),
       cdsMinPens("cdsMinPens", datedFields("mp", "Розмір прожиткового мінімуму, грн")),
       cdsParam("cdsParam", parameterFields()),
-      cdsMaxIncome("cdsMaxIncome", datedFields("mi", "", false)), dsPerson(cdsPerson),
-      dsExp(cdsExp), dsEarning(cdsEarning), dsEarningOpt1(cdsEarningOpt1),
+      cdsMaxIncome("cdsMaxIncome", datedFields("mi", "", false)),
+      cdsLawRules("cdsLawRules", lawRuleFields()), cdsWomenAge("cdsWomenAge", womenAgeFields()),
+      dsPerson(cdsPerson), dsExp(cdsExp), dsEarning(cdsEarning), dsEarningOpt1(cdsEarningOpt1),
       dsEarningOpt2(cdsEarningOpt2), dsGender(cdsGender), dsMonth(cdsMonth),
-      dsAvgZpMonth(cdsAvgZpMonth), dsAvgZpYear(cdsAvgZpYear), dsMinZP(cdsMinZP),
-      dsKoeff(cdsKoeff), dsMinPens(cdsMinPens), dsParam(cdsParam), dsMaxIncome(cdsMaxIncome),
-      m_listener(listener) {
+      dsAvgZpMonth(cdsAvgZpMonth), dsAvgZpYear(cdsAvgZpYear), dsMinZP(cdsMinZP), dsKoeff(cdsKoeff),
+      dsMinPens(cdsMinPens), dsParam(cdsParam), dsMaxIncome(cdsMaxIncome), dsLawRules(cdsLawRules),
+      dsWomenAge(cdsWomenAge), m_listener(listener) {
     m_superState = false;
     UnpackReferenceData(stored, m_reference); // on failure no table is created
     m_currentPersonId = -1;
@@ -159,9 +180,9 @@ void TdMain::create() {
     cdsEarning.create();
     cdsEarning.setIndexFieldNames("earning_id");
 
-    for (Table* table : {&cdsEarningCopy, &cdsEarningOpt1, &cdsEarningOpt2, &cdsAvgZpMonth,
-                         &cdsAvgZpYear, &cdsMinZP, &cdsKoeff, &cdsMinPens, &cdsParam,
-                         &cdsMaxIncome})
+    for (Table* table :
+         {&cdsEarningCopy, &cdsEarningOpt1, &cdsEarningOpt2, &cdsAvgZpMonth, &cdsAvgZpYear,
+          &cdsMinZP, &cdsKoeff, &cdsMinPens, &cdsParam, &cdsMaxIncome, &cdsLawRules, &cdsWomenAge})
         table->create();
 
     FillParamTable(cdsParam, m_reference);
@@ -170,9 +191,13 @@ void TdMain::create() {
     for (std::size_t i = 0; i < std::size(referenceTables); ++i)
         LoadReferenceText(*referenceTables[i], m_reference.texts[i]); // a rejected text leaves
                                                                       // its table empty
+    LoadReferenceText(cdsLawRules, m_reference.lawTexts[0]);
+    LoadReferenceText(cdsWomenAge, m_reference.lawTexts[1]);
 }
 
-std::int32_t TdMain::NewPersonId() { return ++m_lastPersonId; }
+std::int32_t TdMain::NewPersonId() {
+    return ++m_lastPersonId;
+}
 
 void TdMain::ApplyPersonFilter() {
     const std::int32_t personId = cdsPerson.asInteger("person_id"); // 0 without a row or id

@@ -44,7 +44,12 @@ enum class ConfirmCode : std::uint8_t {
     StoreFailed = 6, // the identity could not be stored; the row keeps none
 };
 
-struct CalcCache; // calc/calc_cache.h
+struct CalcCache;       // calc/calc_cache.h
+struct YearsMonthsDays; // calc/calendar.h
+struct LedgerRules;     // calc/ledger_rules.h
+namespace law {
+class LawBook; // calc/law.h
+}
 
 // The three outcomes of VerifyPeriods.
 struct VerifyResult {
@@ -94,9 +99,10 @@ public:
     // ---- Person (calc/person_confirmation.cpp)
     // Checks the person row (posted or being edited) and gives it its identity once.
     ConfirmCode ConfirmPerson();
-    // The day after the birthday on which the person reaches the pension age, art. 26;
+    // The day on which the person reaches the pension age of art. 26 ч. 1 (men's by the law in
+    // force, women's by birth date);
     // throws UserError when the person has no birth date.
-    Date GetPensionAgeDate() const;
+    Date GetPensionAgeDate();
 
     // ---- Employment periods (calc/periods.cpp)
     // Pre-post hook of cdsExp: refuses a period without both dates or ending before it starts,
@@ -131,6 +137,16 @@ public:
     // ---- Insurance experience and optimisations (calc/experience.cpp, calc/optimisation*.cpp)
     // Whole months of insurance experience and its text "y р. m міс. d дн.".
     void CalcInsuranceExperience(std::int32_t& insuranceMonths, std::string& insuranceText);
+    // Whole months of insurance experience gained up to and including `lastDay`.
+    std::int32_t InsuranceMonthsUntil(Date lastDay);
+    // The last day of the current person's periods; none without periods.
+    std::optional<Date> LastExperienceDay();
+
+    // ---- The law in force (calc/law_tables.cpp): the rules of cdsLawRules and cdsWomenAge,
+    // read again whenever either table changes.
+    const law::LawBook& Law();
+    // The rules every ledger month follows; throws UserError when the law book lacks one.
+    const LedgerRules& LedgerLawRules();
     void RunOptimization1();
     void RunOptimization2(std::int32_t& countedMonths, std::int32_t insuranceMonths,
                           double& averageCoefficient, double& sumOfCoefficients);
@@ -154,6 +170,9 @@ public:
     Table cdsMinPens;
     Table cdsParam;
     Table cdsMaxIncome;
+    // The law's dated rules and the women's pension age by birth date (read through calc/law.h)
+    Table cdsLawRules;
+    Table cdsWomenAge;
 
     DataSource dsPerson;
     DataSource dsExp;
@@ -169,9 +188,12 @@ public:
     DataSource dsMinPens;
     DataSource dsParam;
     DataSource dsMaxIncome;
+    DataSource dsLawRules;
+    DataSource dsWomenAge;
 
 private:
     void attachHooks();
+    YearsMonthsDays insuranceExperience(std::optional<Date> lastDay);
     void create();
     // Helpers of the optimisations (calc/optimisation1.cpp).
     // Appends a copy of view row `row` of `source` (the ledger or a working copy) to the working

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <string>
+
 // Every Ukrainian text that the core shows or raises, as the program states it.
 namespace rv::messages {
 
@@ -24,8 +26,11 @@ inline constexpr const char* kPeriodBeginAfterFinish =
     "Дата зарахування не може бути більшою за дату звільнення";
 inline constexpr const char* kPeriodDateMissing = "Вкажіть дату зарахування і дату звільнення";
 inline constexpr const char* kNoPeriods = "Спочатку введіть стаж";
-inline constexpr const char* kWorkBeforeAge14 =
-    "Трудова діяльність не може починатися до виповнення особою 14 років";
+// The youngest age of work comes from the law's rules (ст. 188 КЗпП).
+inline std::string workBeforeMinimumAge(int years) {
+    return "Трудова діяльність не може починатися до виповнення особою " + std::to_string(years) +
+           " років";
+}
 inline constexpr const char* kPeriodsOverlap =
     "Вказані діапазони трудової діяльності не повинні перетинатися";
 
@@ -72,5 +77,24 @@ inline constexpr const char* kCannotLocateId = "Can't locate ID=";
 inline constexpr const char* kEarningMonthNotCoveredPrefix = "Заробіток за ";
 inline constexpr const char* kEarningMonthNotCoveredSuffix =
     " р. не можна ввести: цей місяць не входить до жодного періоду трудової діяльності";
+
+// The law in force: the right to a pension (ст. 26) and the figures of ст. 25, 27, 28 and 40.
+inline constexpr const char* kRightAtAnyAge = "незалежно від віку";
+inline constexpr const char* kRightNoRule =
+    "Для дат цієї особи в довідниках програми немає правил статті 26 Закону №1058-IV";
+inline constexpr const char* kAvgZpIndicatorPrefix =
+    "Показник середньої заробітної плати для пенсій, призначених у ";
+inline constexpr const char* kAvgZpIndicatorYears = " році (середня за ";
+inline constexpr const char* kNotApplicable = "—";
+inline constexpr const char* kLawName = "Закон №1058-IV";
+inline constexpr const char* kValuationHintPrefix =
+    "Величина оцінки одного року страхового стажу (ст. 25 Закону №1058-IV), чинна на дату "
+    "призначення ";
+inline constexpr const char* kMaximumInHryvniasHint =
+    "Максимальний розмір, установлений у гривнях (ч. 3 ст. 27 Закону №1058-IV)";
+inline constexpr const char* kLawRuleOnDate = " на ";
+
+// A rule the packed law book lacks, followed by its name.
+inline constexpr const char* kLawRuleMissing = "У довідниках програми немає правила закону ";
 
 } // namespace rv::messages

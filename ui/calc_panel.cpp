@@ -56,6 +56,9 @@ void showField(QLineEdit* field, const ResultField& shown) {
 CalcPanel::CalcPanel(QAction* aCalc, QWidget* parent)
     : QWidget(parent), gbCalc(new QGroupBox(QString::fromUtf8(captions::kCalcPanel), this)) {
     gbCalc->setObjectName(QStringLiteral("gbCalc"));
+    lRight = namedLabel("lRight", "", gbCalc);
+    lRight->setWordWrap(true);
+    lRight->setTextInteractionFlags(Qt::TextSelectableByMouse);
     edtPensAge = resultField("edtPensAge", gbCalc);
     edtFullSS = resultField("edtFullSS", gbCalc);
     edtSSMonth = resultField("edtSSMonth", gbCalc);
@@ -65,17 +68,22 @@ CalcPanel::CalcPanel(QAction* aCalc, QWidget* parent)
     edtAvgZpForYear = resultField("edtAvgZpForYear", gbCalc);
     lNoAvgForYear = note("lNoAvgForYear", "", gbCalc);
     edtEarningK = resultField("edtEarningK", gbCalc);
+    edtValuation = resultField("edtValuation", gbCalc);
     edtISSK = resultField("edtISSK", gbCalc);
     edtPens = resultField("edtPens", gbCalc);
     lMinPens = namedLabel("lMinPens", messages::kMinPensDesigned, gbCalc);
     edtMinPens = resultField("edtMinPens", gbCalc);
+    edtMinPens65 = resultField("edtMinPens65", gbCalc);
     edtExtraPens = resultField("edtExtraPens", gbCalc);
+    edtMaxPens = resultField("edtMaxPens", gbCalc);
     edfFullPens = resultField("edfFullPens", gbCalc);
     lPensNotFull = note("lPensNotFull", messages::kPensionIncomplete, gbCalc);
     bbCalc = new QPushButton(aCalc->text(), gbCalc);
     bbCalc->setObjectName(QStringLiteral("bbCalc"));
     lCalcFootnote = namedLabel("lCalcFootnote", captions::kCalcFootnote, this);
     lCalcFootnote->setWordWrap(true);
+    lLawFootnote = namedLabel("lLawFootnote", captions::kLawFootnote, this);
+    lLawFootnote->setWordWrap(true);
 
     // The two reference values carry where they come from; the others their formula.
     const QString fromReference = QString::fromUtf8(messages::kFromReferenceHint);
@@ -91,6 +99,8 @@ CalcPanel::CalcPanel(QAction* aCalc, QWidget* parent)
         ++row;
     };
     auto caption = [this](const char* text) { return new QLabel(QString::fromUtf8(text), gbCalc); };
+    grid->addWidget(caption(captions::kRightCaption), row, 0, Qt::AlignTop);
+    grid->addWidget(lRight, row++, 1, 1, 2);
     addRow(caption(captions::kPensAgeCaption), edtPensAge);
     addRow(caption(captions::kFullSSCaption), edtFullSS);
     addRow(caption(captions::kSSMonthCaption), edtSSMonth);
@@ -99,10 +109,13 @@ CalcPanel::CalcPanel(QAction* aCalc, QWidget* parent)
     addRow(lAvgZpForYear, edtAvgZpForYear);
     grid->addWidget(lNoAvgForYear, row++, 1);
     addRow(caption(captions::kEarningKCaption), edtEarningK);
+    addRow(caption(captions::kValuationCaption), edtValuation);
     addRow(caption(captions::kISSKCaption), edtISSK);
     addRow(caption(captions::kPensCaption), edtPens);
     addRow(lMinPens, edtMinPens);
+    addRow(caption(captions::kMinPens65Caption), edtMinPens65);
     addRow(caption(captions::kExtraPensCaption), edtExtraPens);
+    addRow(caption(captions::kMaxPensCaption), edtMaxPens);
     addRow(caption(captions::kFullPensCaption), edfFullPens);
     grid->addWidget(lPensNotFull, row++, 1);
     grid->addWidget(bbCalc, row++, 0, Qt::AlignLeft);
@@ -112,6 +125,7 @@ CalcPanel::CalcPanel(QAction* aCalc, QWidget* parent)
     layout->setContentsMargins(4, 4, 4, 4);
     layout->addWidget(gbCalc);
     layout->addWidget(lCalcFootnote);
+    layout->addWidget(lLawFootnote);
     layout->addStretch(1);
 
     bbCalc->setEnabled(aCalc->isEnabled());
@@ -151,14 +165,19 @@ void CalcPanel::apply() {
     showField(edtSSMonth2, m_shown.edtSSMonth2);
     showField(edtSumK, m_shown.edtSumK);
     showField(edtEarningK, m_shown.edtEarningK);
+    showField(edtValuation, m_shown.edtValuation);
     showField(edtISSK, m_shown.edtISSK);
     showField(edtPens, m_shown.edtPens);
+    showField(edtMinPens65, m_shown.edtMinPens65);
     showField(edtExtraPens, m_shown.edtExtraPens);
+    showField(edtMaxPens, m_shown.edtMaxPens);
     showField(edfFullPens, m_shown.edfFullPens);
     // The two reference values keep their fixed hint.
     edtAvgZpForYear->setText(fromUtf8(m_shown.edtAvgZpForYear.text));
     edtMinPens->setText(fromUtf8(m_shown.edtMinPens.text));
 
+    lRight->setText(fromUtf8(m_shown.lRight.text));
+    lRight->setToolTip(fromUtf8(m_shown.lRight.hint));
     lAvgZpForYear->setText(fromUtf8(m_shown.lAvgZpForYear));
     lMinPens->setText(fromUtf8(m_shown.lMinPens.value_or(messages::kMinPensDesigned)));
     lNoAvgForYear->setText(fromUtf8(m_shown.lNoAvgForYear));

@@ -28,6 +28,7 @@ public:
     void clear(bool noRight);
 
     QGroupBox* gbCalc;
+    QLabel* lRight;
     QLineEdit* edtPensAge;
     QLineEdit* edtFullSS;
     QLineEdit* edtSSMonth;
@@ -37,15 +38,19 @@ public:
     QLineEdit* edtAvgZpForYear;
     QLabel* lNoAvgForYear;
     QLineEdit* edtEarningK;
+    QLineEdit* edtValuation;
     QLineEdit* edtISSK;
     QLineEdit* edtPens;
     QLabel* lMinPens;
     QLineEdit* edtMinPens;
+    QLineEdit* edtMinPens65;
     QLineEdit* edtExtraPens;
+    QLineEdit* edtMaxPens;
     QLineEdit* edfFullPens;
     QLabel* lPensNotFull;
     QPushButton* bbCalc;
     QLabel* lCalcFootnote;
+    QLabel* lLawFootnote;
 
 private:
     void apply();

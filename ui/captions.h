@@ -63,6 +63,8 @@ inline constexpr const char* kDictKoeff = "Коефіцієнти оцінки �
 inline constexpr const char* kDictMinPens = "Мінімальні пенсії за віком";
 inline constexpr const char* kDictParam = "Параметри розрахунку";
 inline constexpr const char* kDictMaxIncome = "Максимальний дохід, з якого сплачуються СВ";
+inline constexpr const char* kDictLaw = "Норми закону";
+inline constexpr const char* kDictWomenAge = "Пенсійний вік жінок";
 
 // Column titles of the reference grids
 inline constexpr const char* kDateBeginTitle = "Дата початку дії";
@@ -90,8 +92,8 @@ inline constexpr const char* kContinueQuestion = "Дані були змінен
 
 // Results panel gbCalc of tsCalc
 inline constexpr const char* kCalcPanel =
-    "Розрахунок розміру пенсії за віком на загальних підставах (згідно статей 27 та 28 Закону "
-    "України №1058-1 від 09.07.2003 р.)";
+    "Розрахунок розміру пенсії за віком на загальних підставах (згідно зі статтями 26–28 та 40 "
+    "Закону України №1058-IV від 09.07.2003 р.)";
 inline constexpr const char* kPensAgeCaption = "Дата призначення пенсії";
 inline constexpr const char* kFullSSCaption = "Страховий стаж складає";
 inline constexpr const char* kSSMonthCaption =
@@ -106,6 +108,17 @@ inline constexpr const char* kISSKCaption = "Коефіцієнт страхов
 inline constexpr const char* kPensCaption = "Розмір основної пенсії";
 inline constexpr const char* kExtraPensCaption = "Доплата за понаднормовий стаж";
 inline constexpr const char* kFullPensCaption = "Загальний розмір пенсії за віком";
+inline constexpr const char* kRightCaption = "Право на пенсію (ст. 26)";
+inline constexpr const char* kValuationCaption = "Величина оцінки року стажу, % (ст. 25)";
+inline constexpr const char* kMinPens65Caption =
+    "Мінімальний розмір для осіб від 65 років (ч. 2 ст. 28)";
+inline constexpr const char* kMaxPensCaption = "Максимальний розмір пенсії (ч. 3 ст. 27)";
+inline constexpr const char* kLawFootnote =
+    "Правила беруться з довідника «Норми закону» на дати особи: право і пенсійний вік — "
+    "ст. 26, оцінка стажу та межа коефіцієнта 0,75 — ст. 25, максимальний розмір — ч. 3 ст. 27, "
+    "мінімальні розміри, доплата і пропорційний мінімум — ст. 28, показник середньої "
+    "заробітної плати — ч. 2 ст. 40 Закону №1058-IV. «—» означає, що норма до особи не "
+    "застосовується.";
 // Two blanks after "виключення", as the program has always shown it.
 inline constexpr const char* kCalcFootnote =
     "*  Автоматичне визначення найвигіднішого періоду стажу до 60 місяців підряд до липня 2000 "

@@ -19,12 +19,13 @@ constexpr int kParameterNameWidth = 443;
 constexpr int kParameterValueWidth = 160;
 constexpr Qt::Alignment kNumberAlignment = Qt::AlignRight | Qt::AlignVCenter;
 
-const char* const kPageNames[DictionaryPage::kGridCount] = {
-    "tsDict1", "tsDict2", "tsDict3", "tsDict4", "tsDict5", "tsParam", "tsMaxIncome"};
+const char* const kPageNames[DictionaryPage::kGridCount] = {"tsDict1",     "tsDict2", "tsDict3",
+                                                            "tsDict4",     "tsDict5", "tsParam",
+                                                            "tsMaxIncome", "tsLaw",   "tsWomenAge"};
 const char* const kCaptions[DictionaryPage::kGridCount] = {
     captions::kDictAvgZpMonth, captions::kDictAvgZpYear, captions::kDictMinZp,
     captions::kDictKoeff,      captions::kDictMinPens,   captions::kDictParam,
-    captions::kDictMaxIncome};
+    captions::kDictMaxIncome,  captions::kDictLaw,       captions::kDictWomenAge};
 
 // Begin and end dates centred in fixed columns, then the value.
 std::vector<GridColumn> datedColumns(const std::string& prefix, const char* valueTitle,
@@ -49,6 +50,31 @@ std::vector<GridColumn> parameterColumns() {
             GridColumn{.field = "p_val",
                        .title = captions::kParamValueTitle,
                        .width = kParameterValueWidth}};
+}
+
+// The law's rules: what, from when, the value, where it is written and how sure; the long texts
+// show whole in a cell's tooltip.
+std::vector<GridColumn> lawRuleColumns() {
+    std::vector<GridColumn> columns = {
+        GridColumn{.field = "lr_rule_id", .width = 230},
+        GridColumn{.field = "lr_date_begin", .alignment = Qt::AlignCenter, .width = 100},
+        GridColumn{.field = "lr_date_end", .alignment = Qt::AlignCenter, .width = 100},
+        GridColumn{.field = "lr_value", .width = 110},
+        GridColumn{.field = "lr_article", .width = 150},
+        GridColumn{.field = "lr_confidence", .width = 110},
+        GridColumn{.field = "lr_quote", .width = 420},
+        GridColumn{.field = "lr_source", .width = 420},
+        GridColumn{.field = "lr_act", .width = 300},
+        GridColumn{.field = "lr_unit", .width = 200}};
+    return columns;
+}
+
+std::vector<GridColumn> womenAgeColumns() {
+    return {GridColumn{.field = "wa_birth_date_begin", .alignment = Qt::AlignCenter, .width = 140},
+            GridColumn{.field = "wa_birth_date_end", .alignment = Qt::AlignCenter, .width = 140},
+            GridColumn{.field = "wa_age_years", .alignment = kNumberAlignment, .width = 100},
+            GridColumn{.field = "wa_age_months", .alignment = kNumberAlignment, .width = 100},
+            GridColumn{.field = "wa_source", .width = 600}};
 }
 
 } // namespace
@@ -84,6 +110,10 @@ void DictionaryPage::bind(TdMain& dMain) {
     grid(5)->setTable(dMain.cdsParam, parameterColumns());
     grid(5)->model()->setCellToolTips(true);
     grid(6)->setTable(dMain.cdsMaxIncome, datedColumns("mi", captions::kMaxIncomeTitle, ""));
+    grid(7)->setTable(dMain.cdsLawRules, lawRuleColumns());
+    grid(7)->model()->setCellToolTips(true);
+    grid(8)->setTable(dMain.cdsWomenAge, womenAgeColumns());
+    grid(8)->model()->setCellToolTips(true);
 }
 
 } // namespace rv

@@ -12,15 +12,16 @@ class Prompt;
 class TdMain;
 
 // The page tsDictionary: the page control pcDict with one read-only grid per reference table
-// (tsDict1..tsDict5, tsParam, tsMaxIncome).
+// (tsDict1..tsDict5, tsParam, tsMaxIncome) and two of the law (tsLaw: the dated rules with their
+// sources, tsWomenAge: the women's pension age by birth date).
 class DictionaryPage : public QWidget {
     Q_OBJECT
 public:
-    static constexpr int kGridCount = 7;
+    static constexpr int kGridCount = 9;
 
     DictionaryPage(Prompt& prompt, QWidget* parent = nullptr);
 
-    // Binds the seven grids to the reference tables; unbound they stay empty.
+    // Binds the grids to the reference tables; unbound they stay empty.
     void bind(TdMain& dMain);
 
     PageControl* pcDict() const { return m_pages; }

@@ -9,6 +9,7 @@
 
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <string>
 #include <tuple>
 
@@ -32,10 +33,41 @@ void expectField(const ResultField& field, const ResultField& expected, const ch
     EXPECT_EQ(field.hint, expected.hint) << name << " hint";
 }
 
+// The cap of the experience coefficient, ст. 25 ч. 2 (0.75 in every rule of the law book).
+constexpr double kExperienceCap = 0.75;
+
+// A formula input with the cap of ст. 25 ч. 2 and no other rule of ст. 27 and 28 in force.
+PensionFormulaInput formulaInput(double averageWage, double sum, double average,
+                                 std::int32_t counted, std::int32_t insuranceMonths,
+                                 double valuation, double supplementRate, double minimum,
+                                 std::int32_t required) {
+    PensionFormulaInput input;
+    input.averageWage = averageWage;
+    input.sumOfCoefficients = sum;
+    input.averageCoefficient = average;
+    input.countedMonths = counted;
+    input.insuranceMonths = insuranceMonths;
+    input.valuationCoefficient = valuation;
+    input.supplementRate = supplementRate;
+    input.minimumPension = minimum;
+    input.requiredYears = required;
+    input.experienceCoefficientCap = kExperienceCap;
+    return input;
+}
+
 // The worked example: AvgZp 2000, SumK 150.123456 over 120 months, M 425, Kv1 1, Kv2 1,
 // MinP 800, R 30.
 PensionFormulaInput workedExample() {
-    return {2000, 150.123456, 150.123456 / 120, 120, 425, 1, 1, 800, 30};
+    return formulaInput(2000, 150.123456, 150.123456 / 120, 120, 425, 1, 1, 800, 30);
+}
+
+// Incomplete experience with the proportional minimum of ст. 28 ч. 3 as a floor.
+PensionFormulaInput withProportionalFloor(double minimumPension, std::int32_t required) {
+    PensionFormulaInput input = workedExample();
+    input.minimumPension = minimumPension;
+    input.requiredYears = required;
+    input.proportionalFloor = true;
+    return input;
 }
 
 PensionFormulaInput withMinimumAndRequiredYears(double minimumPension, std::int32_t required) {
@@ -48,7 +80,8 @@ PensionFormulaInput withMinimumAndRequiredYears(double minimumPension, std::int3
 // A career of 1.2 average coefficient over 120 months with M months of experience.
 PensionFormulaInput plainCareer(std::int32_t insuranceMonths, double valuation,
                                 double supplementRate, std::int32_t required) {
-    return {2000, 144, 1.2, 120, insuranceMonths, valuation, supplementRate, 800, required};
+    return formulaInput(2000, 144, 1.2, 120, insuranceMonths, valuation, supplementRate, 800,
+                        required);
 }
 
 TEST(PensionFormulaTest, ComputesAndShowsEveryResultWithItsHint) {
@@ -68,15 +101,33 @@ TEST(PensionFormulaTest, ComputesAndShowsEveryResultWithItsHint) {
          {"800.00", ""},
          {"40.00", "((35 - 30) * 1 / 100) * 800"},
          {"926.15", "886.15 + 40"}},
-        {"worked example, incomplete and below the minimum: the proportional minimum",
-         withMinimumAndRequiredYears(1000, 40),
-         "K=1.25103 KS=0.35417 P=886.1546 Y=35 Extra=0 Total=885.42 incomplete",
+        {"ст. 28 ч. 3: incomplete, the proportional minimum below the basic pension is no cut",
+         withProportionalFloor(1000, 40),
+         "K=1.25103 KS=0.35417 P=886.1546 Y=35 Extra=0 Total=886.1546 incomplete",
          {"1.25103", "150.123456 / 120"},
          {"0.35417", "((35 * 12 + 5) / 1200) * 1"},
          {"886.15", "2000 * 1.25103 * 0.35417"},
          {"1000.00", ""},
          {"0.00", ""},
-         {"885.42", "(1000 * 425) / 40 * 12"}},
+         {"886.15", "886.15"}},
+        {"ст. 28 ч. 3: incomplete, the proportional minimum above the basic pension is the floor",
+         withProportionalFloor(1100, 40),
+         "K=1.25103 KS=0.35417 P=886.1546 Y=35 Extra=0 Total=973.96 incomplete",
+         {"1.25103", "150.123456 / 120"},
+         {"0.35417", "((35 * 12 + 5) / 1200) * 1"},
+         {"886.15", "2000 * 1.25103 * 0.35417"},
+         {"1100.00", ""},
+         {"0.00", ""},
+         {"973.96", "(1100 * 425) / 40 * 12"}},
+        {"ст. 28 ч. 3: under 65 after 2018 no floor, the basic pension stands",
+         withMinimumAndRequiredYears(1100, 40),
+         "K=1.25103 KS=0.35417 P=886.1546 Y=35 Extra=0 Total=886.1546 incomplete",
+         {"1.25103", "150.123456 / 120"},
+         {"0.35417", "((35 * 12 + 5) / 1200) * 1"},
+         {"886.15", "2000 * 1.25103 * 0.35417"},
+         {"1100.00", ""},
+         {"0.00", ""},
+         {"886.15", "886.15"}},
         {"incomplete above the minimum: the basic pension",
          withMinimumAndRequiredYears(800, 40),
          "K=1.25103 KS=0.35417 P=886.1546 Y=35 Extra=0 Total=886.1546 incomplete",
@@ -174,6 +225,11 @@ TEST(PensionFormulaTest, UsesTheDecimalSeparatorGivenButKeepsTheLiteralNoSupplem
     }
 }
 
+PensionFormulaInput withFloor(PensionFormulaInput input) {
+    input.proportionalFloor = true;
+    return input;
+}
+
 // Exact halves in binary: 1/64 and 3/64 at 5 places, 1/32 and 3/32 at 4, 1/8 and 3/8 at 2.
 TEST(PensionFormulaTest, RoundsExactHalvesToTheEvenNeighbour) {
     struct Case {
@@ -184,30 +240,18 @@ TEST(PensionFormulaTest, RoundsExactHalvesToTheEvenNeighbour) {
     };
     // KS = 600 * 1 / 1200 = 0.5 and K = 1, so P = AvgZp / 2.
     const Case cases[] = {
-        {"K of 0.015625",
-         {2000, 1.875, 0.015625, 120, 425, 1, 1, 800, 30},
-         &PensionFormula::individualCoefficient,
-         "0.01562"},
-        {"K of 0.046875",
-         {2000, 5.625, 0.046875, 120, 425, 1, 1, 800, 30},
-         &PensionFormula::individualCoefficient,
-         "0.04688"},
-        {"P of 0.03125",
-         {0.0625, 120, 1, 120, 600, 1, 1, 800, 30},
-         &PensionFormula::basicPension,
-         "0.0312"},
-        {"P of 0.09375",
-         {0.1875, 120, 1, 120, 600, 1, 1, 800, 30},
-         &PensionFormula::basicPension,
-         "0.0938"},
-        {"proportional minimum of 0.125",
-         {0, 0, 0, 120, 6, 1, 1, 0.25, 1},
-         &PensionFormula::totalPension,
-         "0.12"},
-        {"proportional minimum of 0.375",
-         {0, 0, 0, 120, 6, 1, 1, 0.75, 1},
-         &PensionFormula::totalPension,
-         "0.38"},
+        {"K of 0.015625", formulaInput(2000, 1.875, 0.015625, 120, 425, 1, 1, 800, 30),
+         &PensionFormula::individualCoefficient, "0.01562"},
+        {"K of 0.046875", formulaInput(2000, 5.625, 0.046875, 120, 425, 1, 1, 800, 30),
+         &PensionFormula::individualCoefficient, "0.04688"},
+        {"P of 0.03125", formulaInput(0.0625, 120, 1, 120, 600, 1, 1, 800, 30),
+         &PensionFormula::basicPension, "0.0312"},
+        {"P of 0.09375", formulaInput(0.1875, 120, 1, 120, 600, 1, 1, 800, 30),
+         &PensionFormula::basicPension, "0.0938"},
+        {"proportional minimum of 0.125", withFloor(formulaInput(0, 0, 0, 120, 6, 1, 1, 0.25, 1)),
+         &PensionFormula::totalPension, "0.12"},
+        {"proportional minimum of 0.375", withFloor(formulaInput(0, 0, 0, 120, 6, 1, 1, 0.75, 1)),
+         &PensionFormula::totalPension, "0.38"},
     };
     for (const Case& c : cases) {
         const PensionFormula formula = computePensionFormula(c.input);
@@ -215,11 +259,69 @@ TEST(PensionFormulaTest, RoundsExactHalvesToTheEvenNeighbour) {
     }
 }
 
-TEST(PensionFormulaTest, RightToAPensionNeedsTheMinimumOfCountedMonths) {
-    EXPECT_TRUE(hasPensionRight(15, 180));
-    EXPECT_FALSE(hasPensionRight(15, 179));
-    EXPECT_TRUE(hasPensionRight(15, 181));
-    EXPECT_TRUE(hasPensionRight(0, 0));
+// The floors and the ceiling of ст. 27 ч. 3 and ст. 28 ч. 2 on both sides of each.
+TEST(PensionFormulaTest, TheMinimumAt65AndTheCeilingBoundTheTotal) {
+    struct Case {
+        const char* name;
+        std::optional<double> minimumAt65;
+        std::optional<double> maximum;
+        const char* numbers;
+        ResultField minimum65, ceiling, total;
+    };
+    // A full pension of P 886.1546 + Extra 40 over a minimum of 800.
+    const Case cases[] = {
+        {"ст. 28 ч. 2: the 65+ minimum above the basic pension raises it",
+         1200,
+         std::nullopt,
+         "K=1.25103 KS=0.35417 P=886.1546 Y=35 Extra=40 Total=1240",
+         {"1200.00", "Max(3000 * 40 / 100; 800)"},
+         {"—", ""},
+         {"1240.00", "1200.00 + 40"}},
+        {"ст. 28 ч. 2: the 65+ minimum below the basic pension changes nothing",
+         850,
+         std::nullopt,
+         "K=1.25103 KS=0.35417 P=886.1546 Y=35 Extra=40 Total=926.1546",
+         {"850.00", "Max(3000 * 40 / 100; 800)"},
+         {"—", ""},
+         {"926.15", "886.15 + 40"}},
+        {"ст. 27 ч. 3: a total above the ceiling is lowered to it",
+         std::nullopt,
+         900,
+         "K=1.25103 KS=0.35417 P=886.1546 Y=35 Extra=40 Total=900 capped",
+         {"—", ""},
+         {"900.00", "10 * 800"},
+         {"900.00", "Min(886.15 + 40; 900.00)"}},
+        {"ст. 27 ч. 3: a total below the ceiling stays",
+         std::nullopt,
+         8000,
+         "K=1.25103 KS=0.35417 P=886.1546 Y=35 Extra=40 Total=926.1546",
+         {"—", ""},
+         {"8000.00", "10 * 800"},
+         {"926.15", "886.15 + 40"}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        PensionFormulaInput input = workedExample();
+        input.minimumPensionAt65 = c.minimumAt65;
+        input.minimumWage = 3000;
+        input.minimumAt65Percent = 40;
+        input.maximumPension = c.maximum;
+        input.maximumInMinimums = 10;
+        const PensionFormula formula = computePensionFormula(input);
+        EXPECT_EQ(describe(formula) + (formula.capped ? " capped" : ""), c.numbers);
+        ResultsPanel panel;
+        showPensionFormula(panel, input, formula, '.');
+        expectField(panel.edtMinPens65, c.minimum65, "edtMinPens65");
+        expectField(panel.edtMaxPens, c.ceiling, "edtMaxPens");
+        expectField(panel.edfFullPens, c.total, "edfFullPens");
+    }
+}
+
+TEST(PensionFormulaTest, TheMinimumAt65IsAShareOfTheMinimumWageNotBelowTheSubsistenceMinimum) {
+    EXPECT_EQ(minimumPensionAt65(8000, 40, 2595), 3200);       // 40 % of 8000 above 2595
+    EXPECT_EQ(minimumPensionAt65(6000, 40, 2595), 2595);       // 2400 is below it
+    EXPECT_EQ(minimumPensionAt65(6487.5, 40, 2595), 2595);     // equal
+    EXPECT_EQ(minimumPensionAt65(7100.03, 40, 2000), 2840.01); // to the kopeck
 }
 
 TEST(ClearCalcResultsTest, ResetsTheResultsAndKeepsTheCaptions) {
@@ -332,49 +434,62 @@ protected:
     TdMain dm{EmbeddedReferenceData(), &notifications};
 };
 
-// From 2004 every month counts (C = 0 before July 2000) and optimisation 2 leaves out M div 10
-// months: 199 months keep 180 = 15 * 12, 198 months keep 179.
-TEST_F(CalculationDriverTest, RightToAPensionNeedsFifteenYearsOfCountedMonths) {
+// ст. 26: the right follows the insurance experience, not the counted months. A man born
+// 10.05.1958 reaches 65 on 11.05.2023, when 15 years give the right; 60 (2018) needs 25 years
+// and 63 (2021) 18.
+TEST_F(CalculationDriverTest, TheRightFollowsTheInsuranceExperienceAtTheAgesOfTheLaw) {
     struct Case {
         const char* name;
         const char* finish;
         bool noRight;
         const char* insuranceText;
-        int countedMonths;
+        const char* right;
+        const char* assignment;
     };
     const Case cases[] = {
-        {"199 months keep 180", "31.07.2020", false, "16 р. 7 міс. 0 дн.", 180},
-        {"198 months keep 179", "30.06.2020", true, "16 р. 6 міс. 0 дн.", 179},
+        {"ст. 26 ч. 3: 180 months at 65", "31.12.2018", false, "15 р. 0 міс. 0 дн.",
+         "з 65 років: потрібно 15 р. стажу, є 15 р.", "11.05.2023"},
+        {"ст. 26 ч. 3: 179 months, a month short", "30.11.2018", true, "14 р. 11 міс. 0 дн.",
+         "Стажу недостатньо: потрібно з 60 років (11.05.2018) — 25 р., з 63 років (11.05.2021) "
+         "— 18 р., з 65 років (11.05.2023) — 15 р., незалежно від віку (з 01.01.2028) — 40 р.; "
+         "є 14 р. 11 міс., бракує 1 міс. Якщо працювати далі, право виникне з 15.07.2023 (з 65 "
+         "років).",
+         ""},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         TdMain fresh;
-        confirmedPerson(fresh, day("10.05.1958"), 0, day("15.01.2021"));
+        confirmedPerson(fresh, day("10.05.1958"), 0, day("15.06.2023"));
         addPeriod(fresh, day("01.01.2004"), day(c.finish));
         ASSERT_TRUE(fresh.BuildLedger());
         earnTheAverageWageEveryMonth(fresh);
         const int months = fresh.cdsEarning.recordCount();
 
-        const CalculationResult result = Calculate(fresh, day("15.01.2021"), '.');
+        const CalculationResult result = Calculate(fresh, day("15.06.2023"), '.');
 
         EXPECT_EQ(result.noRight, c.noRight);
-        EXPECT_EQ(result.countedMonths, c.countedMonths);
         EXPECT_EQ(result.panel.edtFullSS.text, c.insuranceText);
+        EXPECT_EQ(result.panel.lRight.text, c.right);
+        EXPECT_EQ(result.panel.lRight.hint,
+                  c.noRight ? "Закон №1058-IV, ст.26 ч.3" : "Закон №1058-IV, ст.26 ч.3");
         // The marks are written with or without a right.
         EXPECT_EQ(countMarks(fresh.cdsEarning, "earning_opt1", "+"), months);
         EXPECT_EQ(countMarks(fresh.cdsEarning, "earning_opt2", "-"), months / 10);
+        const ResultsPanel& panel = result.panel;
         if (c.noRight) {
-            const ResultsPanel& panel = result.panel;
             EXPECT_EQ(panel.edtPensAge.text, "Право відсутнє");
             for (const auto& [field, name] : {std::pair{&panel.edtSSMonth, "edtSSMonth"},
                                               {&panel.edtSSMonth2, "edtSSMonth2"},
                                               {&panel.edtSumK, "edtSumK"},
                                               {&panel.edtAvgZpForYear, "edtAvgZpForYear"},
                                               {&panel.edtEarningK, "edtEarningK"},
+                                              {&panel.edtValuation, "edtValuation"},
                                               {&panel.edtISSK, "edtISSK"},
                                               {&panel.edtPens, "edtPens"},
                                               {&panel.edtMinPens, "edtMinPens"},
+                                              {&panel.edtMinPens65, "edtMinPens65"},
                                               {&panel.edtExtraPens, "edtExtraPens"},
+                                              {&panel.edtMaxPens, "edtMaxPens"},
                                               {&panel.edfFullPens, "edfFullPens"}})
                 EXPECT_EQ(field->text, "0") << name;
             for (const ResultField* field : {&panel.edtISSK, &panel.edtEarningK, &panel.edtPens,
@@ -384,14 +499,62 @@ TEST_F(CalculationDriverTest, RightToAPensionNeedsFifteenYearsOfCountedMonths) {
             EXPECT_FALSE(panel.lPensNotFullVisible);
             EXPECT_FALSE(panel.lMinPens.has_value());
         } else {
-            EXPECT_EQ(result.panel.edtSSMonth.text, std::to_string(months) + " міс.");
-            EXPECT_EQ(result.panel.edtSSMonth2.text, "180 міс.");
+            EXPECT_EQ(panel.edtPensAge.text, c.assignment);
+            EXPECT_EQ(panel.edtSSMonth.text, std::to_string(months) + " міс.");
+            // 15 years in 2023: incomplete, 65 years old, so the proportional floor of
+            // ст. 28 ч. 3 holds; the ceiling is 10 subsistence minimums (ст. 27 ч. 3).
+            EXPECT_TRUE(panel.lPensNotFullVisible);
+            EXPECT_EQ(panel.edtValuation.text, "1");
+            EXPECT_EQ(panel.edtMinPens65.text, "—");
+            EXPECT_EQ(panel.edtMaxPens.text, "20930.00");
+            EXPECT_EQ(panel.edtMaxPens.hint, "10 * 2093");
         }
     }
 }
 
+// ст. 28 ч. 2 and 3 for a man of 65 or older: with full experience the minimum is 40 % of the
+// minimum wage (2023: 6700, so 2680 above the subsistence minimum of 2093); with less, the
+// minimum in proportion to the experience is a floor.
+TEST_F(CalculationDriverTest, AtSixtyFiveTheMinimumsOfArticle28Hold) {
+    struct Case {
+        const char* name;
+        const char* begin;
+        const char* assignment;
+        const char* minimum65;
+        const char* total;
+        const char* totalHint;
+        bool incomplete;
+    };
+    const Case cases[] = {
+        {"ст. 28 ч. 2: 40 years, right at 60, the 65+ minimum", "01.06.1983", "15.06.2023",
+         "2680.00", "2682.00", "2680.00 + 2", false},
+        {"ст. 28 ч. 3: 20 years (18 gained after 63), the proportional minimum", "01.06.2003",
+         "15.06.2023", "—", "1196.00", "(2093 * 240) / 35 * 12", true},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        TdMain fresh;
+        confirmedPerson(fresh, day("10.05.1958"), 0, day("15.06.2023"));
+        addPeriod(fresh, day(c.begin), day("31.05.2023"));
+        ASSERT_TRUE(fresh.BuildLedger());
+        earnTheAverageWageEveryMonth(fresh);
+        // An average wage of 100 keeps the basic pension far below the minimums.
+        setDatedRows(fresh.cdsAvgZpYear, {{day("01.01.2022"), std::nullopt, 100}});
+
+        const CalculationResult result = Calculate(fresh, day("15.06.2023"), '.');
+
+        ASSERT_FALSE(result.noRight) << result.panel.lRight.text;
+        EXPECT_EQ(result.panel.edtPensAge.text, c.assignment);
+        EXPECT_EQ(result.panel.edtMinPens65.text, c.minimum65);
+        EXPECT_EQ(result.panel.edfFullPens.text, c.total);
+        EXPECT_EQ(result.panel.edfFullPens.hint, c.totalHint);
+        EXPECT_EQ(result.incomplete, c.incomplete);
+    }
+}
+
 // ст. 45: granted from the pension age date when applied within three months of it; the average
-// wage is that of the year before the application, or of the nearest year the table holds.
+// wage is the indicator of the application year (the table's row of the year before), or of the
+// nearest year the table holds; the caption names the years it averages (ст. 40 ч. 2).
 TEST_F(CalculationDriverTest, DatesAndBaseYearFollowTheApplication) {
     struct Case {
         const char* application;
@@ -400,17 +563,17 @@ TEST_F(CalculationDriverTest, DatesAndBaseYearFollowTheApplication) {
         const char* averageWage;
         const char* missingYearNote; // nullptr: the note is hidden
         const char* minimumPension;
+        const char* averagedYears; // ст. 40: the years the indicator averages
     };
     const Case cases[] = {
-        {"10.08.2018", "11.05.2018", 2017, "7000.5", nullptr, "1500.00"},
-        {"11.08.2018", "11.08.2018", 2017, "7000.5", nullptr, "2000.00"},
-        {"15.01.2019", "15.01.2019", 0, "0", "В довіднику відсутнє значення для 2018.", "2000.00"},
+        {"10.08.2018", "11.05.2018", 2017, "7000.5", nullptr, "1500.00", "2016–2017 роки"},
+        {"11.08.2018", "11.08.2018", 2017, "7000.5", nullptr, "2000.00", "2016–2017 роки"},
+        {"15.01.2019", "15.01.2019", 0, "0", "В довіднику відсутнє значення для 2018.", "2000.00",
+         "2016–2018 роки"},
         {"15.01.2022", "15.01.2022", 2020, "11000", "В довіднику відсутнє значення для 2021.",
-         "2000.00"},
-        {"15.01.2016", "11.05.2018", 2016, "5000", "В довіднику відсутнє значення для 2015.",
-         "1500.00"},
+         "2000.00", "2019–2021 роки"},
     };
-    buildCase("01.01.2004", "31.07.2020");
+    buildCase("01.01.1980", "31.07.2020");
     setDatedRows(dm.cdsAvgZpYear, {{day("01.01.2016"), day("31.12.2016"), 5000},
                                    {day("01.01.2017"), day("31.12.2017"), 7000.5},
                                    {day("01.01.2019"), day("31.12.2019"), 10000},
@@ -426,7 +589,9 @@ TEST_F(CalculationDriverTest, DatesAndBaseYearFollowTheApplication) {
         EXPECT_EQ(panel.edtPensAge.text, c.assignment);
         EXPECT_EQ(result.baseYear, c.baseYear);
         EXPECT_EQ(panel.lAvgZpForYear,
-                  "Середня ЗП по Україні в " + std::to_string(c.baseYear) + " році");
+                  "Показник середньої заробітної плати для пенсій, призначених у " +
+                      std::string(c.application).substr(6) + " році (середня за " +
+                      c.averagedYears + ")");
         EXPECT_EQ(panel.edtAvgZpForYear.text, c.averageWage);
         EXPECT_EQ(panel.edtAvgZpForYear.hint, "із довідника");
         EXPECT_EQ(panel.lNoAvgForYearVisible, c.missingYearNote != nullptr);

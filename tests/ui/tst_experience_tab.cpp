@@ -717,7 +717,7 @@ void TestExperienceTab::verifyRefusesBadPeriods_data() {
     QTest::addColumn<QList<Period>>("typed");
     QTest::addColumn<QStringList>("warnings");
 
-    const QString tooYoung = messages::kWorkBeforeAge14;
+    const QString tooYoung = QString::fromStdString(messages::workBeforeMinimumAge(14));
     const QString overlap = messages::kPeriodsOverlap;
     // The person is born on 01.01.1960.
     QTest::newRow("hired at 13") << QList<Period>{{"01.01.1973", "31.12.1975"}}

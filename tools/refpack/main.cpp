@@ -3,6 +3,7 @@
 // key and writes the C++ source that defines rv::EmbeddedReferenceData(). The output is replaced
 // atomically and only when its text changes.
 
+#include "law_tables.h"
 #include "refdata_check.h"
 #include "refdata_csv.h"
 
@@ -31,8 +32,9 @@ std::string literal(std::string_view text, std::string_view suffix = {}) {
 }
 
 // One literal per stored line, so no literal is long and the source reads line by line.
-void writeBlock(std::ostream& out, int number, const std::vector<std::string>& plainLines) {
-    out << "constexpr std::string_view kBlock" << number << " =";
+void writeBlock(std::ostream& out, std::string_view name, int number,
+                const std::vector<std::string>& plainLines) {
+    out << "constexpr std::string_view " << name << number << " =";
     if (plainLines.empty())
         out << " \"\"";
     for (std::size_t i = 0; i < plainLines.size(); ++i) {
@@ -61,14 +63,27 @@ std::string generatedSource(const fs::path& refdataDir) {
         const CsvFile csv = readCsvFile(refdataDir / layouts[i].fileName);
         checkReferenceTable(csv, layouts[i]);
         out << "\n// " << layouts[i].fileName << "\n";
-        writeBlock(out, static_cast<int>(i) + 1, referenceLines(csv, layouts[i]));
+        writeBlock(out, "kBlock", static_cast<int>(i) + 1, referenceLines(csv, layouts[i]));
     }
+
+    std::vector<CsvFile> lawRuleFiles;
+    for (const std::string_view name : kLawRuleFileNames) {
+        lawRuleFiles.push_back(readCsvFile(refdataDir / name));
+        checkLawRules(lawRuleFiles.back());
+    }
+    out << "\n// " << kLawRuleFileNames[0] << ", " << kLawRuleFileNames[1] << "\n";
+    writeBlock(out, "kLawBlock", 1, lawRuleLines(lawRuleFiles));
+    const CsvFile womenAges = readCsvFile(refdataDir / kWomenAgeFileName);
+    checkWomenAges(womenAges);
+    out << "\n// " << kWomenAgeFileName << "\n";
+    writeBlock(out, "kLawBlock", 2, womenAgeLines(womenAges));
 
     out << "\n} // namespace\n\n"
            "const StoredReferenceData& EmbeddedReferenceData() {\n"
            "    static const StoredReferenceData data{\n"
            "        {kScalar1, kScalar2, kScalar3, kScalar4, kScalar5},\n"
            "        {kBlock1, kBlock2, kBlock3, kBlock4, kBlock5, kBlock6},\n"
+           "        {kLawBlock1, kLawBlock2},\n"
            "    };\n"
            "    return data;\n"
            "}\n\n"

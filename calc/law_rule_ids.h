@@ -1,0 +1,49 @@
+#pragma once
+
+#include <string_view>
+
+// The names of the law's rules that the calculation applies, as refdata/law_rules*.csv spell
+// them. The values, dates and sources live in the data only.
+namespace rv::law::ids {
+
+// ст. 26: the pension age and the experience it needs
+inline constexpr std::string_view kMenAge = "A26.AGE.MEN";
+inline constexpr std::string_view kExperienceAtPensionAgeBefore2011 = "A26.STAZH_MIN.ANY_AGE";
+inline constexpr std::string_view kExperienceAtPensionAge = "A26.P1.AGE60.STAZH_MIN";
+inline constexpr std::string_view kSecondAge = "A26.P2.AGE";
+inline constexpr std::string_view kExperienceAtSecondAge = "A26.P2.AGE63.STAZH_MIN";
+inline constexpr std::string_view kThirdAge = "A26.P3.AGE";
+inline constexpr std::string_view kExperienceAtThirdAge = "A26.P3.AGE65.STAZH_MIN";
+inline constexpr std::string_view kExperienceAtAnyAge = "A26.P5.ANY_AGE_STAZH";
+
+// ст. 25: valuation of a year of experience and the cap of the experience coefficient
+inline constexpr std::string_view kValuation = "A25.VS";
+inline constexpr std::string_view kExperienceCoefficientCap = "A25.P2.KS_CAP.GENERAL";
+
+// ст. 27 ч. 3: the ceiling, in subsistence minimums, in minimum pensions or in hryvnias
+inline constexpr std::string_view kCeilingInSubsistenceMinimums = "A27.P3.MAX";
+inline constexpr std::string_view kCeilingInHryvnias = "A27.P3.MAX.TEMP";
+
+// ст. 28: full experience, the minimum, the 65+ minimum, the supplement, the proportional floor
+inline constexpr std::string_view kFullExperienceMen = "A28.P1.FULL_STAZH.MEN";
+inline constexpr std::string_view kFullExperienceWomen = "A28.P1.FULL_STAZH.WOMEN";
+inline constexpr std::string_view kMinimumInSubsistenceMinimums = "A28.P1.MIN_AMOUNT";
+inline constexpr std::string_view kSupplementRate = "A28.P1.SUPPLEMENT.RATE";
+inline constexpr std::string_view kMinimumAt65Percent = "A28.P2.MIN_65";
+inline constexpr std::string_view kMinimumAt65Age = "A28.P2.MIN_65.AGE";
+inline constexpr std::string_view kProportionalMinimum = "A28.P3.PROPORTIONAL";
+inline constexpr std::string_view kProportionalMinimumFromAge = "A28.P3.PROPORTIONAL.ONLY_FROM_65";
+
+// ст. 40: the years of the average wage, the window before July 2000, the caps of a month
+inline constexpr std::string_view kAverageWageYears = "A40.ZS.YEARS";
+inline constexpr std::string_view kEarlyWindowEnd = "A40.P1.PRE2000.END";
+inline constexpr std::string_view kEarlyCoefficientCap = "A40.P1.KZ_CAP_BEFORE_MAX_INCOME";
+inline constexpr std::string_view kMaxIncomeFrom = "A40.P1.MAX_INCOME_FROM";
+
+// ст. 24 ч. 3: a month's experience in proportion to its contributions
+inline constexpr std::string_view kProportionalMonthCredit = "A24.P3.TP_FORMULA";
+
+// КЗпП ст. 188: the youngest age of work
+inline constexpr std::string_view kMinimumWorkingAge = "KZPP.188.MIN_WORK_AGE";
+
+} // namespace rv::law::ids

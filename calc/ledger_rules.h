@@ -1,0 +1,24 @@
+#pragma once
+
+#include "calc/law.h"
+#include "store/engine/date.h"
+
+namespace rv {
+
+// The law's rules that every month of the ledger follows. They have held unchanged for every
+// assignment since the law took force, so the ledger reads the latest row of each.
+struct LedgerRules {
+    Date maxIncomeFrom;             // first month whose earning is capped by the maximum
+                                    // income subject to contributions (ст. 40)
+    double earlyCoefficientCap = 0; // cap of a wage coefficient of the months before it
+    Date proportionalCreditFrom;    // from this day a month is credited to experience in
+                                    // proportion to its earning (ст. 24 ч. 3)
+    Date earlyWindowEnd;            // first day after the months of the 60-month choice
+                                    // (ст. 40 ч. 1)
+    int minimumWorkingAge = 0;      // years (КЗпП ст. 188)
+};
+
+// The ledger's rules of the law book; throws UserError naming a rule the book lacks.
+LedgerRules ledgerRulesOf(const law::LawBook& law);
+
+} // namespace rv
