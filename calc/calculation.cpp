@@ -3,13 +3,14 @@
 #include "calc/calendar.h"
 #include "calc/law.h"
 #include "calc/law_rule_ids.h"
-#include "calc/number_format.h"
 #include "calc/pension_dates.h"
 #include "calc/right_text.h"
 #include "calc/rounding.h"
 #include "store/dmMain.h"
 #include "store/engine/errors.h"
+#include "store/engine/table_scopes.h"
 #include "store/messages.h"
+#include "store/number_format.h"
 
 #include <algorithm>
 #include <cmath>
@@ -26,27 +27,6 @@ constexpr const char* kNotApplicableText = messages::kNotApplicable;
 std::string months(std::int32_t count) {
     return std::to_string(count) + messages::kMonthsSuffix;
 }
-
-// Holds the ledger's bound views suspended; on the way out drops an unfinished edit, puts the
-// cursor back on the remembered row and then resumes the views.
-class LedgerWalkGuard {
-public:
-    explicit LedgerWalkGuard(Table& ledger) : m_ledger(ledger), m_recNo(ledger.recNo()) {
-        m_ledger.suspendBoundViews();
-    }
-    ~LedgerWalkGuard() {
-        m_ledger.cancel();
-        if (m_recNo >= 1 && m_recNo <= m_ledger.recordCount())
-            m_ledger.setRecNo(m_recNo);
-        m_ledger.resumeBoundViews();
-    }
-    LedgerWalkGuard(const LedgerWalkGuard&) = delete;
-    LedgerWalkGuard& operator=(const LedgerWalkGuard&) = delete;
-
-private:
-    Table& m_ledger;
-    int m_recNo;
-};
 
 void clearOptimisationMarks(Table& ledger) {
     const int opt1 = ledger.fieldIndex("earning_opt1");
@@ -262,7 +242,10 @@ CalculationResult Calculate(TdMain& dm, Date applicationDate, char decimalSepara
     panel.edtMinPens.hint = messages::kFromReferenceHint;
     const law::LawBook& law = dm.Law();
 
-    LedgerWalkGuard guard(dm.cdsEarning);
+    // On the way out: drop an unfinished edit, back to the remembered row, resume the views.
+    BoundViewsSuspension stillLedger(dm.cdsEarning);
+    KeptCursor keptRow(dm.cdsEarning);
+    UnstoredEditDropped droppedEdit(dm.cdsEarning);
     clearOptimisationMarks(dm.cdsEarning);
 
     const std::optional<Date> birthDate = dm.cdsPerson.asDate("person_birthdate");

@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace rv {
@@ -85,6 +86,39 @@ struct ResultsPanel {
     ResultField edtMaxPens; // the ceiling of ст. 27 ч. 3, or "—"
     ResultField edfFullPens;
     bool lPensNotFullVisible = false;
+};
+
+// How a result reaches the person: a read-only field without a hint, one with its formula as the
+// hint, one whose hint is fixed ("із довідника"), or a word-wrapped label with its article as
+// the hint.
+enum class ResultFieldKind { PlainField, FormulaField, ReferenceField, Label };
+
+// One result of the panel, named as its control; the window shows and the headless calculator
+// prints the panel from this list.
+struct ResultFieldInfo {
+    std::string_view name;
+    ResultField ResultsPanel::*field;
+    ResultFieldKind kind;
+};
+
+// The results from top to bottom.
+inline constexpr ResultFieldInfo kResultFields[] = {
+    {"lRight", &ResultsPanel::lRight, ResultFieldKind::Label},
+    {"edtPensAge", &ResultsPanel::edtPensAge, ResultFieldKind::PlainField},
+    {"edtFullSS", &ResultsPanel::edtFullSS, ResultFieldKind::PlainField},
+    {"edtSSMonth", &ResultsPanel::edtSSMonth, ResultFieldKind::PlainField},
+    {"edtSSMonth2", &ResultsPanel::edtSSMonth2, ResultFieldKind::PlainField},
+    {"edtSumK", &ResultsPanel::edtSumK, ResultFieldKind::PlainField},
+    {"edtAvgZpForYear", &ResultsPanel::edtAvgZpForYear, ResultFieldKind::ReferenceField},
+    {"edtEarningK", &ResultsPanel::edtEarningK, ResultFieldKind::FormulaField},
+    {"edtValuation", &ResultsPanel::edtValuation, ResultFieldKind::FormulaField},
+    {"edtISSK", &ResultsPanel::edtISSK, ResultFieldKind::FormulaField},
+    {"edtPens", &ResultsPanel::edtPens, ResultFieldKind::FormulaField},
+    {"edtMinPens", &ResultsPanel::edtMinPens, ResultFieldKind::ReferenceField},
+    {"edtMinPens65", &ResultsPanel::edtMinPens65, ResultFieldKind::FormulaField},
+    {"edtExtraPens", &ResultsPanel::edtExtraPens, ResultFieldKind::FormulaField},
+    {"edtMaxPens", &ResultsPanel::edtMaxPens, ResultFieldKind::FormulaField},
+    {"edfFullPens", &ResultsPanel::edfFullPens, ResultFieldKind::FormulaField},
 };
 
 // The panel after ClearCalcResults(noRight): every result "0" without hints, both notes hidden;

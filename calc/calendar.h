@@ -1,7 +1,7 @@
 #pragma once
 
-#include "calc/ledger_month.h"
 #include "store/engine/date.h"
+#include "store/ledger_month.h"
 
 #include <cstdint>
 #include <optional>

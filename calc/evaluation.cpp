@@ -1,10 +1,10 @@
 #include "calc/calc_cache.h"
 #include "calc/calendar.h"
-#include "calc/ledger_month.h"
 #include "calc/ledger_rules.h"
 #include "calc/rounding.h"
 #include "store/dmMain.h"
 #include "store/engine/errors.h"
+#include "store/ledger_month.h"
 #include "store/messages.h"
 
 #include <algorithm>

@@ -13,15 +13,6 @@ namespace rv {
 
 namespace {
 
-// Ledger key: person id * 1000000 + year * 100 + month number 0..11; fits 32 bits for person
-// ids up to 2146 and sorts a person's months chronologically.
-std::int32_t ledgerKey(std::int32_t personId, LedgerMonth month) {
-    const std::int64_t key = std::int64_t{personId} * 1000000 + month.year * 100 + month.month0;
-    assert(key >= std::numeric_limits<std::int32_t>::min() &&
-           key <= std::numeric_limits<std::int32_t>::max());
-    return static_cast<std::int32_t>(key);
-}
-
 LedgerMonth nextMonth(LedgerMonth month) {
     return month.month0 == 11 ? LedgerMonth{month.year + 1, 0}
                               : LedgerMonth{month.year, month.month0 + 1};

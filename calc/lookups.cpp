@@ -1,6 +1,7 @@
 #include "calc/calc_cache.h"
 #include "calc/calendar.h"
 #include "store/dmMain.h"
+#include "store/engine/table_scopes.h"
 
 #include <algorithm>
 #include <set>
@@ -120,18 +121,6 @@ double scanLookup(DatedIndex& index, Table& table, const DatedFields& names, Led
         return 0;
     return current.find(monthStart).value_or(0);
 }
-
-// Switches a table's filter off when it leaves scope, however it leaves.
-class FilterOffAtExit {
-public:
-    explicit FilterOffAtExit(Table& table) : m_table(table) {}
-    ~FilterOffAtExit() { m_table.setFiltered(false); }
-    FilterOffAtExit(const FilterOffAtExit&) = delete;
-    FilterOffAtExit& operator=(const FilterOffAtExit&) = delete;
-
-private:
-    Table& m_table;
-};
 
 int yearOf(std::optional<Date> date) {
     return civilFromDate(date.value_or(Date{})).year; // an empty date reads as the zero date

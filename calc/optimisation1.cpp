@@ -2,6 +2,7 @@
 #include "calc/ledger_rules.h"
 #include "store/dmMain.h"
 #include "store/engine/errors.h"
+#include "store/engine/table_scopes.h"
 #include "store/messages.h"
 
 #include <algorithm>
@@ -59,22 +60,6 @@ struct LedgerEntry {
     double coefficient;
 };
 
-// Switches the ledger's filter off on every way out of the optimisation; a post that was refused
-// is dropped first, so that switching the filter does not try it again.
-class LedgerFilterOff {
-public:
-    explicit LedgerFilterOff(Table& ledger) : m_ledger(ledger) {}
-    ~LedgerFilterOff() {
-        m_ledger.cancel();
-        m_ledger.setFiltered(false);
-    }
-    LedgerFilterOff(const LedgerFilterOff&) = delete;
-    LedgerFilterOff& operator=(const LedgerFilterOff&) = delete;
-
-private:
-    Table& m_ledger;
-};
-
 void setLedgerFilter(Table& ledger, const std::string& text) {
     ledger.setFiltered(false);
     ledger.setFilter(text);
@@ -128,7 +113,10 @@ void TdMain::RunOptimization1() {
 
     cdsEarningOpt1.empty();
     cdsEarning.cancel();
-    LedgerFilterOff filterOff(cdsEarning);
+    // On every way out a refused post is dropped first, so that switching the filter off does
+    // not try it again.
+    FilterOffAtExit filterOff(cdsEarning);
+    UnstoredEditDropped droppedEdit(cdsEarning);
     const LedgerRules& rules = LedgerLawRules();
     setLedgerFilter(cdsEarning, earlyMonthsFilter(rules) + personId);
 

@@ -60,11 +60,9 @@ ConfirmCode TdMain::ConfirmPerson() {
     }
 
     // ст. 45 Закону № 1058-IV: an application at most one month before the pension age date.
-    if (IncMonth(pensionAge, -1) > *applicationDate) {
-        cdsPerson.edit();
-        cdsPerson.setValue("person_af_date", pensionAge);
+    // The date the person typed stays: the message names the earliest one allowed.
+    if (IncMonth(pensionAge, -1) > *applicationDate)
         return ConfirmCode::TooEarlyApplication;
-    }
 
     if (!cdsPerson.isNull("person_id"))
         return ConfirmCode::Confirmed;
@@ -80,6 +78,17 @@ ConfirmCode TdMain::ConfirmPerson() {
         return ConfirmCode::StoreFailed;
     }
     return ConfirmCode::Confirmed;
+}
+
+std::string TdMain::PersonMessage(ConfirmCode code) {
+    if (code == ConfirmCode::TooEarlyApplication) {
+        try {
+            return messages::tooEarlyApplication(formatDate(IncMonth(GetPensionAgeDate(), -1)));
+        } catch (const UserError&) {
+            // Without a pension age date the plain message stands.
+        }
+    }
+    return messages::kPersonMessages[static_cast<int>(code)];
 }
 
 } // namespace rv

@@ -1,9 +1,9 @@
 #include "pipeline.h"
 
 #include "calc/calculation.h"
-#include "calc/ledger_month.h"
 #include "store/dmMain.h"
 #include "store/engine/errors.h"
+#include "store/ledger_month.h"
 #include "store/messages.h"
 #include "table_json.h"
 
@@ -60,7 +60,7 @@ std::optional<Refusal> confirmPerson(TdMain& dm, const CaseInput::Person& person
     if (code == ConfirmCode::Confirmed)
         return std::nullopt;
     const auto number = static_cast<int>(code);
-    return Refusal{"person", number, {messages::kPersonMessages[number]}};
+    return Refusal{"person", number, {dm.PersonMessage(code)}};
 }
 
 std::optional<Refusal> storePeriods(TdMain& dm, const std::vector<CaseInput::Period>& periods) {
@@ -88,7 +88,7 @@ std::optional<Refusal> confirmPeriods(TdMain& dm, CollectingPrompt& prompt, Date
 std::optional<Refusal> storeEarnings(TdMain& dm, const std::vector<CaseInput::Earning>& earnings) {
     for (const auto& earning : earnings) {
         const LedgerMonth month = ledgerMonthFromCalendar(earning.year, earning.month);
-        const std::int32_t key = dm.currentPersonId() * 1000000 + month.year * 100 + month.month0;
+        const std::int32_t key = ledgerKey(dm.currentPersonId(), month);
         if (!dm.cdsEarning.locate("earning_id", key))
             return Refusal{"earnings",
                            std::nullopt,
@@ -113,39 +113,19 @@ ordered_json optionalNumber(const std::optional<double>& value) {
 
 ordered_json resultJson(const CalculationResult& result) {
     const ResultsPanel& panel = result.panel;
-    ordered_json fields = {
-        {"lRight", panel.lRight.text},
-        {"edtPensAge", panel.edtPensAge.text},
-        {"edtFullSS", panel.edtFullSS.text},
-        {"edtSSMonth", panel.edtSSMonth.text},
-        {"edtSSMonth2", panel.edtSSMonth2.text},
-        {"edtSumK", panel.edtSumK.text},
-        {"lAvgZpForYear", panel.lAvgZpForYear},
-        {"edtAvgZpForYear", panel.edtAvgZpForYear.text},
-        {"lNoAvgForYear", optionalLabel(panel.lNoAvgForYearVisible, panel.lNoAvgForYear)},
-        {"edtEarningK", panel.edtEarningK.text},
-        {"edtValuation", panel.edtValuation.text},
-        {"edtISSK", panel.edtISSK.text},
-        {"edtPens", panel.edtPens.text},
-        {"lMinPens", panel.lMinPens.value_or(messages::kMinPensDesigned)},
-        {"edtMinPens", panel.edtMinPens.text},
-        {"edtMinPens65", panel.edtMinPens65.text},
-        {"edtExtraPens", panel.edtExtraPens.text},
-        {"edtMaxPens", panel.edtMaxPens.text},
-        {"edfFullPens", panel.edfFullPens.text},
-        {"lPensNotFull", optionalLabel(panel.lPensNotFullVisible, messages::kPensionIncomplete)},
-    };
-    ordered_json hints = {
-        {"lRight", panel.lRight.hint},
-        {"edtEarningK", panel.edtEarningK.hint},
-        {"edtValuation", panel.edtValuation.hint},
-        {"edtISSK", panel.edtISSK.hint},
-        {"edtPens", panel.edtPens.hint},
-        {"edtMinPens65", panel.edtMinPens65.hint},
-        {"edtExtraPens", panel.edtExtraPens.hint},
-        {"edtMaxPens", panel.edtMaxPens.hint},
-        {"edfFullPens", panel.edfFullPens.hint},
-    };
+    ordered_json fields = ordered_json::object();
+    ordered_json hints = ordered_json::object();
+    for (const ResultFieldInfo& info : kResultFields) {
+        const std::string name(info.name);
+        fields[name] = (panel.*info.field).text;
+        if (info.kind == ResultFieldKind::FormulaField || info.kind == ResultFieldKind::Label)
+            hints[name] = (panel.*info.field).hint;
+    }
+    // The captions that a calculation writes, and the notes shown only sometimes.
+    fields["lAvgZpForYear"] = panel.lAvgZpForYear;
+    fields["lNoAvgForYear"] = optionalLabel(panel.lNoAvgForYearVisible, panel.lNoAvgForYear);
+    fields["lMinPens"] = panel.lMinPens.value_or(messages::kMinPensDesigned);
+    fields["lPensNotFull"] = optionalLabel(panel.lPensNotFullVisible, messages::kPensionIncomplete);
     const PensionFormula& formula = result.formula;
     ordered_json values = {
         {"M", result.insuranceMonths},

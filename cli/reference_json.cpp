@@ -33,8 +33,9 @@ nlohmann::ordered_json referenceDataJson(TdMain& dm) {
         {"Opt2MinKeptMonths", reference.Opt2MinKeptMonths},
     };
     nlohmann::ordered_json tables = nlohmann::ordered_json::object();
-    for (Table* table : {&dm.cdsAvgZpMonth, &dm.cdsAvgZpYear, &dm.cdsMinZP, &dm.cdsKoeff,
-                         &dm.cdsMinPens, &dm.cdsParam, &dm.cdsMaxIncome})
+    for (Table* table :
+         {&dm.cdsAvgZpMonth, &dm.cdsAvgZpYear, &dm.cdsMinZP, &dm.cdsKoeff, &dm.cdsMinPens,
+          &dm.cdsParam, &dm.cdsMaxIncome, &dm.cdsLawRules, &dm.cdsWomenAge})
         tables[table->name()] = rowsJson(*table);
     return {{"parameters", std::move(parameters)}, {"tables", std::move(tables)}};
 }

@@ -1,8 +1,6 @@
 #include "reference_container.h"
 
 #include "base64.h"
-#include "store/engine/errors.h"
-#include "store/messages.h"
 
 #include <charconv>
 
@@ -12,7 +10,7 @@ namespace {
 constexpr std::string_view kLineBreak = "\r\n";
 
 [[noreturn]] void failUnpacking() {
-    throw UserError(messages::kCannotUnpackReference);
+    throw ReferenceUnpackError();
 }
 
 std::string decodeLine(std::string_view line, const CipherKey& key) {

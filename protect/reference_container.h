@@ -4,6 +4,7 @@
 
 #include <array>
 #include <cstdint>
+#include <stdexcept>
 #include <string>
 #include <string_view>
 
@@ -18,6 +19,12 @@ struct StoredReferenceData {
     std::array<std::string_view, 5> scalars;
     std::array<std::string_view, 6> blocks;
     std::array<std::string_view, 2> lawBlocks;
+};
+
+// Stored reference data that cannot be unpacked; the data module tells the person.
+class ReferenceUnpackError : public std::runtime_error {
+public:
+    ReferenceUnpackError() : std::runtime_error("the stored reference data cannot be unpacked") {}
 };
 
 // The items built into the program; defined by the source that the build packs from refdata/.
@@ -48,7 +55,7 @@ void UnpackReferenceData(const StoredReferenceData& stored, ReferenceData& out);
 // The plain reference text of one block: every line Base64-decoded and deciphered, followed by
 // CR LF. Lines are separated by CR LF only; an empty line (a trailing break included) or a bare
 // CR or LF makes the block undecodable. An empty block gives an empty text.
-// Throws UserError(kCannotUnpackReference) when a line does not decode.
+// Throws ReferenceUnpackError when a line does not decode.
 std::string DecodeReferenceBlock(std::string_view block, const CipherKey& key);
 
 } // namespace rv

@@ -1,6 +1,8 @@
 #include "dmMain.h"
 
+#include "store/engine/errors.h"
 #include "store/fixed_lists.h"
+#include "store/messages.h"
 #include "store/reference_loading.h"
 
 #include <string>
@@ -123,7 +125,11 @@ TdMain::TdMain(const StoredReferenceData& stored, DataModuleListener* listener)
       dsMinPens(cdsMinPens), dsParam(cdsParam), dsMaxIncome(cdsMaxIncome), dsLawRules(cdsLawRules),
       dsWomenAge(cdsWomenAge), m_listener(listener) {
     m_superState = false;
-    UnpackReferenceData(stored, m_reference); // on failure no table is created
+    try {
+        UnpackReferenceData(stored, m_reference); // on failure no table is created
+    } catch (const ReferenceUnpackError&) {
+        throw UserError(messages::kCannotUnpackReference);
+    }
     m_currentPersonId = -1;
     m_lastPersonId = 0;
     attachHooks();

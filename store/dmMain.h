@@ -1,8 +1,8 @@
 #pragma once
 
-#include "calc/ledger_month.h"
 #include "protect/reference_container.h"
 #include "store/engine/table.h"
+#include "store/ledger_month.h"
 
 #include <cstdint>
 #include <memory>
@@ -99,6 +99,9 @@ public:
     // ---- Person (calc/person_confirmation.cpp)
     // Checks the person row (posted or being edited) and gives it its identity once.
     ConfirmCode ConfirmPerson();
+    // What the person is told for a confirmation code; a too early application names the
+    // earliest date allowed.
+    std::string PersonMessage(ConfirmCode code);
     // The day on which the person reaches the pension age of art. 26 ч. 1 (men's by the law in
     // force, women's by birth date);
     // throws UserError when the person has no birth date.

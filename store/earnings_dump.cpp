@@ -1,9 +1,9 @@
 #include "earnings_dump.h"
 
-#include "calc/number_format.h"
 #include "store/atomic_file.h"
 #include "store/engine/cp1251.h"
 #include "store/messages.h"
+#include "store/number_format.h"
 
 #include <array>
 

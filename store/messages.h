@@ -16,10 +16,15 @@ inline constexpr const char* kPersonMessages[] = {
     "Поле \"Стать\" обов'язкове для заповнення",
     "Невірна дата народження",
     "Невірна дата звернення",
-    "Звернення за призначенням пенсії можна здійснюватися не раніше, ніж за місяць до "
-    "досягнення пенсійного віку",
+    "Звернутися за призначенням пенсії можна не раніше ніж за місяць до досягнення "
+    "пенсійного віку",
     "Помилка збереження",
 };
+
+// The too early application with the earliest date allowed, dd.mm.yyyy.
+inline std::string tooEarlyApplication(const std::string& earliestDate) {
+    return std::string(kPersonMessages[5]) + ", тобто не раніше " + earliestDate + ".";
+}
 
 // Employment periods: refusals of a period and the warnings of the verification.
 inline constexpr const char* kPeriodBeginAfterFinish =

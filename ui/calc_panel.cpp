@@ -9,6 +9,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QVBoxLayout>
 
 namespace rv {
@@ -121,12 +122,23 @@ CalcPanel::CalcPanel(QAction* aCalc, QWidget* parent)
     grid->addWidget(bbCalc, row++, 0, Qt::AlignLeft);
     grid->setColumnStretch(2, 1);
 
-    auto* layout = new QVBoxLayout(this);
+    // The panel scrolls where the window is shorter than it, so that the window's size never
+    // depends on this page.
+    auto* content = new QWidget;
+    auto* layout = new QVBoxLayout(content);
     layout->setContentsMargins(4, 4, 4, 4);
     layout->addWidget(gbCalc);
     layout->addWidget(lCalcFootnote);
     layout->addWidget(lLawFootnote);
     layout->addStretch(1);
+    auto* scroll = new QScrollArea(this);
+    scroll->setObjectName(QStringLiteral("saCalc"));
+    scroll->setFrameShape(QFrame::NoFrame);
+    scroll->setWidgetResizable(true);
+    scroll->setWidget(content);
+    auto* pageLayout = new QVBoxLayout(this);
+    pageLayout->setContentsMargins(0, 0, 0, 0);
+    pageLayout->addWidget(scroll);
 
     bbCalc->setEnabled(aCalc->isEnabled());
     connect(aCalc, &QAction::changed, bbCalc, [this, aCalc] {
@@ -159,25 +171,25 @@ void CalcPanel::clear(bool noRight) {
 }
 
 void CalcPanel::apply() {
-    showField(edtPensAge, m_shown.edtPensAge);
-    showField(edtFullSS, m_shown.edtFullSS);
-    showField(edtSSMonth, m_shown.edtSSMonth);
-    showField(edtSSMonth2, m_shown.edtSSMonth2);
-    showField(edtSumK, m_shown.edtSumK);
-    showField(edtEarningK, m_shown.edtEarningK);
-    showField(edtValuation, m_shown.edtValuation);
-    showField(edtISSK, m_shown.edtISSK);
-    showField(edtPens, m_shown.edtPens);
-    showField(edtMinPens65, m_shown.edtMinPens65);
-    showField(edtExtraPens, m_shown.edtExtraPens);
-    showField(edtMaxPens, m_shown.edtMaxPens);
-    showField(edfFullPens, m_shown.edfFullPens);
-    // The two reference values keep their fixed hint.
-    edtAvgZpForYear->setText(fromUtf8(m_shown.edtAvgZpForYear.text));
-    edtMinPens->setText(fromUtf8(m_shown.edtMinPens.text));
-
-    lRight->setText(fromUtf8(m_shown.lRight.text));
-    lRight->setToolTip(fromUtf8(m_shown.lRight.hint));
+    for (const ResultFieldInfo& info : kResultFields) {
+        const ResultField& shown = m_shown.*info.field;
+        const QString name = QString::fromLatin1(info.name.data(), qsizetype(info.name.size()));
+        switch (info.kind) {
+        case ResultFieldKind::Label: {
+            auto* label = gbCalc->findChild<QLabel*>(name);
+            label->setText(fromUtf8(shown.text));
+            label->setToolTip(fromUtf8(shown.hint));
+            break;
+        }
+        case ResultFieldKind::ReferenceField: // keeps its fixed hint
+            gbCalc->findChild<QLineEdit*>(name)->setText(fromUtf8(shown.text));
+            break;
+        case ResultFieldKind::PlainField:
+        case ResultFieldKind::FormulaField:
+            showField(gbCalc->findChild<QLineEdit*>(name), shown);
+            break;
+        }
+    }
     lAvgZpForYear->setText(fromUtf8(m_shown.lAvgZpForYear));
     lMinPens->setText(fromUtf8(m_shown.lMinPens.value_or(messages::kMinPensDesigned)));
     lNoAvgForYear->setText(fromUtf8(m_shown.lNoAvgForYear));

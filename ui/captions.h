@@ -102,7 +102,7 @@ inline constexpr const char* kSSMonth2Caption =
     "Кількість місяців врахованої зарплатні (після оптимізації)";
 inline constexpr const char* kSumKCaption =
     "Сума коефіціентів врахованої зарплатні (після оптимізації)";
-inline constexpr const char* kAvgZpForYearDesigned = "Середня ЗП по Україні в 2011 році";
+inline constexpr const char* kAvgZpForYearDesigned = "Показник середньої заробітної плати (ст. 40)";
 inline constexpr const char* kEarningKCaption = "Індивідуальний коефіцієнт заробітку";
 inline constexpr const char* kISSKCaption = "Коефіцієнт страхового стажу (з урахуванням кратності)";
 inline constexpr const char* kPensCaption = "Розмір основної пенсії";

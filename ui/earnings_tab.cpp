@@ -1,7 +1,8 @@
 #include "earnings_tab.h"
 
-#include "calc/ledger_month.h"
-#include "calc/number_format.h"
+#include "calc/ledger_summary.h"
+#include "store/engine/table_scopes.h"
+
 #include "captions.h"
 #include "command.h"
 #include "data_grid.h"
@@ -9,6 +10,8 @@
 #include "footer_bar.h"
 #include "prompt.h"
 #include "store/dmMain.h"
+#include "store/ledger_month.h"
+#include "store/number_format.h"
 #include "uMain.h"
 
 #include <QAction>
@@ -48,8 +51,7 @@ constexpr int kPaymentWidth = 120;
 constexpr int kCoefficientWidth = 110;
 constexpr int kCreditedDaysWidth = 100;
 constexpr int kMarkWidth = 150;
-constexpr int kFirstShortCreditedYear = 2004; // part 3 of art. 24 counts months from 2004 on
-constexpr int kSummaryDigits = 10;            // significant digits of the footer's earnings sum
+constexpr int kSummaryDigits = 10; // significant digits of the footer's earnings sum
 const QColor kShortCreditedText(255, 0, 0);
 
 constexpr Qt::Alignment kNumberAlignment = Qt::AlignRight | Qt::AlignVCenter;
@@ -184,38 +186,6 @@ public:
     }
 };
 
-// Leaves an edit that could not be stored, so that the row keeps its stored values.
-class UnstoredEditCancel {
-public:
-    explicit UnstoredEditCancel(Table& table) : m_table(table) {}
-    ~UnstoredEditCancel() {
-        if (m_table.isEditing())
-            m_table.cancel();
-    }
-    UnstoredEditCancel(const UnstoredEditCancel&) = delete;
-    UnstoredEditCancel& operator=(const UnstoredEditCancel&) = delete;
-
-private:
-    Table& m_table;
-};
-
-// Returns to the row number current at construction on every way out of a walk over the table.
-// A row still being edited (its store was refused) keeps the cursor where it is.
-class KeptRow {
-public:
-    explicit KeptRow(Table& table) : m_table(table), m_recNo(table.recNo()) {}
-    ~KeptRow() {
-        if (!m_table.isEditing() && m_recNo >= 1 && m_recNo <= m_table.recordCount())
-            m_table.setRecNo(m_recNo);
-    }
-    KeptRow(const KeptRow&) = delete;
-    KeptRow& operator=(const KeptRow&) = delete;
-
-private:
-    Table& m_table;
-    int m_recNo;
-};
-
 QPushButton* actionButton(QAction* action, const char* name, QWidget* parent) {
     auto* button = new QPushButton(action->text(), parent);
     button->setObjectName(QString::fromLatin1(name));
@@ -262,11 +232,6 @@ int integerValue(const Value& value) {
 }
 
 } // namespace
-
-bool isShortCreditedMonth(int year, int month0, int creditedDays) {
-    return year >= kFirstShortCreditedYear &&
-           creditedDays < daysInMonth(year, calendarMonth(LedgerMonth{year, month0}));
-}
 
 EarningsTab::EarningsTab(TfrmMain& window, QWidget* parent)
     : QWidget(parent), pEarningTop(new QWidget(this)), cbEarningSelector(new QComboBox),
@@ -377,7 +342,7 @@ void EarningsTab::FillYearSelector() {
         Table& ledger = m_dMain->cdsEarning;
         try {
             const BoundViewsSuspension suspension(ledger);
-            const KeptRow kept(ledger);
+            const KeptCursor kept(ledger);
             ledger.setFiltered(false); // and off it stays
             // The ledger runs in year order, so each year starts a run of its months.
             int year = 0;
@@ -437,22 +402,8 @@ void EarningsTab::RefreshYearSummary(bool force) {
     const int scrollPosition = scrollBar->value();
     try {
         m_window.SummaryYear = ledger.asInteger("earning_year");
-        int months = 0;
-        double earnings = 0;
-        double coefficients = 0;
-        {
-            const BoundViewsSuspension suspension(ledger);
-            const KeptRow kept(ledger);
-            ledger.setFilter("earning_year = " + std::to_string(m_window.SummaryYear));
-            ledger.setFiltered(true);
-            for (; !ledger.eof(); ledger.next()) {
-                earnings += ledger.asFloat("earning_payment");
-                coefficients += ledger.asFloat("earning_k");
-                ++months;
-            }
-            ledger.setFiltered(false); // the filter text stays
-        }
-        writeYearSummary(m_window.SummaryYear, months, earnings, coefficients);
+        const LedgerSums sums = sumLedgerYear(ledger, m_window.SummaryYear);
+        writeYearSummary(m_window.SummaryYear, sums.months, sums.earnings, sums.coefficients);
         scrollBar->setValue(scrollPosition);
     } catch (const std::exception&) {
         // The footer keeps its last texts: a summary that cannot be made is not worth a box.
@@ -478,8 +429,14 @@ std::optional<QColor> EarningsTab::grdEarningDrawColumnCell(int row, int column)
         const int position = ledger.fieldIndex(field);
         return integerValue(edited ? ledger.value(position) : ledger.viewValue(row, position));
     };
-    if (isShortCreditedMonth(value("earning_year"), value("earning_month"), value("earning_day")))
-        return kShortCreditedText;
+    // ст. 24 ч. 3: a month whose credited days fall short of the calendar month shows them in red.
+    try {
+        if (isShortCreditedMonth(m_dMain->LedgerLawRules(), value("earning_year"),
+                                 value("earning_month"), value("earning_day")))
+            return kShortCreditedText;
+    } catch (const std::exception&) {
+        // A month the calendar cannot hold, or no rule: drawn plain.
+    }
     return std::nullopt;
 }
 
@@ -555,7 +512,7 @@ void EarningsTab::pasteEarning() {
     if (earning && ledger.recordCount() > 0) {
         try {
             {
-                const UnstoredEditCancel unstored(ledger);
+                const UnstoredEditDropped unstored(ledger);
                 ledger.edit();
                 ledger.setValue("earning_payment", *earning);
                 ledger.post();
@@ -575,9 +532,9 @@ void EarningsTab::aClearEarningExecute() {
     Table& ledger = m_dMain->cdsEarning;
     {
         const BoundViewsSuspension suspension(ledger);
-        const KeptRow kept(ledger);
+        const KeptCursor kept(ledger);
         for (ledger.first(); !ledger.eof(); ledger.next()) {
-            const UnstoredEditCancel unstored(ledger);
+            const UnstoredEditDropped unstored(ledger);
             ledger.edit();
             ledger.setValue("earning_payment", 0.0);
             ledger.post(); // evaluates the month again with no earning

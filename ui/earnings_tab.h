@@ -16,11 +16,6 @@ class DataGrid;
 class TdMain;
 class TfrmMain;
 
-// From January 2004 a month whose credited days fall short of the calendar month shows them in
-// red (part 3 of art. 24: a month counts in full only when the minimum wage was paid).
-// month0 counts 0..11 from January.
-bool isShortCreditedMonth(int year, int month0, int creditedDays);
-
 // The earnings tab tsEarning: the year drop-down, the ledger grid grdEarning over cdsEarning
 // with its year footer, the buttons "Очистити", "Зберегти в xls", "Підтвердити заробітки" and
 // the footnotes. It reads and writes the window's LedgerRefreshEnabled and SummaryYear.

@@ -1,5 +1,8 @@
 #include "experience_tab.h"
 
+#include "ledger_refresh_pause.h"
+#include "store/engine/table_scopes.h"
+
 #include "calc/calendar.h"
 #include "captions.h"
 #include "command.h"
@@ -565,45 +568,6 @@ bool ExperienceTab::applySort(const std::vector<SortMarker>& markers) {
 
 // ---- The experience tab's commands of the main window
 
-namespace {
-
-// Clears LedgerRefreshEnabled for a scope and sets it again on every way out.
-class LedgerRefreshOff {
-public:
-    explicit LedgerRefreshOff(TfrmMain& window) : m_window(window) {
-        m_window.LedgerRefreshEnabled = false;
-    }
-    ~LedgerRefreshOff() { m_window.LedgerRefreshEnabled = true; }
-    LedgerRefreshOff(const LedgerRefreshOff&) = delete;
-    LedgerRefreshOff& operator=(const LedgerRefreshOff&) = delete;
-
-private:
-    TfrmMain& m_window;
-};
-
-// Keeps the period grid still while the periods are walked: remembers the current row and
-// suspends the views; on every way out returns to that row (unless a refused row is still being
-// edited) and resumes them.
-class PeriodGridFrozen {
-public:
-    explicit PeriodGridFrozen(Table& periods) : m_periods(periods), m_row(periods.recNo()) {
-        m_periods.suspendBoundViews();
-    }
-    ~PeriodGridFrozen() {
-        if (!m_periods.isEditing() && m_row >= 1 && m_row <= m_periods.recordCount())
-            m_periods.setRecNo(m_row);
-        m_periods.resumeBoundViews();
-    }
-    PeriodGridFrozen(const PeriodGridFrozen&) = delete;
-    PeriodGridFrozen& operator=(const PeriodGridFrozen&) = delete;
-
-private:
-    Table& m_periods;
-    int m_row;
-};
-
-} // namespace
-
 void TfrmMain::RefreshExpTotal() {
     if (experienceTab)
         experienceTab->RefreshExpTotal();
@@ -623,9 +587,12 @@ void TfrmMain::aVerifyExpExecute() {
     if (!m_dMain)
         return;
     {
-        const LedgerRefreshOff refreshOff(*this);
+        const LedgerRefreshPause refreshOff(*this, LedgerRefreshPause::SummaryAtExit::Keep);
         ClearCalcResults(false);
-        const PeriodGridFrozen frozen(m_dMain->cdsExp);
+        // Returns to the current period (unless a refused one is still being edited), then
+        // resumes the views.
+        const BoundViewsSuspension frozen(m_dMain->cdsExp);
+        const KeptCursor keptPeriod(m_dMain->cdsExp);
         const std::optional<Date> birthDate = gbPers->dtehPersBirthdate->date();
         if (!birthDate)
             throw UserError(messages::kPersonMessages[static_cast<int>(ConfirmCode::BadBirthDate)]);

@@ -17,6 +17,8 @@
 #include <QScopeGuard>
 #include <QTableView>
 
+#include "calc/ledger_summary.h"
+
 #include <algorithm>
 #include <filesystem>
 #include <vector>
@@ -24,9 +26,6 @@
 namespace rv {
 
 namespace {
-
-// The months that count: an earning paid or chosen by optimisation 1.
-constexpr const char* kExportedEarningsFilter = "earning_payment > 0 or earning_opt1 = '+'";
 
 // The logical columns the grid shows, in display order.
 std::vector<int> visibleColumns(const QTableView& view) {
@@ -160,7 +159,8 @@ void TfrmMain::aPrintExpExecute() {
 }
 
 void TfrmMain::aPrintEarningExecute() {
-    exportGrid(*earningsTab->grdEarning, captions::kEarningExportSuffix, kExportedEarningsFilter);
+    exportGrid(*earningsTab->grdEarning, captions::kEarningExportSuffix,
+               kExportedLedgerMonthsFilter);
 }
 
 void TfrmMain::aSuperSaveExecute() {

@@ -5,22 +5,28 @@
 
 namespace rv {
 
-// Clears LedgerRefreshEnabled for a scope; on every way out sets it again and refreshes the
-// year summary once, since the ledger's views were resumed while the refresh was off.
+// Clears LedgerRefreshEnabled for a scope; on every way out sets it again and, unless told to
+// keep it, refreshes the year summary once, since the ledger's views were resumed while the
+// refresh was off. A command that refreshes the summary with force itself keeps it.
 class LedgerRefreshPause {
 public:
-    explicit LedgerRefreshPause(TfrmMain& window) : m_window(window) {
+    enum class SummaryAtExit { Refresh, Keep };
+
+    explicit LedgerRefreshPause(TfrmMain& window, SummaryAtExit atExit = SummaryAtExit::Refresh)
+        : m_window(window), m_atExit(atExit) {
         m_window.LedgerRefreshEnabled = false;
     }
     ~LedgerRefreshPause() {
         m_window.LedgerRefreshEnabled = true;
-        m_window.earningsTab->RefreshYearSummary(false);
+        if (m_atExit == SummaryAtExit::Refresh)
+            m_window.earningsTab->RefreshYearSummary(false);
     }
     LedgerRefreshPause(const LedgerRefreshPause&) = delete;
     LedgerRefreshPause& operator=(const LedgerRefreshPause&) = delete;
 
 private:
     TfrmMain& m_window;
+    SummaryAtExit m_atExit;
 };
 
 } // namespace rv

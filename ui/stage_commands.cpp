@@ -56,7 +56,7 @@ void TfrmMain::aAddPersonExecute() {
         }
         return;
     }
-    m_prompt->warning(QString::fromUtf8(messages::kPersonMessages[static_cast<int>(code)]));
+    m_prompt->warning(QString::fromStdString(m_dMain->PersonMessage(code)));
     if (QWidget* editor = personEditor(code))
         editor->setFocus();
 }

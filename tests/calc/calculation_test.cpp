@@ -2,10 +2,10 @@
 
 #include "case_builders.h"
 
-#include "calc/number_format.h"
 #include "store/dmMain.h"
 #include "store/engine/errors.h"
 #include "store/messages.h"
+#include "store/number_format.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "calc/number_format.h"
+#include "store/number_format.h"
 
 #include <gtest/gtest.h>
 

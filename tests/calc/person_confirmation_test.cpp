@@ -94,7 +94,7 @@ TEST_F(PersonConfirmationTest, ReportsTheFirstFailingCheckInItsOrder) {
         {"G 16.03.2005, applied a day earlier",
          {name, "15.03.1945", 0, "15.02.2005"},
          ConfirmCode::TooEarlyApplication,
-         "16.03.2005"},
+         "15.02.2005"},
         {"G 16.03.2005, applied years later",
          {name, "15.03.1945", 1, "01.09.2011"},
          ConfirmCode::Confirmed,
@@ -107,7 +107,7 @@ TEST_F(PersonConfirmationTest, ReportsTheFirstFailingCheckInItsOrder) {
         {"G 31.03.2005, applied 27.02.2005",
          {name, "30.03.1945", 0, "27.02.2005"},
          ConfirmCode::TooEarlyApplication,
-         "31.03.2005"},
+         "27.02.2005"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -124,14 +124,18 @@ TEST_F(PersonConfirmationTest, ReportsTheFirstFailingCheckInItsOrder) {
     }
 }
 
-TEST_F(PersonConfirmationTest, TooEarlyApplicationMovesTheDateSoThatTheNextConfirmationPasses) {
+TEST_F(PersonConfirmationTest, TooEarlyApplicationKeepsTheDateAndNamesTheEarliestOne) {
     enterPerson(dm, {"Петренко", "15.03.1945", 0, "01.01.2005"});
     dm.cdsPerson.post();
 
     EXPECT_EQ(dm.ConfirmPerson(), ConfirmCode::TooEarlyApplication);
-    EXPECT_EQ(dm.cdsPerson.state(), TableState::Edit); // as the bound editor leaves it
-    EXPECT_EQ(dateText(dm.cdsPerson, "person_af_date"), "16.03.2005");
+    EXPECT_EQ(dateText(dm.cdsPerson, "person_af_date"), "01.01.2005");
+    EXPECT_EQ(dm.PersonMessage(ConfirmCode::TooEarlyApplication),
+              "Звернутися за призначенням пенсії можна не раніше ніж за місяць до досягнення "
+              "пенсійного віку, тобто не раніше 16.02.2005.");
 
+    dm.cdsPerson.edit();
+    dm.cdsPerson.setValue("person_af_date", day("16.02.2005"));
     EXPECT_EQ(dm.ConfirmPerson(), ConfirmCode::Confirmed);
     EXPECT_EQ(dm.cdsPerson.asInteger("person_id"), 1);
 }

@@ -185,8 +185,8 @@ TEST(CalculatorTest, RefusalsNameTheirStageAndTheProgramsTexts) {
          {{"stage", "person"},
           {"code", 5},
           {"messages",
-           {"Звернення за призначенням пенсії можна здійснюватися не раніше, ніж за місяць до "
-            "досягнення пенсійного віку"}}}},
+           {"Звернутися за призначенням пенсії можна не раніше ніж за місяць до досягнення "
+            "пенсійного віку, тобто не раніше 11.04.2011."}}}},
         {"no periods",
          "{" + person + R"(, "periods": [], "earnings": []})",
          {{"stage", "periods"}, {"code", nullptr}, {"messages", {"Спочатку введіть стаж"}}}},
@@ -246,6 +246,37 @@ TEST(CalculatorTest, NoRightShowsTheInsuranceTextAndZeros) {
     EXPECT_EQ(result["hints"]["edtPens"], "");
 }
 
+// ст. 26: a woman of 60 with 20 years of experience in 2023 (born 10.05.1963) has no right at
+// 60 (30 years needed) nor at 63 (23 in 2026), and has it at 65 (15 years in 2028).
+TEST(CalculatorTest, NoRightYetSaysWhyAndFromWhen) {
+    const std::string input = R"({"person": {"name": "Олена", "birthdate": "10.05.1963",
+        "gender": 1, "application_date": "11.05.2023"},
+        "periods": [{"begin": "01.01.1983", "end": "31.12.2002"}], "earnings": []})";
+    const CalculatorRun run = runCalculator("-", input);
+    ASSERT_EQ(run.exitCode, 0);
+    const json result = json::parse(run.out)["result"];
+    EXPECT_EQ(result["right"], false);
+    EXPECT_EQ(result["law"], json({{"age_rule", 65},
+                                   {"required_months", 180},
+                                   {"right_date", "11.05.2028"},
+                                   {"shortfall_months", 0}}));
+    EXPECT_EQ(result["fields"]["edtPensAge"], "Право відсутнє");
+    EXPECT_EQ(result["fields"]["lRight"],
+              "Право виникне з 11.05.2028 (з 65 років: потрібно 15 р. стажу, є 20 р.)");
+    EXPECT_EQ(result["values"]["Total"], 0);
+
+    // Ten years: no way is met; working on from the application, 60 months more give the
+    // right at 65.
+    const std::string shortInput = R"({"person": {"name": "Олена", "birthdate": "10.05.1963",
+        "gender": 1, "application_date": "11.05.2023"},
+        "periods": [{"begin": "01.01.1993", "end": "31.12.2002"}], "earnings": []})";
+    const json shortResult = json::parse(runCalculator("-", shortInput).out)["result"];
+    EXPECT_EQ(shortResult["law"], json({{"age_rule", 65},
+                                        {"required_months", 180},
+                                        {"right_date", "11.05.2028"},
+                                        {"shortfall_months", 60}}));
+}
+
 TEST(CalculatorTest, MalformedInputAndUsage) {
     struct Case {
         const char* name;
@@ -284,8 +315,15 @@ TEST(CalculatorTest, ReferencePrintsParametersAndEveryTable) {
     EXPECT_EQ(reference["parameters"]["Opt2MinKeptMonths"],
               reference["parameters"]["PensionAgeMale"]);
     for (const char* table : {"cdsAvgZpMonth", "cdsAvgZpYear", "cdsMinZP", "cdsKoeff", "cdsMinPens",
-                              "cdsParam", "cdsMaxIncome"})
+                              "cdsParam", "cdsMaxIncome", "cdsLawRules", "cdsWomenAge"})
         EXPECT_FALSE(reference["tables"][table].empty()) << table;
+    // Every rule of the law keeps its source and how sure it is.
+    for (const json& rule : reference["tables"]["cdsLawRules"]) {
+        EXPECT_FALSE(rule["lr_source"].is_null()) << rule["lr_rule_id"];
+        EXPECT_TRUE(rule["lr_confidence"] == "EXACT" || rule["lr_confidence"] == "PRESS" ||
+                    rule["lr_confidence"] == "INFERRED")
+            << rule["lr_rule_id"];
+    }
     const json& lastMinimumWage = reference["tables"]["cdsMinZP"].back();
     EXPECT_TRUE(lastMinimumWage["mz_date_end"].is_null()) << "the open end is null";
     EXPECT_EQ(reference["tables"]["cdsAvgZpMonth"][0]["azm_date_begin"], "01.01.1950");

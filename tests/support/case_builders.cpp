@@ -32,7 +32,7 @@ void addPeriod(TdMain& dm, Date begin, Date finish) {
 }
 
 std::int32_t ledgerKey(std::int32_t personId, int year, int month0) {
-    return personId * 1000000 + year * 100 + month0;
+    return rv::ledgerKey(personId, LedgerMonth{year, month0});
 }
 
 void setEarning(TdMain& dm, int year, int month0, double amount) {

@@ -2,6 +2,7 @@
 // earnings typed, copied and pasted, the year drop-down, the year footer, the red credited days,
 // "Очистити" and the hidden Super State switch. The decimal separator is the Ukrainian ",".
 
+#include "calc/ledger_summary.h"
 #include "case_builders.h"
 #include "scripted_prompt.h"
 #include "ui/data_grid.h"
@@ -499,7 +500,7 @@ void TestEarningsTab::creditedDaysAreRedWhenShortFrom2004() {
         QVERIFY2(shownRed == (red && column == EarningsTab::CreditedDaysColumn),
                  qPrintable(QStringLiteral("column %1, %2 days").arg(column).arg(days)));
     }
-    QCOMPARE(isShortCreditedMonth(year, month0, days), red);
+    QCOMPARE(isShortCreditedMonth(dm().LedgerLawRules(), year, month0, days), red);
 }
 
 void TestEarningsTab::copyThenPasteFillsTheNextMonths() {

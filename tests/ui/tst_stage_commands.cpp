@@ -117,8 +117,8 @@ void TestStageCommands::calculateCase(const PersonInput& person, const QList<Per
 void TestStageCommands::calcPanelStartsAsDesigned() {
     m_window->pcMain->setCurrentPage(m_window->tsCalc); // laid out to be looked at, still closed
     QCOMPARE(panel().gbCalc->title(),
-             QStringLiteral("Розрахунок розміру пенсії за віком на загальних підставах (згідно "
-                            "статей 27 та 28 Закону України №1058-1 від 09.07.2003 р.)"));
+             QStringLiteral("Розрахунок розміру пенсії за віком на загальних підставах (згідно зі "
+                            "статтями 26–28 та 40 Закону України №1058-IV від 09.07.2003 р.)"));
 
     // Each caption sits left of its field, top to bottom.
     const QList<std::pair<QString, QLineEdit*>> rows = {
@@ -127,12 +127,15 @@ void TestStageCommands::calcPanelStartsAsDesigned() {
         {"Кількість місяців наданої зарплатні (до оптимізації)", panel().edtSSMonth},
         {"Кількість місяців врахованої зарплатні (після оптимізації)", panel().edtSSMonth2},
         {"Сума коефіціентів врахованої зарплатні (після оптимізації)", panel().edtSumK},
-        {"Середня ЗП по Україні в 2011 році", panel().edtAvgZpForYear},
+        {"Показник середньої заробітної плати (ст. 40)", panel().edtAvgZpForYear},
         {"Індивідуальний коефіцієнт заробітку", panel().edtEarningK},
+        {"Величина оцінки року стажу, % (ст. 25)", panel().edtValuation},
         {"Коефіцієнт страхового стажу (з урахуванням кратності)", panel().edtISSK},
         {"Розмір основної пенсії", panel().edtPens},
         {"Мінімальний розмір пенсії за віком", panel().edtMinPens},
+        {"Мінімальний розмір для осіб від 65 років (ч. 2 ст. 28)", panel().edtMinPens65},
         {"Доплата за понаднормовий стаж", panel().edtExtraPens},
+        {"Максимальний розмір пенсії (ч. 3 ст. 27)", panel().edtMaxPens},
         {"Загальний розмір пенсії за віком", panel().edfFullPens}};
     const QList<QLabel*> labels = panel().gbCalc->findChildren<QLabel*>();
     int previousTop = -1;
@@ -152,7 +155,8 @@ void TestStageCommands::calcPanelStartsAsDesigned() {
         // The caption is not cut off.
         QVERIFY2((*found)->width() >= (*found)->sizeHint().width(), qPrintable(caption));
     }
-    QCOMPARE(panel().lAvgZpForYear->text(), QStringLiteral("Середня ЗП по Україні в 2011 році"));
+    QCOMPARE(panel().lAvgZpForYear->text(),
+             QStringLiteral("Показник середньої заробітної плати (ст. 40)"));
     QCOMPARE(panel().lMinPens->text(), QStringLiteral("Мінімальний розмір пенсії за віком"));
     QVERIFY(panel().lNoAvgForYear->isHidden());
     QVERIFY(panel().lPensNotFull->isHidden());
@@ -281,8 +285,11 @@ void TestStageCommands::noRightLeavesOnlyTheExperience() {
         if (field != panel().edtAvgZpForYear && field != panel().edtMinPens)
             QCOMPARE(field->toolTip(), QString());
     }
-    // The base year's caption was written before the right was checked.
-    QCOMPARE(panel().lAvgZpForYear->text(), QStringLiteral("Середня ЗП по Україні в 2022 році"));
+    // The average wage's caption was written before the right was checked (ст. 40: the
+    // indicator of the application year, the mean of the three years before it).
+    QCOMPARE(panel().lAvgZpForYear->text(),
+             QStringLiteral("Показник середньої заробітної плати для пенсій, призначених у 2023 "
+                            "році (середня за 2020–2022 роки)"));
     QCOMPARE(panel().lMinPens->text(), QStringLiteral("Мінімальний розмір пенсії за віком"));
     QVERIFY(panel().lNoAvgForYear->isHidden());
     QVERIFY(panel().lPensNotFull->isHidden());

@@ -22,9 +22,11 @@
 #include <QSignalSpy>
 #include <QTableView>
 #include <QTextBrowser>
+
 #include <QToolBar>
 #include <QToolButton>
 #include <QtTest>
+#include <tuple>
 
 #include <memory>
 
@@ -85,6 +87,7 @@ private slots:
     void workTabsCannotBeEnteredByTheUser();
     void referenceGridsShowTheirTables_data();
     void referenceGridsShowTheirTables();
+    void lawPagesShowEveryRuleWithItsSource();
     void parametersShowTheFiveRows();
     void actionsHaveTheirCaptionsShortcutsAndStartStates_data();
     void actionsHaveTheirCaptionsShortcutsAndStartStates();
@@ -275,6 +278,51 @@ void TestTfrmMain::referenceGridsShowTheirTables() {
                                     .arg(column)
                                     .arg(shown, expectedText(value, format))));
         }
+}
+
+// The law's rules on the reference page: a person clicks the tab and reads each rule with its
+// dates, value, article, confidence and source; the long texts show whole as tooltips.
+void TestTfrmMain::lawPagesShowEveryRuleWithItsSource() {
+    showActive();
+    PageControl* pages = m_window->dictionary->pcDict();
+    for (const auto& [page, caption, table] :
+         {std::tuple{7, "Норми закону", &m_window->dMain()->cdsLawRules},
+          std::tuple{8, "Пенсійний вік жінок", &m_window->dMain()->cdsWomenAge}}) {
+        QCOMPARE(pages->caption(page), QString::fromUtf8(caption));
+        QTest::mouseClick(pages->tabStrip(), Qt::LeftButton, {},
+                          pages->tabStrip()->tabRect(page).center());
+        QCOMPARE(pages->currentIndex(), page);
+        DataGrid* grid = m_window->dictionary->grid(page);
+        QAbstractItemModelTester tester(grid->model(),
+                                        QAbstractItemModelTester::FailureReportingMode::QtTest);
+        QVERIFY(table->recordCount() > 10);
+        QCOMPARE(grid->model()->rowCount(), table->recordCount());
+    }
+
+    DataGrid* rules = m_window->dictionary->grid(7);
+    const QStringList titles{"Правило",       "Діє з",       "Діє по",  "Значення", "Стаття",
+                             "Достовірність", "Текст норми", "Джерело", "Акт",      "Одиниця"};
+    for (int column = 0; column < titles.size(); ++column)
+        QCOMPARE(rules->model()->headerData(column, Qt::Horizontal).toString(), titles[column]);
+    // The valuation of 1.35 % from 01.10.2008 with its article and source.
+    bool found = false;
+    for (int row = 0; row < rules->model()->rowCount(); ++row) {
+        auto cell = [&](int column) {
+            return rules->model()->index(row, column).data().toString();
+        };
+        if (cell(0) == "A25.VS" && cell(1) == "01.10.2008") {
+            found = true;
+            QCOMPARE(cell(3), QStringLiteral("1.35"));
+            QCOMPARE(cell(4), QStringLiteral("ст.25 ч.1 абз.5"));
+            QCOMPARE(cell(5), QStringLiteral("EXACT"));
+            QVERIFY(rules->model()
+                        ->index(row, 7)
+                        .data(Qt::ToolTipRole)
+                        .toString()
+                        .contains("04538-ua-law-107-17"));
+        }
+    }
+    QVERIFY(found);
 }
 
 void TestTfrmMain::parametersShowTheFiveRows() {

@@ -69,8 +69,8 @@ private slots:
 
     void personConfirmationReportsEachCode_data();
     void personConfirmationReportsEachCode();
-    void tooEarlyApplicationTakesThePensionAgeDate_data();
-    void tooEarlyApplicationTakesThePensionAgeDate();
+    void tooEarlyApplicationNamesTheEarliestDate_data();
+    void tooEarlyApplicationNamesTheEarliestDate();
     void periodsAreTypedAndSorted();
     void refusedPeriodsWarnInOrder_data();
     void refusedPeriodsWarnInOrder();
@@ -168,7 +168,7 @@ void TestWorkflow::personConfirmationReportsEachCode() {
     QVERIFY(dm().cdsPerson.isNull("person_id"));
 }
 
-void TestWorkflow::tooEarlyApplicationTakesThePensionAgeDate_data() {
+void TestWorkflow::tooEarlyApplicationNamesTheEarliestDate_data() {
     QTest::addColumn<QString>("birthDate");
     QTest::addColumn<QString>("applicationDate");
     QTest::addColumn<QString>("pensionAgeDate"); // the day after the 60th birthday, ст. 26
@@ -188,7 +188,7 @@ void TestWorkflow::tooEarlyApplicationTakesThePensionAgeDate_data() {
                                                       << "31.03.2023" << false;
 }
 
-void TestWorkflow::tooEarlyApplicationTakesThePensionAgeDate() {
+void TestWorkflow::tooEarlyApplicationNamesTheEarliestDate() {
     QFETCH(QString, birthDate);
     QFETCH(QString, applicationDate);
     QFETCH(QString, pensionAgeDate);
@@ -199,13 +199,20 @@ void TestWorkflow::tooEarlyApplicationTakesThePensionAgeDate() {
 
     DateEdit* application = m_window->gbPers->dtehPersonZvernennya;
     if (!accepted) {
+        // The message names the earliest date, a month before the pension age; the typed date
+        // stays for the person to correct.
+        const QString earliest = QDate::fromString(pensionAgeDate, QStringLiteral("dd.MM.yyyy"))
+                                     .addMonths(-1)
+                                     .toString(QStringLiteral("dd.MM.yyyy"));
         QCOMPARE(messageTexts(*m_script),
-                 QStringList{"Звернення за призначенням пенсії можна здійснюватися не раніше, ніж "
-                             "за місяць до досягнення пенсійного віку"});
-        QCOMPARE(application->lineEdit()->text(), pensionAgeDate);
+                 QStringList{"Звернутися за призначенням пенсії можна не раніше ніж за місяць до "
+                             "досягнення пенсійного віку, тобто не раніше " +
+                             earliest + "."});
+        QCOMPARE(application->lineEdit()->text(), applicationDate);
         QCOMPARE(QApplication::focusWidget(), application->lineEdit());
         QVERIFY(!m_driver->isEnabled(m_window->tsExp));
-        m_driver->confirmPerson(); // the written date passes
+        m_driver->fillPerson({QStringLiteral("Петренко"), birthDate, 0, earliest});
+        m_driver->confirmPerson(); // the earliest date passes
         QCOMPARE(m_script->messages.size(), 1);
     } else {
         QVERIFY(m_script->messages.isEmpty());
@@ -347,11 +354,11 @@ void TestWorkflow::calculationMatchesTheHeadlessCalculator() {
                                 .arg(name, text, field.value().toString())));
     }
     for (auto hint = hints.begin(); hint != hints.end(); ++hint) {
-        auto* line = panel().findChild<QLineEdit*>(hint.key());
-        QVERIFY2(line, qPrintable(hint.key()));
-        QVERIFY2(line->toolTip() == hint.value().toString(),
+        auto* shown = panel().findChild<QWidget*>(hint.key());
+        QVERIFY2(shown, qPrintable(hint.key()));
+        QVERIFY2(shown->toolTip() == hint.value().toString(),
                  qPrintable(QStringLiteral("%1: hint '%2', calculated '%3'")
-                                .arg(hint.key(), line->toolTip(), hint.value().toString())));
+                                .arg(hint.key(), shown->toolTip(), hint.value().toString())));
     }
     for (QLineEdit* fixed : {panel().edtAvgZpForYear, panel().edtMinPens})
         QCOMPARE(fixed->toolTip(), QStringLiteral("із довідника"));

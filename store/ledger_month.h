@@ -3,8 +3,11 @@
 #include "store/engine/date.h"
 #include "store/messages.h"
 
+#include <cassert>
 #include <compare>
+#include <cstdint>
 #include <iterator>
+#include <limits>
 #include <string>
 
 namespace rv {
@@ -36,6 +39,17 @@ inline std::string monthInSentence(LedgerMonth month) {
     const std::string name = known ? messages::kMonthNamesInSentence[month.month0]
                                    : std::to_string(calendarMonth(month));
     return name + " " + std::to_string(month.year);
+}
+
+// The ledger key `earning_id` of a person's month: person id * 1000000 + year * 100 + month
+// number 0..11. It fits 32 bits for person ids up to 2146 and sorts a person's months
+// chronologically.
+inline std::int32_t ledgerKey(std::int32_t personId, LedgerMonth month) {
+    const std::int64_t key =
+        std::int64_t{personId} * 1000000 + std::int64_t{month.year} * 100 + month.month0;
+    assert(key >= std::numeric_limits<std::int32_t>::min() &&
+           key <= std::numeric_limits<std::int32_t>::max());
+    return static_cast<std::int32_t>(key);
 }
 
 inline LedgerMonth ledgerMonthOf(Date date) {
