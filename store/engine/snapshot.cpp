@@ -40,8 +40,7 @@ public:
     }
     template <typename T> void integer(T value) {
         for (std::size_t i = 0; i < sizeof(T); ++i)
-            m_out.push_back(
-                static_cast<char>((static_cast<std::uint64_t>(value) >> (8 * i)) & 0xFF));
+            m_out.push_back(static_cast<char>((static_cast<std::uint64_t>(value) >> (8 * i)) & 0xFF));
     }
     std::string take() { return std::move(m_out); }
 
@@ -139,8 +138,8 @@ std::vector<std::unique_ptr<Table::Row>> Table::decodeSnapshot(std::string_view 
         // A text field may have grown since the snapshot was written: its texts still fit.
         const bool sizeFits = def.type == FieldType::Text ? size <= def.size : size == def.size;
         if (type != typeCode(def.type) || !sizeFits || name != def.name)
-            throw SnapshotError("snapshot field " + std::string(name) + " does not match table " +
-                                m_name);
+            throw SnapshotError("snapshot field " + std::string(name) +
+                                " does not match table " + m_name);
     }
 
     const auto rowCount = in.integer<std::uint32_t>();
@@ -198,9 +197,7 @@ std::vector<std::unique_ptr<Table::Row>> Table::decodeSnapshot(std::string_view 
     return rows;
 }
 
-void Table::checkSnapshot(std::string_view bytes) const {
-    decodeSnapshot(bytes);
-}
+void Table::checkSnapshot(std::string_view bytes) const { decodeSnapshot(bytes); }
 
 void Table::loadSnapshot(std::string_view bytes) {
     std::vector<std::unique_ptr<Row>> rows = decodeSnapshot(bytes);

@@ -77,9 +77,9 @@ TEST(SnapshotTest, EmptyTableRoundTrips) {
 TEST(SnapshotTest, LookupFieldsAreNotStored) {
     Table withLookup("periods", periodFields());
     withLookup.create();
-    Table lookupOwner("owner",
-                      {integerField("k"),
-                       lookupField("name", "", true, {"k", &withLookup, "exp_id", "exp_day_str"})});
+    Table lookupOwner("owner", {integerField("k"), lookupField("name", "", true,
+                                                               {"k", &withLookup, "exp_id",
+                                                                "exp_day_str"})});
     lookupOwner.create();
     Table plain("owner", {integerField("k")});
     plain.create();
