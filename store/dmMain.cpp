@@ -94,7 +94,7 @@ TdMain::TdMain(const StoredReferenceData& stored, DataModuleListener* listener)
     : cdsGender("cdsGender", {integerField("gender_id"), textField("gender_name", 20)}),
       cdsMonth("cdsMonth", {integerField("month_id"), textField("month_name", 20)}),
       cdsPerson("cdsPerson",
-                {integerField("person_id", "", false), textField("person_name", 20, "Ім'я особи"),
+                {integerField("person_id", "", false), textField("person_name", 100, "Ім'я особи"),
                  dateField("person_birthdate", "Дата народження"),
                  lookupField("person_gender_name", "Стать", true,
                              {"person_gender", &cdsGender, "gender_id", "gender_name"}),

@@ -75,7 +75,21 @@ inline constexpr const char* kEarningsDumpHeader =
 inline constexpr const char* kExperienceYears = " р. ";
 inline constexpr const char* kExperienceMonths = " міс. ";
 inline constexpr const char* kExperienceDays = " дн.";
-inline constexpr const char* kCannotLocateId = "Can't locate ID=";
+// The optimisations lost a ledger month they had copied; followed by the month's key.
+inline constexpr const char* kCannotLocateId =
+    "Внутрішня помилка розрахунку: не знайдено місяць заробітку з кодом ";
+
+// An amount typed or pasted by the person: the quoted text, then why it is no amount.
+inline constexpr const char* kAmountQuotePrefix = "«";
+inline constexpr const char* kAmountQuoteSuffix = "» — ";
+inline constexpr const char* kAmountNotANumber =
+    "не сума: дозволено лише цифри, одну десяткову кому (або крапку) і пробіли між розрядами";
+inline constexpr const char* kAmountTwoSeparators =
+    "більше однієї коми чи крапки; розряди розділяйте пробілами, наприклад «2 500,75»";
+inline constexpr const char* kAmountSeveralValues =
+    "у рядку кілька значень; скопіюйте лише стовпець заробітків";
+inline constexpr const char* kAmountNegative = "заробіток не може бути від'ємним";
+inline constexpr const char* kAmountTooLarge = "завелике число";
 
 // The headless calculator: an earning typed for a month that no period covers. The month is
 // named as in a sentence: prefix, month name, " ", year, suffix.

@@ -5,21 +5,33 @@ namespace rv::captions {
 
 // Window and boxes
 inline constexpr const char* kProgramTitle = "Равелта";
-inline constexpr const char* kWindowCaption = "Равелта 1.1 від 25.08.2011";
-inline constexpr const char* kAboutText = "Равелта 1.1 від 25.08.2011";
+inline constexpr const char* kNewCaseTitle = "Нова справа";
+inline constexpr const char* kReferenceDatePrefix = ", довідники станом на ";
+// %1: the version text. A plain statement of what the program does and does not do.
+inline constexpr const char* kAboutText =
+    "%1\n\nОрієнтовний розрахунок пенсії за віком у солідарній системі (Закон України "
+    "«Про загальнообов'язкове державне пенсійне страхування» №1058-IV). Розмір пенсії "
+    "призначає Пенсійний фонд України; цей розрахунок рішенням не є.";
 inline constexpr const char* kConfirmationTitle = "Підтвердження";
 inline constexpr const char* kExitQuestion =
-    "Дані були змінені. Ви дійсно бажаєте вийти з програми?";
+    "Зміни у справі ще не збережено. Зберегти їх перед виходом з програми?";
+inline constexpr const char* kSaveButton = "Зберегти";
+inline constexpr const char* kDiscardButton = "Не зберігати";
+inline constexpr const char* kCancelButton = "Скасувати";
+// %1: the file's name.
+inline constexpr const char* kReplaceQuestion = "Файл «%1» вже існує. Замінити його?";
+inline constexpr const char* kUnexpectedFailure =
+    "Сталася непередбачена помилка програми. Дію не виконано; введені дані залишилися без змін.";
 
-// Actions (menu and tool bar)
-inline constexpr const char* kNewPerson = "Нова особа";
-inline constexpr const char* kSave = "Зберегти";
-inline constexpr const char* kSaveAsMenu = "Зберегти як...";
+// Actions (menu and tool bar); "&" marks the menu item's key (Alt+letter)
+inline constexpr const char* kNewPerson = "&Нова особа";
+inline constexpr const char* kSave = "&Зберегти";
+inline constexpr const char* kSaveAsMenu = "Зберегти &як...";
 inline constexpr const char* kLoad = "Завантажити";
-inline constexpr const char* kLoadMenu = "Завантажити...";
-inline constexpr const char* kExit = "Вихід";
-inline constexpr const char* kPersonHelp = "Довідкові дані";
-inline constexpr const char* kAbout = "Інформація про програму";
+inline constexpr const char* kLoadMenu = "З&авантажити...";
+inline constexpr const char* kExit = "&Вихід";
+inline constexpr const char* kPersonHelp = "&Довідкові дані";
+inline constexpr const char* kAbout = "&Інформація про програму";
 inline constexpr const char* kAddPerson = "Підтвердити";
 inline constexpr const char* kVerifyExp = "Підтвердити стаж";
 inline constexpr const char* kClear = "Очистити";
@@ -30,8 +42,11 @@ inline constexpr const char* kSuperSave = "Super Save";
 inline constexpr const char* kSuperState = "Super State";
 
 // Main menu
-inline constexpr const char* kFileMenu = "Файл";
-inline constexpr const char* kHelpMenu = "Допомога";
+inline constexpr const char* kFileMenu = "&Файл";
+inline constexpr const char* kHelpMenu = "&Допомога";
+inline constexpr const char* kRecentMenu = "&Останні файли";
+inline constexpr const char* kNextPage = "Наступна вкладка";
+inline constexpr const char* kPreviousPage = "Попередня вкладка";
 inline constexpr const char* kSuperMenu = "Super Menu";
 
 // Person panel
@@ -80,15 +95,24 @@ inline constexpr const char* kExpTotalLabel = "Трудовий стаж скл�
 inline constexpr const char* kClearExpQuestion = "Ви дійсно бажаєте очистити стаж?";
 inline constexpr const char* kExpInfoAfter2004 =
     "* Трудовий стаж для періоду після 01.01.2004 буде розраховано відповідно до частини 3 статті "
-    "24 Закону України № 1058-1 після введення Вами заробітків";
+    "24 Закону України №1058-IV після того, як Ви введете заробітки";
 inline constexpr const char* kExpInfoBefore2004 =
     "Трудовий стаж до 01.01.2004 повністю зараховується до страхового стажу";
-// The grid toolkit's own texts, in its own language.
-inline constexpr const char* kDeleteRecordQuestion = "Delete record?";
-inline constexpr const char* kInvalidDateSuffix = "' is not a valid date"; // after "'" and the text
+inline constexpr const char* kDeleteRecordQuestion = "Видалити цей період стажу?";
+// %1: the typed text.
+inline constexpr const char* kInvalidDate =
+    "«%1» — такої дати немає. Введіть дату у вигляді ДД.ММ.РРРР, наприклад 31.01.2010.";
+// %1: the text found in a period's row.
+inline constexpr const char* kInvalidExperienceLength =
+    "Не вдалося підсумувати стаж: тривалість періоду «%1» записано неправильно.";
+inline constexpr const char* kExperienceTotalTooLarge =
+    "Не вдалося підсумувати стаж: загальна тривалість завелика.";
 
 // Stage commands
-inline constexpr const char* kContinueQuestion = "Дані були змінені. Ви дійсно бажаєте продовжити?";
+inline constexpr const char* kNewPersonQuestion =
+    "Зміни у справі ще не збережено. Зберегти їх, перш ніж почати нову справу?";
+inline constexpr const char* kLoadQuestion =
+    "Зміни у справі ще не збережено. Зберегти їх, перш ніж відкрити іншу справу?";
 
 // Results panel gbCalc of tsCalc
 inline constexpr const char* kCalcPanel =
@@ -134,37 +158,65 @@ inline constexpr const char* kCoefficientColumnTitle = "Коефіцієнт З�
 inline constexpr const char* kCreditedDaysColumnTitle = "Зараховано до СС, днів *";
 inline constexpr const char* kOpt1ColumnTitle = "Враховано заробітки до 07-2000 після оптимізації";
 inline constexpr const char* kOpt2ColumnTitle = "Виключено заробітки після оптимізації";
-inline constexpr const char* kMonthsSuffix = " м."; // after the number of months in the footer
+inline constexpr const char* kMonthsSuffix = " м.";
+// %1: the sum of every earning of the ledger.
+inline constexpr const char* kEarningsTotal = "Усього заробітків за всі роки: %1 грн";
+inline constexpr const char* kKarbovanetsLabel = "Сума до реформи 1996 р., &крб. або руб.:";
+inline constexpr const char* kKarbovanetsHint =
+    "Заробіток до вересня 1996 р. у карбованцях (або рублях) переводиться в гривні множенням на "
+    "0,00001: 100 000 крб. = 1 грн.";
+// %1: the amount in hryvnias.
+inline constexpr const char* kKarbovanetsInHryvnias = "= %1 грн";
+inline constexpr const char* kKarbovanetsToEarning =
+    "Записати в поточний місяць"; // after the number of months in the footer
 inline constexpr const char* kClearEarningQuestion = "Ви дійсно бажаєте очистити заробітки?";
-inline constexpr const char* kSelectorFillError = "Помилка створення селектора!";
-inline constexpr const char* kYearChoiceError = "Помилка обрання року з селектора!";
-inline constexpr const char* kCopyError = "Помилка копіювання даних!";
-// Three paragraphs; the double blanks are the program's own.
+inline constexpr const char* kSelectorFillError = "Не вдалося скласти список років.";
+inline constexpr const char* kYearChoiceError = "Не вдалося перейти до обраного року.";
+inline constexpr const char* kYearNotANumber = "Рік вводять цифрами, наприклад 2003";
+// %1: the typed year, %2 and %3: the first and last year of the ledger.
+inline constexpr const char* kYearOutsideLedger =
+    "Року %1 немає в таблиці заробітків: вона охоплює %2–%3 роки";
+// %1: the line of the pasted text, %2: why it was refused.
+inline constexpr const char* kPasteRefused =
+    "Нічого не вставлено: рядок %1 вставленого тексту не підходить.\n%2";
+// %1: how many months the ledger has from the current one on.
+inline constexpr const char* kPastePastLedgerEnd =
+    "від поточного місяця до кінця таблиці лише %1 міс., а рядків вставлено більше";
+// Three paragraphs, one for each starred column title.
 inline constexpr const char* kEarningFootnote =
-    "* Дані використовуються в розрахунку СС (колонка «Зараховано до СС, дн.») для періоду "
-    "після 01.01.2004 р. Страхові внески, сплачені з цієї суми, дають право зарахувати до "
-    "страхового стажу повний місяць. Якщо заробіток менший мінімальної ЗП по Україні, то "
-    "страховий стаж буде пропорційно зменшений (частина 3 статті 24 Закону України №1058-IV "
-    ").\n"
-    "** Заробіток необхідно вводити у грошовій одиниці «гривня».  Заробіток в інших грошових "
-    "одиницях, що були в обігу до 1995 р., необхідно перевести в гривню шляхом множення на "
-    "0.00001.\n"
-    "*** Розраховується як відношення значення колонки «Заробіток» до «Середня ЗП по НГ в "
-    "Україні». Обмеження розміру коефіцієнту для періоду заробітку до липня 1998 р. – 5.6  "
-    "(частина 2 статті 41 Закону України №1058-IV ). Обмеження розміру заробітку, з якого "
-    "сплачувалися страхові внески, після липня 1998 р. , автоматично визначатиметься згідно "
-    "довіднику «Максимальний дохід, з якого сплачуються СВ».";
+    "* Дані використовуються в розрахунку страхового стажу (колонка «Зараховано до СС, днів») "
+    "для періоду після 01.01.2004 р. Страхові внески, сплачені з цієї суми, дають право "
+    "зарахувати до страхового стажу повний місяць. Якщо заробіток менший за мінімальну ЗП, "
+    "страховий стаж буде пропорційно зменшено (частина 3 статті 24 Закону України №1058-IV).\n"
+    "** Заробіток вводять у гривнях. Заробіток у карбованцях чи рублях (до вересня 1996 р.) "
+    "переводять у гривні множенням на 0,00001; це робить поле «Сума до реформи 1996 р.» над "
+    "таблицею.\n"
+    "*** Розраховується як відношення заробітку до середньої ЗП по Україні. Для заробітку до "
+    "липня 1998 р. коефіцієнт не може перевищувати 5,6 (частина 2 статті 41 Закону України "
+    "№1058-IV). Для заробітку після липня 1998 р. обмеження суми, з якої сплачувалися страхові "
+    "внески, визначається автоматично згідно з довідником «Максимальний дохід, з якого "
+    "сплачуються СВ».";
 
 // Case file commands and exports
 inline constexpr const char* kCaseFileFilter =
     "*.csf Збережені файли калькулятора|*.csf|*.* Всі файли|*.*";
 inline constexpr const char* kCaseFileExtension = "csf";
 inline constexpr const char* kXlsFilter = "Книга Microsoft Office Excel (*.xls)|*.xls";
+inline constexpr const char* kXlsExtension = "xls";
+inline constexpr const char* kExportToCaseFileRefused =
+    "Таблицю не можна записати у файл з розширенням .csf: так зберігаються справи, і справу "
+    "було б знищено. Оберіть ім'я з розширенням .xls.";
 inline constexpr const char* kExpExportSuffix = "_стаж";
 inline constexpr const char* kEarningExportSuffix = "_заробіток";
 inline constexpr const char* kFileSaved = "Файл успішно збережено";
 inline constexpr const char* kFileLoaded = "Файл успішно завантажено";
-inline constexpr const char* kXlsSaveFailed = "Помилка при збереженні xls";
+// %1: the path.
+inline constexpr const char* kCaseFileMissing = "Файл «%1» не знайдено.";
+inline constexpr const char* kOnlyCaseFilesDropped =
+    "У вікно можна перетягнути лише файл розрахунку з розширенням .csf.";
+inline constexpr const char* kXlsSaveFailed =
+    "Не вдалося зберегти файл xls. Перевірте, чи є доступ до теки і чи не відкрито файл в іншій "
+    "програмі.";
 inline constexpr const char* kDumpSaved = "збережено успішно";
 inline constexpr const char* kDumpSaveFailed = "помилка при збереженні";
 

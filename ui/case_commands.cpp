@@ -2,6 +2,7 @@
 
 #include "calc_panel.h"
 #include "captions.h"
+#include "command.h"
 #include "earnings_tab.h"
 #include "ledger_refresh_pause.h"
 #include "page_control.h"
@@ -9,8 +10,20 @@
 #include "uMain.h"
 
 #include <QAction>
+#include <QDir>
+#include <QFileInfo>
+#include <QMenu>
+#include <QSettings>
+#include <QStringList>
 
 namespace rv {
+
+namespace {
+
+constexpr const char* kRecentFilesKey = "recentFiles";
+constexpr int kRecentFileCount = 8;
+
+} // namespace
 
 void TfrmMain::aSaveExecute() {
     if (!m_dMain)
@@ -26,6 +39,8 @@ void TfrmMain::aSaveExecute() {
         return;
     }
     CaseModified = false;
+    refreshTitle();
+    rememberRecentFile(CaseFileName);
     m_prompt->information(QString::fromUtf8(captions::kFileSaved));
 }
 
@@ -37,6 +52,8 @@ void TfrmMain::aSaveAsExecute() {
         return;
     CaseModified = false;
     CaseFileName = *path;
+    refreshTitle();
+    rememberRecentFile(*path);
     m_prompt->information(QString::fromUtf8(captions::kFileSaved));
 }
 
@@ -46,15 +63,28 @@ void TfrmMain::aSaveAsExecute() {
 void TfrmMain::aLoadExecute() {
     if (!m_dMain)
         return;
-    if (CaseModified && !m_prompt->askYesNo(QString::fromUtf8(captions::kContinueQuestion)))
+    if (!settleUnsavedChanges(captions::kLoadQuestion))
         return;
-    const std::optional<QString> path = odMain.execute(*m_prompt, FileRequest::Mode::Open);
-    if (!path)
-        return;
+    if (const std::optional<QString> path = odMain.execute(*m_prompt, FileRequest::Mode::Open))
+        loadCase(*path);
+}
 
+bool TfrmMain::openCaseFile(const QString& path) {
+    if (!m_dMain || !settleUnsavedChanges(captions::kLoadQuestion))
+        return false;
+    if (!QFileInfo::exists(path)) {
+        m_prompt->warning(
+            QString::fromUtf8(captions::kCaseFileMissing).arg(QDir::toNativeSeparators(path)));
+        return false;
+    }
+    odMain.fileName = path;
+    return loadCase(path);
+}
+
+bool TfrmMain::loadCase(const QString& path) {
     LedgerRefreshPause pause(*this);
-    if (!m_dMain->LoadCase(path->toStdString()))
-        return;
+    if (!m_dMain->LoadCase(path.toStdString()))
+        return false;
 
     ClearCalcResults(false);
     pcMain->setCurrentPage(tsCalc);
@@ -90,9 +120,40 @@ void TfrmMain::aLoadExecute() {
 
     RefreshExpTotal();
     pcMain->update();
-    CaseFileName = *path;
+    CaseFileName = path;
     CaseModified = false;
+    refreshTitle();
+    rememberRecentFile(path);
     m_prompt->information(QString::fromUtf8(captions::kFileLoaded));
+    return true;
+}
+
+void TfrmMain::rememberRecentFile(const QString& path) {
+    QSettings settings;
+    QStringList files = settings.value(QLatin1String(kRecentFilesKey)).toStringList();
+    const QString absolute = QFileInfo(path).absoluteFilePath();
+    files.removeAll(absolute);
+    files.prepend(absolute);
+    while (files.size() > kRecentFileCount)
+        files.removeLast();
+    settings.setValue(QLatin1String(kRecentFilesKey), files);
+    fillRecentMenu();
+}
+
+void TfrmMain::fillRecentMenu() {
+    miRecent->clear();
+    const QStringList files = QSettings().value(QLatin1String(kRecentFilesKey)).toStringList();
+    for (int i = 0; i < files.size(); ++i) {
+        // "&1 справа.csf": the digit is the item's mnemonic; the folder shows as a hint.
+        QAction* item = miRecent->addAction(
+            QStringLiteral("&%1 %2").arg(i + 1).arg(QFileInfo(files[i]).fileName()));
+        item->setToolTip(QDir::toNativeSeparators(files[i]));
+        item->setStatusTip(item->toolTip());
+        const QString file = files[i];
+        connect(item, &QAction::triggered, this,
+                [this, file] { runCommand(*m_prompt, [this, file] { openCaseFile(file); }); });
+    }
+    miRecent->setEnabled(!files.isEmpty());
 }
 
 } // namespace rv

@@ -9,7 +9,7 @@ void showRefusal(Prompt& prompt, const UserError& refusal) {
 }
 
 void showFailure(Prompt& prompt, const std::exception& failure) {
-    prompt.error(QString::fromUtf8(failure.what()));
+    prompt.failure(QString::fromUtf8(failure.what()));
 }
 
 } // namespace rv

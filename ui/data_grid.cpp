@@ -59,6 +59,11 @@ void DataGrid::setTable(Table& table, std::vector<GridColumn> columns) {
     connect(m_model, &TableModel::cursorMoved, this, &DataGrid::followCursor);
     connect(m_view->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
             [this](const QModelIndex& current) { currentRowChanged(current); });
+    connect(m_view->selectionModel(), &QItemSelectionModel::currentChanged, this,
+            [this](const QModelIndex& current) {
+                if (current.isValid())
+                    m_lastColumn = current.column();
+            });
     if (table.recordCount() > 0)
         followCursor(table.recNo() - 1);
 }
@@ -99,7 +104,10 @@ void DataGrid::followCursor(int row) {
     if (current.isValid() && current.row() == row)
         return;
     m_following = true;
-    m_view->setCurrentIndex(m_model->index(row, current.isValid() ? current.column() : 0));
+    // After the table rebuilt its view the grid has no current cell: the column stays the one
+    // the person was in.
+    const int column = current.isValid() ? current.column() : m_lastColumn;
+    m_view->setCurrentIndex(m_model->index(row, column < m_model->columnCount() ? column : 0));
     m_following = false;
 }
 

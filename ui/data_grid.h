@@ -43,6 +43,7 @@ private:
     TableModel* m_model = nullptr;
     bool m_readOnly = false;
     bool m_following = false;
+    int m_lastColumn = 0; // of the last current cell
 };
 
 } // namespace rv

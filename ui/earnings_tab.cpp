@@ -1,8 +1,7 @@
 #include "earnings_tab.h"
 
+#include "calc/amount_text.h"
 #include "calc/ledger_summary.h"
-#include "store/engine/table_scopes.h"
-
 #include "captions.h"
 #include "command.h"
 #include "data_grid.h"
@@ -10,6 +9,7 @@
 #include "footer_bar.h"
 #include "prompt.h"
 #include "store/dmMain.h"
+#include "store/engine/table_scopes.h"
 #include "store/ledger_month.h"
 #include "store/number_format.h"
 #include "uMain.h"
@@ -26,6 +26,7 @@
 #include <QMimeData>
 #include <QProxyStyle>
 #include <QPushButton>
+#include <QRegularExpressionValidator>
 #include <QScrollBar>
 #include <QSignalBlocker>
 #include <QStyleOption>
@@ -51,10 +52,18 @@ constexpr int kPaymentWidth = 120;
 constexpr int kCoefficientWidth = 110;
 constexpr int kCreditedDaysWidth = 100;
 constexpr int kMarkWidth = 150;
-constexpr int kSummaryDigits = 10; // significant digits of the footer's earnings sum
+constexpr int kSummaryDigits = 10;         // significant digits of the footer's earnings sum
+constexpr int kKarbovanetsDecimals = 5;    // one karbovanets is 0,00001 hryvnia
+constexpr int kCoefficientMinDecimals = 2; // "0.00###", as the coefficient column shows them
+constexpr int kCoefficientMaxDecimals = 5;
 const QColor kShortCreditedText(255, 0, 0);
 
 constexpr Qt::Alignment kNumberAlignment = Qt::AlignRight | Qt::AlignVCenter;
+// Hryvnias and kopecks; amounts before the 1996 reform are karbovanets converted and keep five
+// decimals (one karbovanets is 0,00001 hryvnia).
+const char* const kMoneyFormat = "0.00";
+const char* const kPreReformPaymentFormat = "0.00000";
+const char* const kPreReformWageFormat = "0.00###";
 
 bool isEnter(int key) {
     return key == Qt::Key_Return || key == Qt::Key_Enter;
@@ -67,7 +76,7 @@ std::vector<GridColumn> ledgerColumns() {
         {.field = "earning_month_name", .width = kMonthWidth},
         {.field = "earning_min_zp",
          .title = title(captions::kMinZpColumnTitle),
-         .displayFormat = "0.00",
+         .displayFormat = kMoneyFormat,
          .alignment = kNumberAlignment,
          .width = kWageWidth},
         {.field = "earning_avg_zp",
@@ -76,7 +85,7 @@ std::vector<GridColumn> ledgerColumns() {
          .width = kWageWidth},
         {.field = "earning_payment",
          .title = title(captions::kPaymentColumnTitle),
-         .displayFormat = "0.00000",
+         .displayFormat = kMoneyFormat,
          .alignment = kNumberAlignment,
          .width = kPaymentWidth},
         {.field = "earning_k",
@@ -121,7 +130,8 @@ private:
 };
 
 // The cell editor of the ledger grid: refuses characters the field does not admit, takes Enter
-// as Tab, and stores through the command helper so that a refused value shows in a box.
+// as Down in the earnings column (the next month's earning) and as Tab elsewhere, and stores
+// through the command helper so that a refused value shows in a box.
 class LedgerDelegate : public QStyledItemDelegate {
 public:
     LedgerDelegate(const TableModel& model, Prompt& prompt, QObject* parent)
@@ -144,6 +154,13 @@ public:
 protected:
     bool eventFilter(QObject* editor, QEvent* event) override {
         if (event->type() == QEvent::KeyPress && isEnter(static_cast<QKeyEvent*>(event)->key())) {
+            auto* view = qobject_cast<QAbstractItemView*>(parent());
+            if (view && view->currentIndex().column() == EarningsTab::PaymentColumn) {
+                // The editor ignores Down, which reaches the grid as if the person pressed it.
+                QKeyEvent down(QEvent::KeyPress, Qt::Key_Down, Qt::NoModifier);
+                QCoreApplication::sendEvent(editor, &down);
+                return true;
+            }
             QKeyEvent tab(QEvent::KeyPress, Qt::Key_Tab, Qt::NoModifier);
             return QStyledItemDelegate::eventFilter(editor, &tab);
         }
@@ -215,17 +232,6 @@ QString earningsSumText(double sum) {
         formatFixed(toSignificantDigits(sum, kSummaryDigits), decimals, decimalSeparator()));
 }
 
-// A pasted earning: a decimal number with "," or "." as separator, never negative.
-std::optional<double> pastedEarning(const QString& text) {
-    QString number = text.trimmed();
-    number.replace(QLatin1Char(','), QLatin1Char('.'));
-    bool ok = false;
-    const double earning = number.toDouble(&ok);
-    if (!ok || !std::isfinite(earning) || earning < 0)
-        return std::nullopt;
-    return earning;
-}
-
 int integerValue(const Value& value) {
     const auto* integer = std::get_if<std::int32_t>(&value);
     return integer ? *integer : 0;
@@ -235,6 +241,9 @@ int integerValue(const Value& value) {
 
 EarningsTab::EarningsTab(TfrmMain& window, QWidget* parent)
     : QWidget(parent), pEarningTop(new QWidget(this)), cbEarningSelector(new QComboBox),
+      edtKarbovanets(new QLineEdit), lblKarbovanetsInHryvnias(new QLabel),
+      bKarbovanetsToEarning(new QPushButton(QString::fromUtf8(captions::kKarbovanetsToEarning))),
+      lblEarningsTotal(new QLabel), lblYearChoice(new QLabel),
       grdEarning(new DataGrid(window.prompt(), this)), pEarningBottom(new QWidget(this)),
       bbClearEarning(actionButton(window.aClearEarning, "bbClearEarning", pEarningBottom)),
       bEarningPrint(actionButton(window.aPrintEarning, "bEarningPrint", pEarningBottom)),
@@ -254,10 +263,34 @@ EarningsTab::EarningsTab(TfrmMain& window, QWidget* parent)
     cbEarningSelector->setEditText(QString::fromUtf8(captions::kChooseYear));
     connect(cbEarningSelector, &QComboBox::editTextChanged, this,
             &EarningsTab::cbEarningSelectorChange);
+    edtKarbovanets->setObjectName(QStringLiteral("edtKarbovanets"));
+    lblKarbovanetsInHryvnias->setObjectName(QStringLiteral("lblKarbovanetsInHryvnias"));
+    bKarbovanetsToEarning->setObjectName(QStringLiteral("bKarbovanetsToEarning"));
+    lblEarningsTotal->setObjectName(QStringLiteral("lblEarningsTotal"));
+    lblYearChoice->setObjectName(QStringLiteral("lblYearChoice"));
+    auto* karbovanetsLabel = new QLabel(QString::fromUtf8(captions::kKarbovanetsLabel));
+    karbovanetsLabel->setBuddy(edtKarbovanets);
+    edtKarbovanets->setToolTip(QString::fromUtf8(captions::kKarbovanetsHint));
+    edtKarbovanets->setMaximumWidth(fontMetrics().horizontalAdvance(QLatin1Char('0')) * 16);
+    edtKarbovanets->setValidator(new QRegularExpressionValidator(
+        QRegularExpression(QStringLiteral(R"([0-9 \x{00A0}\x{202F}\x{2009},.]*)")),
+        edtKarbovanets));
+    bKarbovanetsToEarning->setEnabled(false);
+    showKarbovanetsInHryvnias();
+    connect(edtKarbovanets, &QLineEdit::textChanged, this, &EarningsTab::showKarbovanetsInHryvnias);
+    connect(edtKarbovanets, &QLineEdit::returnPressed, this,
+            &EarningsTab::storeKarbovanetsAsEarning);
+    connect(bKarbovanetsToEarning, &QPushButton::clicked, this,
+            &EarningsTab::storeKarbovanetsAsEarning);
     auto* topLayout = new QHBoxLayout(pEarningTop);
     topLayout->setContentsMargins(0, 0, 0, 0);
     topLayout->addWidget(cbEarningSelector);
+    topLayout->addWidget(lblYearChoice);
     topLayout->addStretch(1);
+    topLayout->addWidget(karbovanetsLabel);
+    topLayout->addWidget(edtKarbovanets);
+    topLayout->addWidget(lblKarbovanetsInHryvnias);
+    topLayout->addWidget(bKarbovanetsToEarning);
 
     Label3->setTextFormat(Qt::PlainText);
     Label3->setWordWrap(true);
@@ -265,6 +298,7 @@ EarningsTab::EarningsTab(TfrmMain& window, QWidget* parent)
     for (QPushButton* button : {bbClearEarning, bEarningPrint, bbVerifyEarnings})
         buttons->addWidget(button);
     buttons->addStretch(1);
+    buttons->addWidget(lblEarningsTotal);
     auto* bottomLayout = new QVBoxLayout(pEarningBottom);
     bottomLayout->setContentsMargins(0, 0, 0, 0);
     bottomLayout->addLayout(buttons);
@@ -300,6 +334,20 @@ void EarningsTab::bind(TdMain& dMain) {
     TableModel* model = grdEarning->model();
     model->setForegroundHook(
         [this](int row, int column) { return grdEarningDrawColumnCell(row, column); });
+    model->setDisplayFormatHook([this](int row, int column) -> std::optional<QString> {
+        if (column != PaymentColumn && column != MinimumWageColumn)
+            return std::nullopt;
+        const Table& ledger = m_dMain->cdsEarning;
+        if (row >= ledger.recordCount())
+            return std::nullopt;
+        const auto value = [&](const char* field) {
+            return integerValue(ledger.viewValue(row, ledger.fieldIndex(field)));
+        };
+        if (!isBeforeCurrencyReform(value("earning_year"), value("earning_month")))
+            return std::nullopt;
+        return QString::fromLatin1(column == PaymentColumn ? kPreReformPaymentFormat
+                                                           : kPreReformWageFormat);
+    });
     QTableView* view = grdEarning->view();
     view->setItemDelegate(new LedgerDelegate(*model, m_window.prompt(), view));
     setOptimisationColumnsVisible(false);
@@ -357,20 +405,37 @@ void EarningsTab::FillYearSelector() {
         }
     }
     cbEarningSelector->addItems(years);
+    refreshEarningsTotal();
     cbEarningSelector->setCurrentIndex(-1);
     cbEarningSelector->setEditText(QString::fromUtf8(captions::kChooseYear));
 }
 
 // Makes the first month of the typed or chosen year current, at the top of the view when enough
-// months follow it; a number that is no year of the ledger leaves the last row current.
+// months follow it. A text that is no year of the ledger leaves the current row and says so
+// beside the selector (while a year is being typed, too: the note goes with its last digit).
 void EarningsTab::cbEarningSelectorChange(const QString& text) {
+    lblYearChoice->clear();
+    if (!m_dMain || text.trimmed().isEmpty())
+        return;
     bool isNumber = false;
-    const int year = text.toInt(&isNumber);
-    if (!isNumber || !m_dMain) {
-        m_window.prompt().plain(QString::fromUtf8(captions::kYearChoiceError));
+    const int year = text.trimmed().toInt(&isNumber);
+    if (!isNumber) {
+        lblYearChoice->setText(QString::fromUtf8(captions::kYearNotANumber));
         return;
     }
     Table& ledger = m_dMain->cdsEarning;
+    if (ledger.recordCount() == 0)
+        return;
+    const int yearField = ledger.fieldIndex("earning_year");
+    const int firstYear = integerValue(ledger.viewValue(0, yearField));
+    const int lastYear = integerValue(ledger.viewValue(ledger.recordCount() - 1, yearField));
+    if (cbEarningSelector->findText(QString::number(year)) < 0) {
+        lblYearChoice->setText(QString::fromUtf8(captions::kYearOutsideLedger)
+                                   .arg(text.trimmed())
+                                   .arg(firstYear)
+                                   .arg(lastYear));
+        return;
+    }
     try {
         // The resume's notification refreshes the footer for the year found.
         const BoundViewsSuspension suspension(ledger);
@@ -381,8 +446,6 @@ void EarningsTab::cbEarningSelectorChange(const QString& text) {
         m_window.prompt().plain(QString::fromUtf8(captions::kYearChoiceError));
         return;
     }
-    if (ledger.recordCount() == 0)
-        return;
     QTableView* view = grdEarning->view();
     const QModelIndex current = view->currentIndex();
     view->scrollTo(
@@ -410,14 +473,51 @@ void EarningsTab::RefreshYearSummary(bool force) {
     }
 }
 
+void EarningsTab::refreshEarningsTotal() {
+    double total = 0;
+    if (m_dMain) {
+        const Table& ledger = m_dMain->cdsEarning;
+        const int payment = ledger.fieldIndex("earning_payment");
+        for (int row = 0; row < ledger.recordCount(); ++row) {
+            const Value amount = ledger.viewValue(row, payment);
+            if (const auto* number = std::get_if<double>(&amount))
+                total += *number;
+        }
+    }
+    lblEarningsTotal->setText(
+        QString::fromUtf8(captions::kEarningsTotal).arg(earningsSumText(total)));
+}
+
+void EarningsTab::showKarbovanetsInHryvnias() {
+    const AmountReading reading = readAmount(edtKarbovanets->text().toStdString());
+    const bool typed = reading.refusal.empty() && !edtKarbovanets->text().trimmed().isEmpty();
+    const double hryvnias = typed ? hryvniasFromKarbovanets(reading.amount) : 0;
+    lblKarbovanetsInHryvnias->setText(
+        QString::fromUtf8(captions::kKarbovanetsInHryvnias)
+            .arg(QString::fromStdString(
+                formatFixed(hryvnias, kKarbovanetsDecimals, decimalSeparator()))));
+    bKarbovanetsToEarning->setEnabled(typed);
+}
+
+void EarningsTab::storeKarbovanetsAsEarning() {
+    const AmountReading reading = readAmount(edtKarbovanets->text().toStdString());
+    if (!reading.refusal.empty() || !m_dMain)
+        return;
+    storeEarnings({hryvniasFromKarbovanets(reading.amount)});
+    grdEarning->view()->setFocus();
+}
+
 void EarningsTab::writeYearSummary(int year, int months, double earnings, double coefficients) {
     FooterBar* footer = grdEarning->footer();
     footer->setCellText(YearColumn, QString::number(year));
     footer->setCellText(MonthColumn,
                         QString::number(months) + QString::fromUtf8(captions::kMonthsSuffix));
     footer->setCellText(PaymentColumn, earningsSumText(earnings));
-    footer->setCellText(CoefficientColumn,
-                        QString::fromStdString(formatGeneral(coefficients, decimalSeparator())));
+    refreshEarningsTotal();
+    // The coefficients carry five decimals each, and so does their sum.
+    footer->setCellText(CoefficientColumn, QString::fromStdString(formatPattern(
+                                               coefficients, kCoefficientMinDecimals,
+                                               kCoefficientMaxDecimals, decimalSeparator())));
 }
 
 std::optional<QColor> EarningsTab::grdEarningDrawColumnCell(int row, int column) const {
@@ -469,9 +569,11 @@ bool EarningsTab::grdEarningKeyDown(QKeyEvent* key) {
     }
     QTableView* view = grdEarning->view();
     Table& ledger = m_dMain->cdsEarning;
+    const QModelIndex current = view->currentIndex();
     if (isEnter(key->key())) {
-        QKeyEvent tab(QEvent::KeyPress, Qt::Key_Tab, Qt::NoModifier);
-        QCoreApplication::sendEvent(view, &tab);
+        const bool onEarning = current.isValid() && current.column() == PaymentColumn;
+        QKeyEvent next(QEvent::KeyPress, onEarning ? Qt::Key_Down : Qt::Key_Tab, Qt::NoModifier);
+        QCoreApplication::sendEvent(view, &next);
         return true;
     }
     // Down on the last month stores it, as leaving the row would.
@@ -480,11 +582,24 @@ bool EarningsTab::grdEarningKeyDown(QKeyEvent* key) {
         runCommand(m_window.prompt(), [&] { ledger.next(); });
         return true;
     }
-    // A character the field does not admit neither opens the cell editor nor reaches it.
-    const QModelIndex current = view->currentIndex();
     if (key->text().isEmpty() || !key->text().at(0).isPrint() || !current.isValid() ||
-        !(current.flags() & Qt::ItemIsEditable))
+        (key->modifiers() & (Qt::ControlModifier | Qt::AltModifier)))
         return false;
+    // On a read-only cell an earning's character starts typing the row's earning; anything else
+    // is dropped rather than jumping to a row that starts with the typed text.
+    if (!(current.flags() & Qt::ItemIsEditable)) {
+        const QModelIndex earning = current.siblingAtColumn(PaymentColumn);
+        const bool typesEarning =
+            (earning.flags() & Qt::ItemIsEditable) &&
+            ledger.acceptsTyped("earning_payment", key->text().at(0).unicode());
+        if (typesEarning) {
+            view->setCurrentIndex(earning);
+            QKeyEvent typed(QEvent::KeyPress, key->key(), key->modifiers(), key->text());
+            QCoreApplication::sendEvent(view, &typed);
+        }
+        return true;
+    }
+    // A character the field does not admit neither opens the cell editor nor reaches it.
     const std::string& field = grdEarning->model()->column(current.column()).field;
     for (const char32_t character : key->text().toUcs4())
         if (!ledger.acceptsTyped(field, character))
@@ -505,25 +620,70 @@ void EarningsTab::copyEarning() {
         QString::fromStdString(formatGeneral(earning, decimalSeparator())));
 }
 
-// Stores the clipboard's number as the current month's earning and moves to the next month.
+// Stores the clipboard's column of amounts as the earnings of consecutive months from the
+// current one and moves to the month after the last. Either every line is stored or none: a line
+// that is no amount, or a month that refuses its earning, leaves the ledger as it was and names
+// the line and the reason.
 void EarningsTab::pasteEarning() {
+    const QString text = QGuiApplication::clipboard()->text();
+    if (text.trimmed().isEmpty())
+        return; // nothing was copied
+    const AmountColumn column = readAmountColumn(text.toStdString());
+    if (column.refusedLine > 0)
+        refusePaste(column.refusedLine, QString::fromStdString(column.refusal));
+    else
+        storeEarnings(column.amounts);
+}
+
+void EarningsTab::storeEarnings(const std::vector<double>& amounts) {
     Table& ledger = m_dMain->cdsEarning;
-    const std::optional<double> earning = pastedEarning(QGuiApplication::clipboard()->text());
-    if (earning && ledger.recordCount() > 0) {
-        try {
-            {
-                const UnstoredEditDropped unstored(ledger);
-                ledger.edit();
-                ledger.setValue("earning_payment", *earning);
-                ledger.post();
-            }
-            ledger.next();
-            return;
-        } catch (const std::exception&) {
-            // Reported below, like a text that is no earning.
-        }
+    if (ledger.recordCount() == 0 || amounts.empty())
+        return;
+    // A month still being typed is stored first, as leaving it would.
+    if (ledger.isEditing() && !runCommand(m_window.prompt(), [&] { ledger.post(); }))
+        return;
+    const int first = ledger.recNo();
+    const int lines = static_cast<int>(amounts.size());
+    const int monthsLeft = ledger.recordCount() - first + 1;
+    if (lines > monthsLeft) {
+        refusePaste(monthsLeft + 1,
+                    QString::fromUtf8(captions::kPastePastLedgerEnd).arg(monthsLeft));
+        return;
     }
-    m_window.prompt().plain(QString::fromUtf8(captions::kCopyError));
+    std::vector<double> before;
+    int refusedLine = 0;
+    QString refusal;
+    {
+        const BoundViewsSuspension suspension(ledger);
+        const auto store = [&](int line, double amount) {
+            ledger.setRecNo(first + line);
+            const UnstoredEditDropped unstored(ledger);
+            ledger.edit();
+            ledger.setValue("earning_payment", amount);
+            ledger.post();
+        };
+        for (int line = 0; line < lines && refusedLine == 0; ++line) {
+            ledger.setRecNo(first + line);
+            before.push_back(ledger.asFloat("earning_payment"));
+            try {
+                store(line, amounts[static_cast<std::size_t>(line)]);
+            } catch (const std::exception& failure) {
+                refusedLine = line + 1;
+                refusal = QString::fromUtf8(failure.what());
+            }
+        }
+        // The months stored before a refused one get their earnings back.
+        for (int line = 0; line + 1 < refusedLine; ++line)
+            store(line, before[static_cast<std::size_t>(line)]);
+        ledger.setRecNo(refusedLine > 0 ? first : std::min(first + lines, ledger.recordCount()));
+    }
+    RefreshYearSummary(true);
+    if (refusedLine > 0)
+        refusePaste(refusedLine, refusal);
+}
+
+void EarningsTab::refusePaste(int line, const QString& reason) {
+    m_window.prompt().warning(QString::fromUtf8(captions::kPasteRefused).arg(line).arg(reason));
 }
 
 void EarningsTab::aClearEarningExecute() {

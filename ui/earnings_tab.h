@@ -3,11 +3,13 @@
 #include <QWidget>
 
 #include <optional>
+#include <vector>
 
 class QColor;
 class QComboBox;
 class QKeyEvent;
 class QLabel;
+class QLineEdit;
 class QPushButton;
 
 namespace rv {
@@ -57,6 +59,16 @@ public:
 
     QWidget* pEarningTop;
     QComboBox* cbEarningSelector;
+    // The helper for amounts before the 1996 currency reform: an amount in karbovanets or
+    // roubles, its value in hryvnias, and the button that stores it as the current month's
+    // earning.
+    QLineEdit* edtKarbovanets;
+    QLabel* lblKarbovanetsInHryvnias;
+    QPushButton* bKarbovanetsToEarning;
+    // The earnings of every year of the ledger together.
+    QLabel* lblEarningsTotal;
+    // Beside the year selector: why a typed text chose no year.
+    QLabel* lblYearChoice;
     DataGrid* grdEarning;
     QWidget* pEarningBottom;
     QPushButton* bbClearEarning;
@@ -75,8 +87,16 @@ private:
     void grdEarningKeyUp();
     void copyEarning();
     void pasteEarning();
+    // The amounts as the earnings of consecutive months from the current one, all or none; the
+    // month after the last becomes current.
+    void storeEarnings(const std::vector<double>& amounts);
+    // Nothing was pasted: the line of the pasted text (from 1) and why.
+    void refusePaste(int line, const QString& reason);
     void fitColumnWidths();
     void writeYearSummary(int year, int months, double earnings, double coefficients);
+    void refreshEarningsTotal();
+    void showKarbovanetsInHryvnias();
+    void storeKarbovanetsAsEarning();
 
     TfrmMain& m_window;
     TdMain* m_dMain = nullptr;

@@ -6,6 +6,7 @@
 #include "calc/calendar.h"
 #include "captions.h"
 #include "command.h"
+#include "contrast.h"
 #include "data_grid.h"
 #include "date_edit.h"
 #include "earnings_tab.h"
@@ -150,7 +151,7 @@ public:
                 return;
             }
             if (!parseDate(text.toStdString()))
-                throw UserError("'" + text.toStdString() + captions::kInvalidDateSuffix);
+                throw UserError(QString::fromUtf8(captions::kInvalidDate).arg(text).toStdString());
             model->setData(index, text, Qt::EditRole);
         });
         m_storing = false;
@@ -298,15 +299,16 @@ void ExperienceTab::RefreshExpTotal() {
         const std::optional<YearsMonthsDays> length =
             parseLengthText(text ? std::string_view(*text) : std::string_view());
         if (!length)
-            throw ConversionError("'" + (text ? *text : std::string()) +
-                                  "' is not a valid experience length");
+            throw ConversionError(QString::fromUtf8(captions::kInvalidExperienceLength)
+                                      .arg(QString::fromStdString(text ? *text : std::string()))
+                                      .toStdString());
         years += length->years;
         months += length->months;
         days += length->days;
     }
     constexpr std::int64_t kLimit = std::numeric_limits<std::int32_t>::max();
     if (std::max({std::abs(years), std::abs(months), std::abs(days)}) > kLimit)
-        throw ConversionError("the total experience length is out of range");
+        throw ConversionError(captions::kExperienceTotalTooLarge);
     YearsMonthsDays total{static_cast<std::int32_t>(years), static_cast<std::int32_t>(months),
                           static_cast<std::int32_t>(days)};
     NormalizeYMD(total);
@@ -335,7 +337,7 @@ void ExperienceTab::grdExpDrawFooterCell(QPainter& painter, int, const QRect& ce
     QFont bold = footer->font();
     bold.setBold(true);
     painter.setFont(bold);
-    painter.setPen(footer->palette().color(QPalette::WindowText));
+    painter.setPen(readableOn(FooterBar::kCream, footer->palette().color(QPalette::WindowText)));
     painter.drawText(labelArea, Qt::AlignCenter, QString::fromUtf8(captions::kExpTotalLabel));
 }
 
@@ -485,7 +487,8 @@ void ExperienceTab::deleteCurrentRow() {
     if (!m_prompt.askPlainYesNo(QString::fromUtf8(captions::kDeleteRecordQuestion)))
         return;
     const QModelIndex current = grdExp->view()->currentIndex();
-    runCommand(m_prompt, [this] { m_table->remove(); });
+    if (runCommand(m_prompt, [this] { m_table->remove(); }))
+        emit periodDeleted();
     if (m_table->recNo() > 0)
         setCurrentCell(m_table->recNo() - 1, current.isValid() ? current.column() : 0);
 }
@@ -576,9 +579,13 @@ void TfrmMain::RefreshExpTotal() {
 void TfrmMain::aClearExpExecute() {
     if (!m_dMain || !m_prompt->confirm(QString::fromUtf8(captions::kClearExpQuestion)))
         return;
+    const bool hadPeriods = m_dMain->cdsExp.recordCount() > 0;
     experienceTab->deleteAllPeriods();
     aClearExp->setEnabled(false);
     aVerifyExp->setEnabled(false);
+    RefreshExpTotal();
+    if (hadPeriods)
+        MarkModified();
 }
 
 // An error of the ledger build (a month without reference data) ends the command after the

@@ -66,6 +66,10 @@ public:
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
+signals:
+    // A period was deleted: the total and the case's saved state are out of date.
+    void periodDeleted();
+
 private:
     // Paints the label "Трудовий стаж складає:" over the footer of the two date columns.
     void grdExpDrawFooterCell(QPainter& painter, int column, const QRect& cell);

@@ -14,7 +14,6 @@
 #include "uMain.h"
 
 #include <QHeaderView>
-#include <QScopeGuard>
 #include <QTableView>
 
 #include "calc/ledger_summary.h"
@@ -128,13 +127,10 @@ void ExportGridToXls(DataGrid& grid, const QString& path) {
 void TfrmMain::exportGrid(DataGrid& grid, const char* nameSuffix, const char* filter) {
     if (!m_dMain)
         return;
-    const QString caseFileFilter = sdMain.filter;
-    sdMain.filter = QString::fromUtf8(captions::kXlsFilter);
-    const auto restoreFilter = qScopeGuard([&] { sdMain.filter = caseFileFilter; });
     if (!CaseFileName.isEmpty())
-        sdMain.fileName = CaseFileName.chopped(std::min<qsizetype>(4, CaseFileName.size())) +
-                          QString::fromUtf8(nameSuffix);
-    const std::optional<QString> path = sdMain.execute(*m_prompt, FileRequest::Mode::Save);
+        sdExport.fileName = CaseFileName.chopped(std::min<qsizetype>(4, CaseFileName.size())) +
+                            QString::fromUtf8(nameSuffix);
+    const std::optional<QString> path = sdExport.execute(*m_prompt, FileRequest::Mode::Save);
     if (!path)
         return;
 

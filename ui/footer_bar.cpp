@@ -1,5 +1,7 @@
 #include "footer_bar.h"
 
+#include "contrast.h"
+
 #include <QHeaderView>
 #include <QPainter>
 #include <QScrollBar>
@@ -92,7 +94,8 @@ void FooterBar::paintEvent(QPaintEvent*) {
         QFont cellFont = font();
         cellFont.setBold(content.bold);
         painter.setFont(cellFont);
-        painter.setPen(palette().color(QPalette::WindowText));
+        painter.setPen(readableOn(content.background.isValid() ? content.background : kCream,
+                                  palette().color(QPalette::WindowText)));
         painter.drawText(cell.adjusted(kTextMargin, 0, -kTextMargin, 0), content.alignment,
                          content.text);
         if (m_paintHook) {

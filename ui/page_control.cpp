@@ -1,5 +1,7 @@
 #include "page_control.h"
 
+#include "contrast.h"
+
 #include <QKeyEvent>
 #include <QStackedWidget>
 #include <QStyleOptionFocusRect>
@@ -135,7 +137,8 @@ void TabStrip::paintEvent(QPaintEvent*) {
         QFont captionFont = font();
         captionFont.setUnderline(active);
         painter.setFont(captionFont);
-        QColor text = active ? palette().color(QPalette::WindowText) : kInactiveText;
+        QColor text = active ? readableOn(kActiveFill, palette().color(QPalette::WindowText))
+                             : readableOn(palette().color(QPalette::Window), kInactiveText);
         if (!m_pages->isPageEnabled(i))
             text = kDisabledText;
         painter.setPen(text);

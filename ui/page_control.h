@@ -78,6 +78,9 @@ public:
     bool isMultiLine() const { return m_multiLine; }
 
     TabStrip* tabStrip() const { return m_tabs; }
+    // Ctrl+Tab and Ctrl+PgDn (step 1), Ctrl+Shift+Tab and Ctrl+PgUp (step -1): the next enabled
+    // page in that direction, wrapping, as if the person clicked its tab.
+    void showAdjacentEnabledPage(int step) { userSelect(nextEnabled(step)); }
 
 signals:
     void currentChanged(int index);

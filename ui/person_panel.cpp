@@ -17,7 +17,7 @@ namespace rv {
 
 namespace {
 
-constexpr int kNameLength = 20; // person_name is text(20)
+constexpr int kNameLength = 100; // person_name is text(100): a full name
 
 bool isEnter(int key) {
     return key == Qt::Key_Return || key == Qt::Key_Enter;

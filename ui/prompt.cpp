@@ -2,7 +2,9 @@
 
 #include "captions.h"
 
+#include <QAbstractButton>
 #include <QCoreApplication>
+#include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
 
@@ -34,6 +36,13 @@ QMessageBox::StandardButton DialogPromptHandler::showMessage(QWidget* parent,
                     request.ownedByWindow ? parent : nullptr);
     if (request.defaultButton != QMessageBox::NoButton)
         box.setDefaultButton(request.defaultButton);
+    for (const auto& [button, text] : request.buttonTexts)
+        if (QAbstractButton* shown = box.button(button))
+            shown->setText(text);
+    if (request.buttons.testFlag(QMessageBox::Cancel))
+        box.setEscapeButton(QMessageBox::Cancel);
+    if (!request.details.isEmpty())
+        box.setDetailedText(request.details);
     return static_cast<QMessageBox::StandardButton>(box.exec());
 }
 
@@ -81,6 +90,38 @@ void Prompt::error(const std::string& text) {
 bool Prompt::askYesNo(const QString& text) {
     return show({captions::kProgramTitle, text, PromptIcon::Question,
                  QMessageBox::Yes | QMessageBox::No}) == QMessageBox::Yes;
+}
+
+UnsavedChoice Prompt::askSaveChanges(const QString& text) {
+    MessageRequest request{captions::kProgramTitle, text, PromptIcon::Question,
+                           QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel,
+                           QMessageBox::Save};
+    request.buttonTexts = {{QMessageBox::Save, QString::fromUtf8(captions::kSaveButton)},
+                           {QMessageBox::Discard, QString::fromUtf8(captions::kDiscardButton)},
+                           {QMessageBox::Cancel, QString::fromUtf8(captions::kCancelButton)}};
+    switch (show(request)) {
+    case QMessageBox::Save:
+        return UnsavedChoice::Save;
+    case QMessageBox::Discard:
+        return UnsavedChoice::Discard;
+    default:
+        return UnsavedChoice::Cancel;
+    }
+}
+
+bool Prompt::confirmReplace(const QString& path) {
+    const QString text = QString::fromUtf8(captions::kReplaceQuestion)
+                             .arg(QDir::toNativeSeparators(QFileInfo(path).fileName()));
+    return show({captions::kProgramTitle, text, PromptIcon::Question,
+                 QMessageBox::Yes | QMessageBox::No, QMessageBox::No}) == QMessageBox::Yes;
+}
+
+void Prompt::failure(const QString& technicalText) {
+    MessageRequest request{captions::kProgramTitle, QString::fromUtf8(captions::kUnexpectedFailure),
+                           PromptIcon::Critical,    QMessageBox::Ok,
+                           QMessageBox::NoButton,   false};
+    request.details = technicalText;
+    show(request);
 }
 
 bool Prompt::confirm(const QString& text) {

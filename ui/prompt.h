@@ -2,8 +2,10 @@
 
 #include "store/dmMain.h"
 
+#include <QList>
 #include <QMessageBox>
 #include <QObject>
+#include <QPair>
 #include <QString>
 
 #include <optional>
@@ -23,7 +25,14 @@ struct MessageRequest {
     QMessageBox::StandardButtons buttons = QMessageBox::Ok;
     QMessageBox::StandardButton defaultButton = QMessageBox::NoButton;
     bool ownedByWindow = true; // false: the box belongs to the application, not the window
+    // The program's own texts for some buttons, where the toolkit's would not say what they do.
+    QList<QPair<QMessageBox::StandardButton, QString>> buttonTexts{};
+    // Technical details behind the box's "Показати подробиці" button; empty for none.
+    QString details{};
 };
+
+// The answers to the question about changes not yet saved.
+enum class UnsavedChoice { Save, Discard, Cancel };
 
 // One modal file dialog.
 struct FileRequest {
@@ -72,6 +81,13 @@ public:
     bool askYesNo(const QString& text);
     // The clear questions: titled "Підтвердження", owned by the application, No as default.
     bool confirm(const QString& text);
+    // Changes not yet saved: "Зберегти", "Не зберігати" and "Скасувати", "Зберегти" the default
+    // and Escape cancelling. A box closed without an answer cancels.
+    UnsavedChoice askSaveChanges(const QString& text);
+    // "Файл … вже існує. Замінити його?" with No as the default; true on Yes.
+    bool confirmReplace(const QString& path);
+    // An unexpected failure: a Ukrainian text, the technical one behind "Показати подробиці".
+    void failure(const QString& technicalText);
     // Text and an OK button, titled with the application's title.
     void plain(const QString& text);
     // The toolkit's own question (a grid's "Delete record?"): Yes and No, titled like plain boxes.

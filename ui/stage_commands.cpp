@@ -64,7 +64,7 @@ void TfrmMain::aAddPersonExecute() {
 void TfrmMain::aNewPersonExecute() {
     if (!m_dMain)
         return;
-    if (CaseModified && !m_prompt->askYesNo(QString::fromUtf8(captions::kContinueQuestion)))
+    if (!settleUnsavedChanges(captions::kNewPersonQuestion))
         return;
     // Whatever is half typed goes with the case.
     for (Table* table : {&m_dMain->cdsEarning, &m_dMain->cdsExp, &m_dMain->cdsPerson}) {
@@ -80,6 +80,7 @@ void TfrmMain::aNewPersonExecute() {
     pcMain->update();
     CaseModified = false;
     CaseFileName.clear();
+    refreshTitle();
     ClearCalcResults(false);
 }
 

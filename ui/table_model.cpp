@@ -1,8 +1,12 @@
 #include "table_model.h"
 
+#include "contrast.h"
+
 #include "display_format.h"
 
 #include <QBrush>
+#include <QGuiApplication>
+#include <QPalette>
 
 namespace rv {
 
@@ -97,6 +101,20 @@ void TableModel::setCellToolTips(bool on) {
     m_cellToolTips = on;
 }
 
+void TableModel::setDisplayFormatHook(
+    std::function<std::optional<QString>(int row, int column)> hook) {
+    m_displayFormatHook = std::move(hook);
+    if (rowCount() > 0)
+        emit dataChanged(index(0, 0), index(rowCount() - 1, columnCount() - 1));
+}
+
+QString TableModel::displayFormat(int row, int column) const {
+    if (m_displayFormatHook)
+        if (std::optional<QString> format = m_displayFormatHook(row, column))
+            return *format;
+    return this->column(column).displayFormat;
+}
+
 void TableModel::setForegroundHook(std::function<std::optional<QColor>(int, int)> hook) {
     m_foregroundHook = std::move(hook);
 }
@@ -134,10 +152,12 @@ QVariant TableModel::data(const QModelIndex& index, int role) const {
     case Qt::DisplayRole:
     case Qt::EditRole:
         return displayText(cellValue(index.row(), index.column()),
-                           role == Qt::DisplayRole ? setup.displayFormat : QString());
+                           role == Qt::DisplayRole ? displayFormat(index.row(), index.column())
+                                                   : QString());
     case Qt::ToolTipRole:
         if (m_cellToolTips)
-            return displayText(cellValue(index.row(), index.column()), setup.displayFormat);
+            return displayText(cellValue(index.row(), index.column()),
+                               displayFormat(index.row(), index.column()));
         return {};
     case Qt::TextAlignmentRole:
         return QVariant::fromValue(setup.alignment);
@@ -147,6 +167,10 @@ QVariant TableModel::data(const QModelIndex& index, int role) const {
         if (m_foregroundHook)
             if (const std::optional<QColor> colour = m_foregroundHook(index.row(), index.column()))
                 return QBrush(*colour);
+        // A background of the program's own comes with a text colour that reads on it.
+        if (setup.colour.isValid())
+            return QBrush(
+                readableOn(setup.colour, QGuiApplication::palette().color(QPalette::Text)));
         return {};
     default:
         return {};
@@ -163,6 +187,11 @@ QVariant TableModel::headerData(int section, Qt::Orientation orientation, int ro
         return QVariant::fromValue(Qt::Alignment(Qt::AlignCenter));
     case Qt::BackgroundRole:
         return m_titleColour.isValid() ? QVariant(QBrush(m_titleColour)) : QVariant();
+    case Qt::ForegroundRole:
+        return m_titleColour.isValid()
+                   ? QVariant(QBrush(readableOn(
+                         m_titleColour, QGuiApplication::palette().color(QPalette::ButtonText))))
+                   : QVariant();
     default:
         return {};
     }

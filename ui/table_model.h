@@ -51,6 +51,10 @@ public:
     void setCellToolTips(bool on);
     // Text colour of one cell when the hook gives one (view row, column).
     void setForegroundHook(std::function<std::optional<QColor>(int row, int column)> hook);
+    // Display format of one cell when the hook gives one, else the column's.
+    void setDisplayFormatHook(std::function<std::optional<QString>(int row, int column)> hook);
+    // The display format of a cell (view row, column).
+    QString displayFormat(int row, int column) const;
 
     int rowCount(const QModelIndex& parent = {}) const override;
     int columnCount(const QModelIndex& parent = {}) const override;
@@ -82,6 +86,7 @@ private:
     bool m_cellToolTips = false;
     QColor m_titleColour;
     std::function<std::optional<QColor>(int, int)> m_foregroundHook;
+    std::function<std::optional<QString>(int, int)> m_displayFormatHook;
 };
 
 } // namespace rv

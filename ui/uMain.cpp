@@ -16,11 +16,17 @@
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QFileInfo>
 #include <QMenuBar>
+#include <QMimeData>
+#include <QScreen>
 #include <QStyle>
 #include <QTableView>
 #include <QTextBrowser>
 #include <QToolBar>
+#include <QUrl>
 #include <QVBoxLayout>
 
 namespace rv {
@@ -55,7 +61,8 @@ QIcon themeIcon(const char* themeName, QStyle::StandardPixmap fallback) {
 TfrmMain::TfrmMain(PromptHandler* promptHandler, const StoredReferenceData& reference)
     : m_prompt(new Prompt(this, promptHandler)) {
     setObjectName(QStringLiteral("frmMain"));
-    resize(kDesignSize);
+    setAcceptDrops(true);
+    setWindowIcon(QIcon(QStringLiteral(":/ravelta.png")));
     createActions();
     createMenu();
     createToolBar();
@@ -69,6 +76,13 @@ TfrmMain::TfrmMain(PromptHandler* promptHandler, const StoredReferenceData& refe
     setCentralWidget(central);
 
     FormCreate(reference);
+    resize(initialWindowSize(kDesignSize, screen()->availableGeometry().size()));
+}
+
+QSize initialWindowSize(QSize designed, QSize available) {
+    // Room for the window frame and title bar that the desktop adds around the window.
+    constexpr QSize kFrame(16, 48);
+    return designed.boundedTo(available - kFrame).expandedTo(QSize(1, 1));
 }
 
 // The bound views go before the data module whose tables they watch.
@@ -97,6 +111,21 @@ void TfrmMain::createActions() {
     aSuperSave = makeAction(this, "aSuperSave", captions::kSuperSave);
     aSuperChange = makeAction(this, "aSuperChange", captions::kSuperState);
     aSuperChange->setCheckable(true);
+    aNextPage = makeAction(this, "aNextPage", captions::kNextPage);
+    aNextPage->setShortcuts(
+        {QKeySequence(Qt::CTRL | Qt::Key_Tab), QKeySequence(Qt::CTRL | Qt::Key_PageDown)});
+    aPreviousPage = makeAction(this, "aPreviousPage", captions::kPreviousPage);
+    aPreviousPage->setShortcuts({QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Backtab),
+                                 QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Tab),
+                                 QKeySequence(Qt::CTRL | Qt::Key_PageUp)});
+    // Window-wide, so that a grid or the help text holding the focus does not take the keys.
+    for (QAction* action : {aNextPage, aPreviousPage}) {
+        action->setShortcutContext(Qt::WindowShortcut);
+        addAction(action);
+    }
+    connect(aNextPage, &QAction::triggered, this, [this] { pcMain->showAdjacentEnabledPage(1); });
+    connect(aPreviousPage, &QAction::triggered, this,
+            [this] { pcMain->showAdjacentEnabledPage(-1); });
 
     aNewPerson->setIcon(themeIcon("document-new", QStyle::SP_FileIcon));
     aSave->setIcon(themeIcon("document-save", QStyle::SP_DialogSaveButton));
@@ -132,6 +161,9 @@ void TfrmMain::createMenu() {
     file->addAction(aSave);
     file->addAction(aSaveAs);
     file->addAction(aLoad);
+    miRecent = file->addMenu(QString::fromUtf8(captions::kRecentMenu));
+    miRecent->setObjectName(QStringLiteral("miRecent"));
+    fillRecentMenu();
     file->addSeparator();
     file->addAction(aExit);
 
@@ -187,6 +219,10 @@ QWidget* TfrmMain::createPages() {
     infoLayout->addWidget(reInfo);
     experienceTab = new ExperienceTab(*m_prompt, aClearExp, aPrintExp, aVerifyExp);
     tsExp = experienceTab;
+    connect(experienceTab, &ExperienceTab::periodDeleted, this, [this] {
+        MarkModified();
+        runCommand(*m_prompt, [this] { RefreshExpTotal(); });
+    });
     earningsTab = new EarningsTab(*this);
     tsEarning = earningsTab;
     connect(aClearEarning, &QAction::triggered, this,
@@ -230,11 +266,15 @@ void TfrmMain::FormCreate(const StoredReferenceData& reference) {
     for (QWidget* page : {tsExp, tsEarning, tsCalc})
         pcMain->setPageEnabled(pcMain->indexOf(page), false);
     qApp->installEventFilter(new ToolTipDuration(kToolTipMilliseconds, this));
-    setWindowTitle(QString::fromUtf8(captions::kWindowCaption));
+    refreshTitle();
     for (FileDialogState* dialog : {&sdMain, &odMain}) {
         dialog->filter = QString::fromUtf8(captions::kCaseFileFilter);
         dialog->defaultExtension = QString::fromUtf8(captions::kCaseFileExtension);
     }
+    sdExport.filter = QString::fromUtf8(captions::kXlsFilter);
+    sdExport.defaultExtension = QString::fromUtf8(captions::kXlsExtension);
+    sdExport.refusedExtension = QString::fromUtf8(captions::kCaseFileExtension);
+    sdExport.refusedExtensionMessage = QString::fromUtf8(captions::kExportToCaseFileRefused);
     LedgerRefreshEnabled = true;
 }
 
@@ -267,13 +307,63 @@ void TfrmMain::aPersonHelpExecute() {
 }
 
 void TfrmMain::aAboutExecute() {
-    m_prompt->information(QString::fromUtf8(captions::kAboutText));
+    m_prompt->information(QString::fromUtf8(captions::kAboutText).arg(versionText()));
+}
+
+void TfrmMain::MarkModified() {
+    CaseModified = true;
+    refreshTitle();
+}
+
+QString TfrmMain::versionText() const {
+    if (m_versionText.isEmpty())
+        m_versionText = makeVersionText();
+    return m_versionText;
+}
+
+QString TfrmMain::makeVersionText() const {
+    QString text =
+        QString::fromUtf8(captions::kProgramTitle) + QLatin1Char(' ') + QStringLiteral(RV_VERSION);
+    if (!m_dMain)
+        return text;
+    std::optional<Date> newest;
+    for (const Table* table : {&m_dMain->cdsAvgZpMonth, &m_dMain->cdsAvgZpYear, &m_dMain->cdsMinZP,
+                               &m_dMain->cdsKoeff, &m_dMain->cdsMinPens, &m_dMain->cdsMaxIncome})
+        for (int row = 0; row < table->recordCount(); ++row) {
+            const Value begin = table->viewValue(row, 0);
+            if (const auto* date = std::get_if<Date>(&begin); date && (!newest || *newest < *date))
+                newest = *date;
+        }
+    if (newest)
+        text += QString::fromUtf8(captions::kReferenceDatePrefix) +
+                QString::fromStdString(formatDate(*newest));
+    return text;
+}
+
+void TfrmMain::refreshTitle() {
+    const QString caseName = CaseFileName.isEmpty() ? QString::fromUtf8(captions::kNewCaseTitle)
+                                                    : QFileInfo(CaseFileName).fileName();
+    setWindowTitle(caseName + (CaseModified ? QStringLiteral("*") : QString()) +
+                   QStringLiteral(" — ") + versionText());
 }
 
 bool TfrmMain::FormCloseQuery() {
-    if (!CaseModified)
+    return settleUnsavedChanges(captions::kExitQuestion);
+}
+
+bool TfrmMain::settleUnsavedChanges(const char* question) {
+    if (!CaseModified || !m_dMain)
         return true;
-    return m_prompt->askYesNo(QString::fromUtf8(captions::kExitQuestion));
+    switch (m_prompt->askSaveChanges(QString::fromUtf8(question))) {
+    case UnsavedChoice::Discard:
+        return true;
+    case UnsavedChoice::Cancel:
+        return false;
+    case UnsavedChoice::Save:
+        aSaveExecute();
+        return !CaseModified;
+    }
+    return false;
 }
 
 void TfrmMain::closeEvent(QCloseEvent* event) {
@@ -281,6 +371,33 @@ void TfrmMain::closeEvent(QCloseEvent* event) {
         event->accept();
     else
         event->ignore();
+}
+
+static bool isCaseFileUrl(const QUrl& url) {
+    return url.isLocalFile() && QFileInfo(url.toLocalFile())
+                                        .suffix()
+                                        .compare(QString::fromUtf8(captions::kCaseFileExtension),
+                                                 Qt::CaseInsensitive) == 0;
+}
+
+void TfrmMain::dragEnterEvent(QDragEnterEvent* event) {
+    const QList<QUrl> urls = event->mimeData()->urls();
+    if (urls.size() == 1 && urls.constFirst().isLocalFile())
+        event->acceptProposedAction();
+}
+
+void TfrmMain::dropEvent(QDropEvent* event) {
+    const QList<QUrl> urls = event->mimeData()->urls();
+    if (urls.size() != 1)
+        return;
+    event->acceptProposedAction();
+    const QUrl url = urls.constFirst();
+    runCommand(*m_prompt, [&] {
+        if (isCaseFileUrl(url))
+            openCaseFile(url.toLocalFile());
+        else
+            m_prompt->warning(QString::fromUtf8(captions::kOnlyCaseFilesDropped));
+    });
 }
 
 void TfrmMain::periodStored() {

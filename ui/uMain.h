@@ -48,7 +48,13 @@ public:
     // Year shown by the earnings tab's year summary; -1 after a stored ledger row.
     int SummaryYear = 0;
 
-    void MarkModified() { CaseModified = true; }
+    void MarkModified();
+    // The title bar: the case file's name (or "Нова справа"), "*" while it has unsaved changes,
+    // the program's version and the date of its reference data.
+    void refreshTitle();
+    // "Равелта 1.2, довідники станом на 01.01.2026": the program's version and the newest date
+    // from which a row of its reference tables holds.
+    QString versionText() const;
     // Colours every bound grid of the window once: white cells, sand titles, grey read-only
     // columns.
     void StyleGrids();
@@ -75,14 +81,18 @@ public:
     void aSaveExecute();
     void aSaveAsExecute();
     void aLoadExecute();
+    // Opens a case file without the open dialog (the command line, a dropped file, a recent
+    // file), after the question about unsaved changes. False when nothing was loaded.
+    bool openCaseFile(const QString& path);
     // Exports: the experience and earnings grids as .xls files, the earnings dump "Super Save".
     void aPrintExpExecute();
     void aPrintEarningExecute();
     void aSuperSaveExecute();
 
-    // The save dialog, which the exports borrow, and the open dialog.
+    // The case file's save and open dialogs, and the exports' save dialog.
     FileDialogState sdMain;
     FileDialogState odMain;
+    FileDialogState sdExport;
 
     // Actions of alMain
     QAction* aNewPerson;
@@ -103,7 +113,12 @@ public:
     QAction* aSuperSave;
     QAction* aSuperChange;
 
+    QAction* aNextPage;
+    QAction* aPreviousPage;
+
     QMenu* miSMenu;
+    // "Останні файли": the case files last loaded or saved, newest first.
+    QMenu* miRecent;
     QToolBar* ToolBar1;
     PersonPanel* gbPers;
     PageControl* pcMain;
@@ -120,6 +135,8 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
 private:
     void createActions();
@@ -129,10 +146,18 @@ private:
     void FormCreate(const StoredReferenceData& reference);
     // The question on closing; false keeps the window open.
     bool FormCloseQuery();
+    // Before the case is set aside: with unsaved changes asks whether to save them; false when
+    // the person cancels or the save did not happen.
+    bool settleUnsavedChanges(const char* question);
     void connectCommand(QAction* action, void (TfrmMain::*command)());
     // The editor that the person message list names for a code; null for none.
     QWidget* personEditor(ConfirmCode code) const;
     void setWorkPageEnabled(QWidget* page, bool enabled);
+    // Loads the case file and opens the stages it reached; false when it could not be loaded.
+    bool loadCase(const QString& path);
+    // Puts the file first in "Останні файли" and rebuilds the menu.
+    void rememberRecentFile(const QString& path);
+    void fillRecentMenu();
     // The export of one grid (the earnings export with its filter) under a proposed name.
     void exportGrid(DataGrid& grid, const char* nameSuffix, const char* filter);
 
@@ -140,8 +165,14 @@ private:
     void ledgerRowStored() override;
     void ledgerDataChanged() override;
 
+    QString makeVersionText() const;
+
     Prompt* m_prompt;
     std::unique_ptr<TdMain> m_dMain;
+    mutable QString m_versionText; // the reference data are read once, at start-up
 };
+
+// The window's first size: as designed, but within the screen's available area less a frame.
+QSize initialWindowSize(QSize designed, QSize available);
 
 } // namespace rv

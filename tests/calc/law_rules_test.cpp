@@ -1,6 +1,8 @@
 // The law's dated rules as the program reads them from its packed law book: the pension age,
 // the experience schedules of ст. 26, the right with its dates, and the figures of ст. 25, 27,
 // 28 and 40 on both sides of each change.
+#include "case_builders.h"
+
 #include "calc/law.h"
 #include "calc/law_rule_ids.h"
 #include "calc/pension_dates.h"
@@ -16,11 +18,7 @@
 namespace rv {
 namespace {
 
-Date day(const char* text) {
-    const auto date = parseDate(text);
-    EXPECT_TRUE(date.has_value()) << text;
-    return date.value_or(Date{});
-}
+using testing_support::day;
 
 constexpr int kMan = 0;
 constexpr int kWoman = 1;
@@ -119,6 +117,14 @@ std::function<std::int32_t(Date)> evenExperience(Date start, std::int32_t total)
     };
 }
 
+// The right of a person whose experience of `months` months was gained evenly from `from`.
+RightDecision decideWithEvenExperience(const std::vector<RightPath>& paths, const char* from,
+                                       int months, const char* application) {
+    const Date start = day(from);
+    const Date lastDay{IncMonth(start, months).serial - 1};
+    return decideRight(paths, months, evenExperience(start, months), lastDay, day(application));
+}
+
 TEST_F(LawRulesTest, TheRightArisesOnTheSoonestWayTheExperienceMeets) {
     struct Case {
         const char* name;
@@ -159,11 +165,9 @@ TEST_F(LawRulesTest, TheRightArisesOnTheSoonestWayTheExperienceMeets) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        const auto paths = rightPaths(law(), day(c.birth), c.gender);
-        const Date start = day(c.experienceFrom);
-        const Date lastDay{IncMonth(start, c.months).serial - 1};
-        const RightDecision decision = decideRight(paths, c.months, evenExperience(start, c.months),
-                                                   lastDay, day(c.application));
+        const RightDecision decision =
+            decideWithEvenExperience(rightPaths(law(), day(c.birth), c.gender), c.experienceFrom,
+                                     c.months, c.application);
         EXPECT_EQ(decision.hasRight, c.hasRight);
         EXPECT_EQ(decision.projected, c.projected);
         ASSERT_TRUE(decision.path.has_value());
@@ -198,10 +202,8 @@ TEST_F(LawRulesTest, WhatThePanelSaysOfTheRight) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        const Date start = day(c.experienceFrom);
-        const Date lastDay{IncMonth(start, c.months).serial - 1};
-        const RightDecision decision = decideRight(paths, c.months, evenExperience(start, c.months),
-                                                   lastDay, day(c.application));
+        const RightDecision decision =
+            decideWithEvenExperience(paths, c.experienceFrom, c.months, c.application);
         EXPECT_EQ(rightSummary(decision, paths, c.months), c.expected);
     }
 }

@@ -279,7 +279,7 @@ TEST_F(Optimisation1Test, RefusalsSwitchTheLedgerFilterOff) {
     const std::vector<RefusalCase> cases = {
         {"a window month vanished from the ledger",
          {{1999, 0, 1}, {1999, 1, 1}, {1999, 2, 1}, {1999, 3, 0}},
-         "Can't locate ID=" + std::to_string(ledgerKey(m_personId, 1999, 1)),
+         std::string(messages::kCannotLocateId) + std::to_string(ledgerKey(m_personId, 1999, 1)),
          true},
         {"a negative coefficient never enters the window search",
          {{1999, 0, 1}, {1999, 1, -0.5}, {1999, 2, 1}, {1999, 3, 1}},

@@ -4,6 +4,7 @@
 #include "protect/cipher.h"
 #include "store/dmMain.h"
 #include "store/engine/errors.h"
+#include "store/messages.h"
 
 #include <gtest/gtest.h>
 
@@ -249,7 +250,8 @@ TEST_F(Optimisation2Test, ACountedMonthLostDuringTheMoveIsRefused) {
         m_dm->RunOptimization2(counted, 30, average, sum);
         ADD_FAILURE() << "no refusal";
     } catch (const UserError& error) {
-        EXPECT_EQ(std::string(error.what()), "Can't locate ID=" + std::to_string(idAt(1)));
+        EXPECT_EQ(std::string(error.what()),
+                  std::string(messages::kCannotLocateId) + std::to_string(idAt(1)));
     }
     m_dm->setListener(nullptr);
     EXPECT_EQ(excludedPositions(), std::vector<int>{2});

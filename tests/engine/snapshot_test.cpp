@@ -77,9 +77,9 @@ TEST(SnapshotTest, EmptyTableRoundTrips) {
 TEST(SnapshotTest, LookupFieldsAreNotStored) {
     Table withLookup("periods", periodFields());
     withLookup.create();
-    Table lookupOwner("owner", {integerField("k"), lookupField("name", "", true,
-                                                               {"k", &withLookup, "exp_id",
-                                                                "exp_day_str"})});
+    Table lookupOwner("owner",
+                      {integerField("k"),
+                       lookupField("name", "", true, {"k", &withLookup, "exp_id", "exp_day_str"})});
     lookupOwner.create();
     Table plain("owner", {integerField("k")});
     plain.create();
@@ -153,6 +153,27 @@ TEST(SnapshotTest, TextLongerThanItsFieldIsRefused) {
     bytes.replace(0, narrowHeader.size() - 4, narrowHeader.substr(0, narrowHeader.size() - 4));
     Fixture target;
     EXPECT_THROW(target.table.loadSnapshot(bytes), SnapshotError);
+}
+
+// Case files written while a text field was narrower still load after it has grown; a snapshot
+// from a wider field is refused whatever its texts.
+TEST(SnapshotTest, TextFieldThatGrewStillLoadsOlderSnapshots) {
+    const auto fields = [](int textSize) {
+        return std::vector<FieldDef>{integerField("exp_id"), dateField("exp_date_begin"),
+                                     floatField("exp_amount"), textField("exp_day_str", textSize)};
+    };
+    Fixture narrow; // text(20)
+    Table grown("periods", fields(100));
+    grown.create();
+    grown.loadSnapshot(narrow.table.saveSnapshot());
+    ASSERT_EQ(grown.recordCount(), narrow.table.recordCount());
+    grown.first();
+    EXPECT_EQ(grown.value("exp_day_str"), Value(std::string("1/0/0")));
+
+    Table wide("periods", fields(21));
+    wide.create();
+    Fixture target;
+    EXPECT_THROW(target.table.loadSnapshot(wide.saveSnapshot()), SnapshotError);
 }
 
 } // namespace

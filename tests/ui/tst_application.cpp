@@ -4,6 +4,11 @@
 #include "store/engine/errors.h"
 #include "ui/application.h"
 
+#include <QDialogButtonBox>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileIconProvider>
+#include <QFileInfo>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -41,6 +46,7 @@ private slots:
     void uncaughtErrorsAreShownAndTheProgramGoesOn_data();
     void uncaughtErrorsAreShownAndTheProgramGoesOn();
     void standardButtonsSpeakUkrainian();
+    void fileDialogSpeaksUkrainian();
 };
 
 void TestApplication::uncaughtErrorsAreShownAndTheProgramGoesOn_data() {
@@ -50,7 +56,9 @@ void TestApplication::uncaughtErrorsAreShownAndTheProgramGoesOn_data() {
     QTest::newRow("a refusal") << true << rv::PromptIcon::Warning
                                << QStringLiteral("Помилка збереження");
     QTest::newRow("another error")
-        << false << rv::PromptIcon::Critical << QStringLiteral("unexpected");
+        << false << rv::PromptIcon::Critical
+        << QStringLiteral("Сталася непередбачена помилка програми. Дію не виконано; введені дані "
+                          "залишилися без змін.");
 }
 
 void TestApplication::uncaughtErrorsAreShownAndTheProgramGoesOn() {
@@ -77,6 +85,8 @@ void TestApplication::uncaughtErrorsAreShownAndTheProgramGoesOn() {
     QCOMPARE(script.messages.first().title, QStringLiteral("Равелта"));
     QCOMPARE(script.messages.first().text, text);
     QCOMPARE(script.messages.first().icon, icon);
+    // An unexpected failure keeps its own words for whoever looks into it, behind the details.
+    QCOMPARE(script.messages.first().details, refusal ? QString() : QStringLiteral("unexpected"));
 
     // The program goes on: the same command can fail again, and other input still arrives.
     QTest::mouseClick(button, Qt::LeftButton);
@@ -93,6 +103,19 @@ void TestApplication::standardButtonsSpeakUkrainian() {
                     QMessageBox::Yes | QMessageBox::No);
     QCOMPARE(box.button(QMessageBox::Yes)->text().remove(QLatin1Char('&')), QStringLiteral("Так"));
     QCOMPARE(box.button(QMessageBox::No)->text().remove(QLatin1Char('&')), QStringLiteral("Ні"));
+}
+
+// The type column of the file dialog names a folder in Ukrainian; the dialog's own buttons too.
+void TestApplication::fileDialogSpeaksUkrainian() {
+    QFileIconProvider icons;
+    QCOMPARE(icons.type(QFileInfo(QDir::tempPath())), QStringLiteral("Тека"));
+    QFileDialog dialog;
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    auto* buttons = dialog.findChild<QDialogButtonBox*>();
+    QVERIFY(buttons);
+    QCOMPARE(buttons->button(QDialogButtonBox::Cancel)->text().remove(QLatin1Char('&')),
+             QStringLiteral("Скасувати"));
 }
 
 int main(int argc, char** argv) {

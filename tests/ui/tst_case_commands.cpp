@@ -137,7 +137,7 @@ void TestCaseCommands::cleanup() {
 void TestCaseCommands::chooseFromFileMenu(QAction* action) {
     QMenuBar* bar = m_window->menuBar();
     QAction* file = bar->actions().constFirst();
-    QCOMPARE(file->text(), QStringLiteral("Файл"));
+    QCOMPARE(file->text(), QStringLiteral("&Файл"));
     QTest::mouseClick(bar, Qt::LeftButton, {}, bar->actionGeometry(file).center());
     QMenu* menu = file->menu();
     QVERIFY(QTest::qWaitForWindowExposed(menu));
@@ -261,11 +261,12 @@ void TestCaseCommands::loadWithChangesAsksFirst() {
     QVERIFY(m_window->CaseModified);
     const QStringList periodsBefore = tableRows(m_window->dMain()->cdsExp);
 
-    m_script->answers = {QMessageBox::No};
+    m_script->answers = {QMessageBox::Cancel};
     clickToolButton("tbLoad");
 
     QCOMPARE(messageTexts(*m_script),
-             QStringList{QStringLiteral("Дані були змінені. Ви дійсно бажаєте продовжити?")});
+             QStringList{QStringLiteral("Зміни у справі ще не збережено. Зберегти їх, перш ніж "
+                                        "відкрити іншу справу?")});
     QCOMPARE(m_script->messages[0].icon, PromptIcon::Question);
     QVERIFY(m_script->files.isEmpty());
     QVERIFY(m_window->CaseModified);
@@ -360,6 +361,7 @@ void TestCaseCommands::damagedFileKeepsTheOpenCase() {
     enterPeriods();
     m_driver->verifyEarnings();
     const QString file = path(QStringLiteral("пошкоджений.csf"));
+    QFile::remove(file); // left by the row before; replacing it would ask first
     m_script->fileAnswers = {file};
     m_driver->press(Qt::Key_S, Qt::ControlModifier);
     QFile damaged(file);
@@ -389,13 +391,14 @@ void TestCaseCommands::damagedFileKeepsTheOpenCase() {
     m_window->CaseFileName = path(QStringLiteral("відкритий.csf"));
     QVERIFY(m_window->CaseModified);
 
-    m_script->answers = {QMessageBox::Yes};
+    m_script->answers = {QMessageBox::Discard};
     m_script->fileAnswers = {file};
     clickToolButton("tbLoad");
 
-    QCOMPARE(
-        messageTexts(*m_script),
-        (QStringList{QStringLiteral("Дані були змінені. Ви дійсно бажаєте продовжити?"), message}));
+    QCOMPARE(messageTexts(*m_script),
+             (QStringList{QStringLiteral("Зміни у справі ще не збережено. Зберегти їх, перш ніж "
+                                         "відкрити іншу справу?"),
+                          message}));
     QCOMPARE(m_script->messages[1].icon, PromptIcon::Critical);
     QCOMPARE(tableRows(periods), periodsBefore);
     QCOMPARE(tableRows(m_window->dMain()->cdsPerson), personBefore);

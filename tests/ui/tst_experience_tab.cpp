@@ -287,8 +287,8 @@ void TestExperienceTab::showsItsColumnsButtonsAndNotes() {
     QCOMPARE(page.pExpInfo->height(), 61);
     QCOMPARE(page.lExpInfoAfter2004->text(),
              QStringLiteral("* Трудовий стаж для періоду після 01.01.2004 буде розраховано "
-                            "відповідно до частини 3 статті 24 Закону України № 1058-1 після "
-                            "введення Вами заробітків"));
+                            "відповідно до частини 3 статті 24 Закону України №1058-IV після того, "
+                            "як Ви введете заробітки"));
     QCOMPARE(page.lExpInfoBefore2004->text(),
              QStringLiteral("Трудовий стаж до 01.01.2004 повністю зараховується до страхового "
                             "стажу"));
@@ -352,7 +352,8 @@ void TestExperienceTab::datesGoThroughTheMask_data() {
                                                       << "";
     QTest::newRow("no such day") << "31022000"
                                  << ""
-                                 << "'31.02.2000' is not a valid date";
+                                 << "«31.02.2000» — такої дати немає. Введіть дату у вигляді "
+                                    "ДД.ММ.РРРР, наприклад 31.01.2010.";
 }
 
 void TestExperienceTab::datesGoThroughTheMask() {
@@ -589,7 +590,7 @@ void TestExperienceTab::deletingAsksFirst() {
 
     QCOMPARE(m_script->messages.size(), 1);
     const MessageRequest& question = m_script->messages.first();
-    QCOMPARE(question.text, QStringLiteral("Delete record?"));
+    QCOMPARE(question.text, QStringLiteral("Видалити цей період стажу?"));
     QCOMPARE(question.title, Prompt::applicationTitle());
     QCOMPARE(question.icon, PromptIcon::Question);
     QCOMPARE(question.buttons, QMessageBox::Yes | QMessageBox::No);
@@ -624,11 +625,12 @@ void TestExperienceTab::clearingAsksFirst() {
     QCOMPARE(periods().recordCount(), cleared ? 0 : 2);
     QCOMPARE(m_window->aClearExp->isEnabled(), !cleared);
     QCOMPARE(m_window->aVerifyExp->isEnabled(), !cleared);
-    QCOMPARE(total(), QStringLiteral("2/0/0")); // a deletion does not refresh the total
+    QCOMPARE(total(), cleared ? QStringLiteral("0/0/0") : QStringLiteral("2/0/0"));
 
     if (cleared) {
-        // A new person refreshes the total of no periods.
-        m_script->answers = {QMessageBox::Yes};
+        // A new person keeps the total of no periods.
+        QVERIFY(m_window->CaseModified);
+        m_script->answers = {QMessageBox::Discard};
         QTest::mouseClick(
             m_window->ToolBar1->findChild<QToolButton*>(QStringLiteral("tbNewPerson")),
             Qt::LeftButton);
@@ -707,7 +709,13 @@ void TestExperienceTab::aDamagedLengthKeepsTheTotal() {
     };
     typePeriod({"01.01.2002", "31.12.2002"});
 
-    QCOMPARE(messageTexts(), QStringList{"'1/x/0' is not a valid experience length"});
+    QCOMPARE(messageTexts(),
+             QStringList{QStringLiteral("Сталася непередбачена помилка програми. Дію "
+                                        "не виконано; введені дані залишилися без "
+                                        "змін.")});
+    QCOMPARE(m_script->messages.first().details,
+             QStringLiteral("Не вдалося підсумувати стаж: тривалість періоду «1/x/0» записано "
+                            "неправильно."));
     QCOMPARE(m_script->messages.first().icon, PromptIcon::Critical);
     QCOMPARE(total(), QStringLiteral("1/0/0"));
     QCOMPARE(periods().recordCount(), 2); // the period itself was stored

@@ -136,6 +136,7 @@ void TestExports::proposedNamesFollowTheCaseFile() {
     QFETCH(QString, proposed);
     m_driver->buildLedger(kMan, kTwoPeriods);
     QVERIFY(!QTest::currentTestFailed());
+    QFile::remove(path(QStringLiteral("справа.csf"))); // left by the row before
     m_script->fileAnswers = {path(QStringLiteral("справа.csf"))};
     m_driver->press(Qt::Key_S, Qt::ControlModifier);
     QCOMPARE(m_window->CaseFileName, path(QStringLiteral("справа.csf")));
@@ -152,14 +153,15 @@ void TestExports::proposedNamesFollowTheCaseFile() {
     QCOMPARE(dialog.mode, FileRequest::Mode::Save);
     QCOMPARE(dialog.proposedPath, path(proposed));
     QCOMPARE(dialog.filter, kXlsFilter);
-    QCOMPARE(dialog.defaultSuffix, QStringLiteral("csf"));
+    QCOMPARE(dialog.defaultSuffix, QStringLiteral("xls"));
     QCOMPARE(m_script->messages.size(), 1); // only the save's
 
-    // "Зберегти як..." proposes the export's name, with the case-file filter again.
+    // "Зберегти як..." proposes the case file again, with its own filter and extension.
     m_script->fileAnswers = {std::nullopt};
     m_window->aSaveAs->trigger();
     QCOMPARE(m_script->files[2].filter, kCaseFilter);
-    QCOMPARE(m_script->files[2].proposedPath, path(proposed));
+    QCOMPARE(m_script->files[2].defaultSuffix, QStringLiteral("csf"));
+    QCOMPARE(m_script->files[2].proposedPath, path(QStringLiteral("справа.csf")));
 }
 
 void TestExports::experienceMatchesGoldenFile() {
@@ -213,8 +215,11 @@ void TestExports::exportPutsTheGridBack_data() {
     QTest::addColumn<PromptIcon>("icon");
     QTest::newRow("written") << "заробіток.xls"
                              << "Файл успішно збережено" << PromptIcon::Information;
-    QTest::newRow("folder missing") << "немає/заробіток.xls"
-                                    << "Помилка при збереженні xls" << PromptIcon::None;
+    QTest::newRow("folder missing")
+        << "немає/заробіток.xls"
+        << "Не вдалося зберегти файл xls. Перевірте, чи є доступ до теки і чи не "
+           "відкрито файл в іншій програмі."
+        << PromptIcon::None;
 }
 
 void TestExports::exportPutsTheGridBack() {

@@ -195,7 +195,7 @@ void TestStageCommands::newPersonGivesTheNextIdentity() {
     m_driver->confirmPerson();
     QCOMPARE(m_window->dMain()->cdsPerson.asInteger("person_id"), 1);
 
-    m_script->answers = {QMessageBox::Yes};
+    m_script->answers = {QMessageBox::Discard};
     m_driver->press(Qt::Key_N, Qt::ControlModifier);
     QCOMPARE(m_script->messages.size(), 1);
     QCOMPARE(m_window->dMain()->cdsPerson.recordCount(), 0);

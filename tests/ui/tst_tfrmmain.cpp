@@ -136,7 +136,9 @@ void TestTfrmMain::clickMenuItem(QMenu* menu, QAction* action) {
 
 void TestTfrmMain::startsOnTheReferencePagesWithTheWorkTabsClosed() {
     TfrmMain& window = *m_window;
-    QCOMPARE(window.windowTitle(), QStringLiteral("Равелта 1.1 від 25.08.2011"));
+    QCOMPARE(window.windowTitle(), QStringLiteral("Нова справа — ") + window.versionText());
+    QVERIFY2(window.versionText().startsWith(QStringLiteral("Равелта 1.2, довідники станом на ")),
+             qPrintable(window.versionText()));
     QCOMPARE(window.size(), QSize(898, 743));
     QVERIFY(m_script->messages.isEmpty());
     QVERIFY(window.dMain());
@@ -362,13 +364,13 @@ void TestTfrmMain::actionsHaveTheirCaptionsShortcutsAndStartStates_data() {
         QTest::newRow(name) << QString::fromLatin1(name) << QString::fromUtf8(caption) << shortcut
                             << enabled;
     };
-    row("aNewPerson", "Нова особа", QKeySequence(Qt::CTRL | Qt::Key_N), true);
-    row("aSave", "Зберегти", QKeySequence(Qt::CTRL | Qt::Key_S), true);
-    row("aSaveAs", "Зберегти як...", {}, true);
-    row("aLoad", "Завантажити...", QKeySequence(Qt::CTRL | Qt::Key_O), true);
-    row("aExit", "Вихід", QKeySequence(Qt::ALT | Qt::Key_F4), true);
-    row("aPersonHelp", "Довідкові дані", {}, true);
-    row("aAbout", "Інформація про програму", {}, true);
+    row("aNewPerson", "&Нова особа", QKeySequence(Qt::CTRL | Qt::Key_N), true);
+    row("aSave", "&Зберегти", QKeySequence(Qt::CTRL | Qt::Key_S), true);
+    row("aSaveAs", "Зберегти &як...", {}, true);
+    row("aLoad", "З&авантажити...", QKeySequence(Qt::CTRL | Qt::Key_O), true);
+    row("aExit", "&Вихід", QKeySequence(Qt::ALT | Qt::Key_F4), true);
+    row("aPersonHelp", "&Довідкові дані", {}, true);
+    row("aAbout", "&Інформація про програму", {}, true);
     row("aAddPerson", "Підтвердити", {}, true);
     row("aVerifyExp", "Підтвердити стаж", {}, false);
     row("aClearExp", "Очистити", {}, false);
@@ -398,10 +400,10 @@ void TestTfrmMain::menuAndToolBarListTheCommands() {
     const QList<QAction*> menus = window.menuBar()->actions();
     QCOMPARE(menus.size(), 3);
     QCOMPARE(actionTexts(menus.at(0)->menu()->actions()),
-             QStringList({"Нова особа", "-", "Зберегти", "Зберегти як...", "Завантажити...", "-",
-                          "Вихід"}));
+             QStringList({"&Нова особа", "-", "&Зберегти", "Зберегти &як...", "З&авантажити...",
+                          "&Останні файли", "-", "&Вихід"}));
     QCOMPARE(actionTexts(menus.at(1)->menu()->actions()),
-             QStringList({"Довідкові дані", "-", "Інформація про програму"}));
+             QStringList({"&Довідкові дані", "-", "&Інформація про програму"}));
     QCOMPARE(menus.at(2)->text(), QStringLiteral("Super Menu"));
     QVERIFY(!menus.at(2)->isVisible());
     QCOMPARE(actionTexts(menus.at(2)->menu()->actions()),
@@ -454,7 +456,8 @@ void TestTfrmMain::aboutTellsTheVersion() {
     clickMenuItem(help, m_window->aAbout);
     QCOMPARE(m_script->messages.size(), 1);
     const MessageRequest& box = m_script->messages.first();
-    QCOMPARE(box.text, QStringLiteral("Равелта 1.1 від 25.08.2011"));
+    QVERIFY2(box.text.startsWith(m_window->versionText() + QStringLiteral("\n\n")),
+             qPrintable(box.text));
     QCOMPARE(box.title, QStringLiteral("Равелта"));
     QCOMPARE(box.icon, PromptIcon::Information);
     QCOMPARE(box.buttons, QMessageBox::StandardButtons(QMessageBox::Ok));
@@ -487,18 +490,19 @@ void TestTfrmMain::closingAsksOnlyAboutChanges() {
     };
 
     if (modified) {
-        m_script->answers = {QMessageBox::No};
+        m_script->answers = {QMessageBox::Cancel};
         close();
         QCOMPARE(m_script->messages.size(), 1);
         const MessageRequest& question = m_script->messages.first();
-        QCOMPARE(question.text,
-                 QStringLiteral("Дані були змінені. Ви дійсно бажаєте вийти з програми?"));
+        QCOMPARE(question.text, QStringLiteral("Зміни у справі ще не збережено. Зберегти їх перед "
+                                               "виходом з програми?"));
         QCOMPARE(question.title, QStringLiteral("Равелта"));
         QCOMPARE(question.icon, PromptIcon::Question);
-        QCOMPARE(question.buttons, QMessageBox::Yes | QMessageBox::No);
-        QVERIFY(m_window->isVisible()); // No keeps the window open and changes nothing
+        QCOMPARE(question.buttons, QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel);
+        QCOMPARE(question.defaultButton, QMessageBox::Save);
+        QVERIFY(m_window->isVisible()); // Cancel keeps the window open and changes nothing
         QVERIFY(m_window->CaseModified);
-        m_script->answers = {QMessageBox::Yes};
+        m_script->answers = {QMessageBox::Discard};
     }
     close();
     QVERIFY(!m_window->isVisible());
@@ -539,7 +543,7 @@ void TestTfrmMain::startsWithoutReferenceDataWhenTheyCannotBeUnpacked() {
 
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
-    QCOMPARE(window.windowTitle(), QStringLiteral("Равелта 1.1 від 25.08.2011"));
+    QCOMPARE(window.windowTitle(), QStringLiteral("Нова справа — Равелта 1.2"));
     QCOMPARE(window.pcMain->currentPage(), window.tsDictionary);
     QCOMPARE(window.dictionary->pcDict()->currentIndex(), 0);
     for (int page = 2; page < 5; ++page)

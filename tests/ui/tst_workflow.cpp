@@ -506,8 +506,8 @@ void TestWorkflow::newPersonAsksAboutChanges_data() {
     QTest::addColumn<bool>("modified");
     QTest::addColumn<QMessageBox::StandardButton>("answer");
     QTest::newRow("unchanged: no question") << false << QMessageBox::NoButton;
-    QTest::newRow("changed, No keeps the case") << true << QMessageBox::No;
-    QTest::newRow("changed, Yes starts anew") << true << QMessageBox::Yes;
+    QTest::newRow("changed, Скасувати keeps the case") << true << QMessageBox::Cancel;
+    QTest::newRow("changed, Не зберігати starts anew") << true << QMessageBox::Discard;
 }
 
 void TestWorkflow::newPersonAsksAboutChanges() {
@@ -534,16 +534,17 @@ void TestWorkflow::newPersonAsksAboutChanges() {
     if (modified) {
         QCOMPARE(m_script->messages.size(), 1);
         const MessageRequest& question = m_script->messages.first();
-        QCOMPARE(question.text, QStringLiteral("Дані були змінені. Ви дійсно бажаєте продовжити?"));
+        QCOMPARE(question.text, QStringLiteral("Зміни у справі ще не збережено. Зберегти їх, перш "
+                                               "ніж почати нову справу?"));
         QCOMPARE(question.title, QStringLiteral("Равелта"));
         QCOMPARE(question.icon, PromptIcon::Question);
-        QCOMPARE(question.buttons, QMessageBox::Yes | QMessageBox::No);
+        QCOMPARE(question.buttons, QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel);
     } else {
         QVERIFY(m_script->messages.isEmpty());
         m_script->answers.clear();
     }
 
-    if (answer == QMessageBox::No) {
+    if (answer == QMessageBox::Cancel) {
         QCOMPARE(dm().cdsPerson.recordCount(), 1);
         QVERIFY(dm().cdsExp.recordCount() > 0);
         QVERIFY(dm().cdsEarning.recordCount() > 0);
@@ -628,7 +629,7 @@ void TestWorkflow::stagesEnableTheirTabsAndCommands() {
         },
         [this] { m_driver->confirmPerson(); },
         [this] {
-            m_script->answers = {QMessageBox::Yes};
+            m_script->answers = {QMessageBox::Discard};
             m_driver->press(Qt::Key_N, Qt::ControlModifier);
         },
     };
@@ -696,8 +697,12 @@ void TestWorkflow::footersSumThePeriodsAndTheYear() {
         QCOMPARE(yearFooter->cellText(EarningsTab::YearColumn), QString::number(expected.year));
         QCOMPARE(yearFooter->cellText(EarningsTab::MonthColumn), expected.months);
         QCOMPARE(yearFooter->cellText(EarningsTab::PaymentColumn), expected.earnings);
-        QCOMPARE(yearFooter->cellText(EarningsTab::CoefficientColumn),
-                 comma.toString(coefficientSum(expected.year), 'g', 15));
+        // Five decimals at most, as each coefficient has, and at least two.
+        QString coefficients = comma.toString(coefficientSum(expected.year), 'f', 5);
+        while (coefficients.endsWith(QLatin1Char('0')) &&
+               coefficients.size() - coefficients.indexOf(QLatin1Char(',')) > 3)
+            coefficients.chop(1);
+        QCOMPARE(yearFooter->cellText(EarningsTab::CoefficientColumn), coefficients);
     }
 }
 
