@@ -7,6 +7,7 @@ packages=(
     libssl-dev nlohmann-json3-dev
     qt6-base-dev qt6-translations-l10n libgl-dev fonts-dejavu-core
     libgtest-dev libgmock-dev libbenchmark-dev
+    libpoppler-cpp-dev poppler-utils libxlsxwriter-dev
 )
 
 missing=()

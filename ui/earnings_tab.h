@@ -67,6 +67,7 @@ public:
     QPushButton* bbClearEarning;
     QPushButton* bEarningPrint;
     QPushButton* bbVerifyEarnings;
+    QPushButton* bImportEarnings;
     QLabel* Label3;
 
 protected:

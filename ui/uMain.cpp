@@ -97,6 +97,9 @@ void TfrmMain::createActions() {
     aSuperSave = makeAction(this, "aSuperSave", captions::kSuperSave);
     aSuperChange = makeAction(this, "aSuperChange", captions::kSuperState);
     aSuperChange->setCheckable(true);
+    aImportEarnings = makeAction(this, "aImportEarnings", captions::kImportEarnings);
+    aImportEarningsPaste = makeAction(this, "aImportEarningsPaste", captions::kImportEarningsPaste);
+    aExportLedgerCsv = makeAction(this, "aExportLedgerCsv", captions::kExportLedgerCsv);
 
     aNewPerson->setIcon(themeIcon("document-new", QStyle::SP_FileIcon));
     aSave->setIcon(themeIcon("document-save", QStyle::SP_DialogSaveButton));
@@ -121,6 +124,9 @@ void TfrmMain::createActions() {
     connectCommand(aPrintExp, &TfrmMain::aPrintExpExecute);
     connectCommand(aPrintEarning, &TfrmMain::aPrintEarningExecute);
     connectCommand(aSuperSave, &TfrmMain::aSuperSaveExecute);
+    connectCommand(aImportEarnings, &TfrmMain::aImportEarningsExecute);
+    connectCommand(aImportEarningsPaste, &TfrmMain::aImportEarningsPasteExecute);
+    connectCommand(aExportLedgerCsv, &TfrmMain::aExportLedgerCsvExecute);
 }
 
 void TfrmMain::createMenu() {
@@ -132,6 +138,10 @@ void TfrmMain::createMenu() {
     file->addAction(aSave);
     file->addAction(aSaveAs);
     file->addAction(aLoad);
+    file->addSeparator();
+    file->addAction(aImportEarnings);
+    file->addAction(aImportEarningsPaste);
+    file->addAction(aExportLedgerCsv);
     file->addSeparator();
     file->addAction(aExit);
 
