@@ -13,13 +13,13 @@ namespace {
 
 using nlohmann::json;
 
-struct Run {
+struct ProgramRun {
     int exitCode = -1;
     std::string out;
 };
 
 // Runs `program` with `arguments`, feeding `input` to its standard input when given.
-Run run(const char* program, const std::string& arguments, const std::string& input = {}) {
+ProgramRun run(const char* program, const std::string& arguments, const std::string& input = {}) {
     std::string command = std::string("'") + program + "' " + arguments + " 2>/dev/null";
     std::string inputPath;
     if (!input.empty()) {
@@ -27,7 +27,7 @@ Run run(const char* program, const std::string& arguments, const std::string& in
         std::ofstream(inputPath, std::ios::binary) << input;
         command += " < '" + inputPath + "'";
     }
-    Run result;
+    ProgramRun result;
     FILE* pipe = popen(command.c_str(), "r");
     if (!pipe)
         return result;
@@ -55,7 +55,7 @@ json career40() {
 }
 
 TEST(ImportCliTest, PrintsPersonEarningsFlagsAndUnreadLines) {
-    const Run result = run(RV_IMPORT_PATH, quoted(importData("monthly_lines.txt")));
+    const ProgramRun result = run(RV_IMPORT_PATH, quoted(importData("monthly_lines.txt")));
     ASSERT_EQ(result.exitCode, 0);
     const json output = json::parse(result.out);
     EXPECT_EQ(output["person"],
@@ -73,7 +73,7 @@ TEST(ImportCliTest, PrintsPersonEarningsFlagsAndUnreadLines) {
 }
 
 TEST(ImportCliTest, ReadsStandardInputAndNamesYearFlagsWithoutAMonth) {
-    const Run result = run(
+    const ProgramRun result = run(
         RV_IMPORT_PATH, "-",
         "2007 рік\n" +
             std::string(
@@ -90,12 +90,12 @@ TEST(ImportCliTest, ReadsStandardInputAndNamesYearFlagsWithoutAMonth) {
 }
 
 TEST(ImportCliTest, ASourceWithNothingReadableExitsTwoWithItsReason) {
-    const Run text = run(RV_IMPORT_PATH, "-", "Довідка без жодної суми\n");
+    const ProgramRun text = run(RV_IMPORT_PATH, "-", "Довідка без жодної суми\n");
     EXPECT_EQ(text.exitCode, 2);
     EXPECT_EQ(json::parse(text.out),
               json::parse(R"({"error": "У тексті не знайдено жодного місяця з заробітком: у )"
                           R"(тексті немає жодного числа"})"));
-    const Run pdf = run(RV_IMPORT_PATH, "-", "%PDF-1.4 broken");
+    const ProgramRun pdf = run(RV_IMPORT_PATH, "-", "%PDF-1.4 broken");
     EXPECT_EQ(pdf.exitCode, 2);
     EXPECT_NE(json::parse(pdf.out)["error"].get<std::string>().find("PDF"), std::string::npos);
     EXPECT_EQ(run(RV_IMPORT_PATH, quoted(importData("no-such-file.txt"))).exitCode, 1);
@@ -106,9 +106,9 @@ TEST(EarningsOptionTest, TakesTheCaseEarningsFromASource) {
     const std::string casePath = ::testing::TempDir() + "ravelta_earnings_case.json";
     std::ofstream(casePath) << input.dump();
     // March 2011 is inside the career's last period; 2011 in the case holds other amounts.
-    const Run result =
+    const ProgramRun result =
         run(RV_CALC_PATH, "--earnings - " + quoted(casePath), "year;month;amount\n2011;3;7777,5\n");
-    const Run nothing = run(RV_CALC_PATH, "--earnings - " + quoted(casePath), "нічого\n");
+    const ProgramRun nothing = run(RV_CALC_PATH, "--earnings - " + quoted(casePath), "нічого\n");
     std::remove(casePath.c_str());
     EXPECT_EQ(nothing.exitCode, 2);
     EXPECT_EQ(json::parse(nothing.out)["error"]["stage"], "earnings");
@@ -129,7 +129,7 @@ TEST(BatchTest, ABadLineInTheMiddleGivesItsErrorAndTheBatchGoesOn) {
     refused["person"]["name"] = "";
     const std::string input =
         good.dump() + "\n{not json\n" + refused.dump() + "\n\n" + good.dump() + "\n";
-    const Run result = run(RV_CALC_PATH, "--batch -", input);
+    const ProgramRun result = run(RV_CALC_PATH, "--batch -", input);
     ASSERT_EQ(result.exitCode, 0);
     std::vector<json> lines;
     std::size_t start = 0;
@@ -145,7 +145,7 @@ TEST(BatchTest, ABadLineInTheMiddleGivesItsErrorAndTheBatchGoesOn) {
     EXPECT_EQ(lines[4], lines[0]) << "the same case gives the same line";
 
     // Each result line equals the single calculation of its case.
-    const Run single = run(RV_CALC_PATH, "-", good.dump());
+    const ProgramRun single = run(RV_CALC_PATH, "-", good.dump());
     EXPECT_EQ(lines[0], json::parse(single.out));
 }
 
