@@ -123,10 +123,9 @@ std::u32string collapsed(std::u32string_view text) {
 bool isPageNumberLine(const Line& line) {
     const std::u32string text = lowerCase(collapsed(line));
     std::size_t i = 0;
-    for (std::u32string_view word :
-         {std::u32string_view(U"сторінка"), std::u32string_view(U"стор."),
-          std::u32string_view(U"стор"), std::u32string_view(U"аркуш"),
-          std::u32string_view(U"page")})
+    for (std::u32string_view word : {std::u32string_view(U"сторінка"),
+                                     std::u32string_view(U"стор."), std::u32string_view(U"стор"),
+                                     std::u32string_view(U"аркуш"), std::u32string_view(U"page")})
         if (text.compare(0, word.size(), word) == 0) {
             i = word.size();
             break;
