@@ -1,5 +1,7 @@
 // ravelta-calc: the pension calculation without a window. See usageText() for the formats.
+#include "batch.h"
 #include "case_input.h"
+#include "earnings_option.h"
 #include "pipeline.h"
 #include "reference_json.h"
 #include "store/dmMain.h"
@@ -26,6 +28,13 @@ const char* usageText() {
                                calculate the case in FILE (JSON, or a case file *.csf)
                                or in standard input (JSON); with --save-case, also write
                                the calculated case as a case file
+       ravelta-calc --earnings SOURCE FILE | -
+                               calculate the case with the earnings of SOURCE (a statement's
+                               PDF or text, a wage certificate, a CSV year;month;amount) in
+                               place of the case's earnings for the months it names
+       ravelta-calc --batch FILE | -
+                               calculate JSON Lines of cases on every core: one result or
+                               error line per input line, in input order
        ravelta-calc --reference     print the embedded reference data
        ravelta-calc --help          print this text
 
@@ -128,6 +137,10 @@ int runFile(const std::string& path, const std::optional<std::string>& savePath)
 } // namespace
 
 int main(int argc, char** argv) {
+    if (const std::optional<int> exitCode = rv::cli::runBatchCommand(argc, argv))
+        return *exitCode;
+    if (const std::optional<int> exitCode = rv::cli::runEarningsCommand(argc, argv))
+        return *exitCode;
     std::optional<std::string> savePath;
     int next = 1;
     if (argc == 4 && std::string_view(argv[1]) == "--save-case") {

@@ -8,6 +8,7 @@ packages=(
     qt6-base-dev qt6-translations-l10n libgl-dev fonts-dejavu-core
     libgtest-dev libgmock-dev libbenchmark-dev
     dpkg-dev file
+    libpoppler-cpp-dev poppler-utils libxlsxwriter-dev
 )
 
 missing=()

@@ -201,7 +201,8 @@ inline constexpr const char* kEarningFootnote =
 inline constexpr const char* kCaseFileFilter =
     "*.csf Збережені файли калькулятора|*.csf|*.* Всі файли|*.*";
 inline constexpr const char* kCaseFileExtension = "csf";
-inline constexpr const char* kXlsFilter = "Книга Microsoft Office Excel (*.xls)|*.xls";
+inline constexpr const char* kXlsFilter =
+    "Книга Microsoft Office Excel (*.xls)|*.xls|Книга Excel 2007 і новіших (*.xlsx)|*.xlsx";
 inline constexpr const char* kXlsExtension = "xls";
 inline constexpr const char* kExportToCaseFileRefused =
     "Таблицю не можна записати у файл з розширенням .csf: так зберігаються справи, і справу "
@@ -219,5 +220,30 @@ inline constexpr const char* kXlsSaveFailed =
     "програмі.";
 inline constexpr const char* kDumpSaved = "збережено успішно";
 inline constexpr const char* kDumpSaveFailed = "помилка при збереженні";
+
+// Importing earnings: the commands, the preview and its offers.
+inline constexpr const char* kImportEarnings = "&Імпорт заробітків...";
+inline constexpr const char* kImportEarningsButton = "Імпорт заробітків";
+inline constexpr const char* kImportEarningsPaste = "Імпорт заробітків із &буфера обміну";
+inline constexpr const char* kImportFileFilter =
+    "Виписки, довідки й таблиці (*.pdf *.txt *.csv *.tsv);;Усі файли (*)";
+inline constexpr const char* kImportTitle = "Імпорт заробітків: перевірте, що буде внесено";
+inline constexpr const char* kImportColumns[] = {"",          "Рік",        "Місяць",
+                                                 "Заробіток", "Стаж, міс.", "Що перевірити"};
+inline constexpr const char* kImportSummary =
+    "Знайдено місяців: %1. Зніміть позначку з місяців, які не треба вносити; буде внесено всі "
+    "позначені місяці разом або, якщо щось не вдасться, жодного.";
+inline constexpr const char* kImportUnread = "Не вдалося прочитати рядків: %1 (перший: «%2»).";
+inline constexpr const char* kImportConvertOldCurrency =
+    "Перерахувати суми в карбованцях чи рублях у гривні (× 0,00001)";
+inline constexpr const char* kImportTakeIdentity = "Перенести до реквізитів особи: %1";
+inline constexpr const char* kImportAccept = "Внести позначені місяці";
+inline constexpr const char* kImportNeedsLedger =
+    "Спочатку введіть і підтвердіть трудовий стаж: заробітки вносяться в місяці його періодів";
+inline constexpr const char* kImportClipboardEmpty = "Буфер обміну не містить тексту";
+inline constexpr const char* kImportRnokppInvalid = "РНОКПП %1 має неправильну контрольну цифру";
+inline constexpr const char* kImportDone = "Внесено заробітків за місяців: %1";
+inline constexpr const char* kExportLedgerCsv = "Е&кспорт заробітків у CSV...";
+inline constexpr const char* kLedgerCsvFilter = "Таблиця CSV (*.csv)";
 
 } // namespace rv::captions

@@ -248,6 +248,7 @@ EarningsTab::EarningsTab(TfrmMain& window, QWidget* parent)
       bbClearEarning(actionButton(window.aClearEarning, "bbClearEarning", pEarningBottom)),
       bEarningPrint(actionButton(window.aPrintEarning, "bEarningPrint", pEarningBottom)),
       bbVerifyEarnings(actionButton(window.aVerifyEarning, "bbVerifyEarnings", pEarningBottom)),
+      bImportEarnings(actionButton(window.aImportEarnings, "bImportEarnings", pEarningBottom)),
       Label3(new QLabel(QString::fromUtf8(captions::kEarningFootnote), pEarningBottom)),
       m_window(window) {
     pEarningTop->setObjectName(QStringLiteral("pEarningTop"));
@@ -295,7 +296,8 @@ EarningsTab::EarningsTab(TfrmMain& window, QWidget* parent)
     Label3->setTextFormat(Qt::PlainText);
     Label3->setWordWrap(true);
     auto* buttons = new QHBoxLayout;
-    for (QPushButton* button : {bbClearEarning, bEarningPrint, bbVerifyEarnings})
+    bImportEarnings->setText(QString::fromUtf8(captions::kImportEarningsButton));
+    for (QPushButton* button : {bbClearEarning, bEarningPrint, bbVerifyEarnings, bImportEarnings})
         buttons->addWidget(button);
     buttons->addStretch(1);
     buttons->addWidget(lblEarningsTotal);

@@ -74,6 +74,7 @@ public:
     QPushButton* bbClearEarning;
     QPushButton* bEarningPrint;
     QPushButton* bbVerifyEarnings;
+    QPushButton* bImportEarnings;
     QLabel* Label3;
 
 protected:

@@ -11,6 +11,7 @@
 #include "prompt.h"
 #include "store/biff_writer.h"
 #include "store/earnings_dump.h"
+#include "store/xlsx_writer.h"
 #include "uMain.h"
 
 #include <QHeaderView>
@@ -38,7 +39,7 @@ std::vector<int> visibleColumns(const QTableView& view) {
     return columns;
 }
 
-void writeCell(BiffWriter& sheet, const TableModel& model, int column) {
+template <typename Sheet> void writeCell(Sheet& sheet, const TableModel& model, int column) {
     const GridColumn& gridColumn = model.column(column);
     if (gridColumn.field.empty()) {
         sheet.blank();
@@ -98,30 +99,44 @@ private:
 
 } // namespace
 
-void ExportGridToXls(DataGrid& grid, const QString& path) {
+namespace {
+
+// The grid's title row, its rows and its footer into a BiffWriter or an XlsxWriter.
+template <typename Sheet> void writeGrid(DataGrid& grid, Sheet& sheet) {
     const TableModel& model = *grid.model();
     Table& table = model.table();
     const std::vector<int> columns = visibleColumns(*grid.view());
-    BiffWriter sheet;
-    {
-        BoundViewsSuspension suspension(table);
-        if (!grid.view()->horizontalHeader()->isHidden()) {
-            for (const int column : columns)
-                sheet.label(model.headerData(column, Qt::Horizontal).toString().toStdString());
-            sheet.endRow();
-        }
-        for (table.first(); !table.eof(); table.next()) {
-            for (const int column : columns)
-                writeCell(sheet, model, column);
-            sheet.endRow();
-        }
-        if (const FooterBar* footer = grid.footer(); !footer->isHidden()) {
-            for (const int column : columns)
-                sheet.label(footer->cellText(column).toStdString());
-            sheet.endRow();
-        }
+    BoundViewsSuspension suspension(table);
+    if (!grid.view()->horizontalHeader()->isHidden()) {
+        for (const int column : columns)
+            sheet.label(model.headerData(column, Qt::Horizontal).toString().toStdString());
+        sheet.endRow();
     }
-    saveBiffFile(std::filesystem::path(path.toStdU16String()), sheet);
+    for (table.first(); !table.eof(); table.next()) {
+        for (const int column : columns)
+            writeCell(sheet, model, column);
+        sheet.endRow();
+    }
+    if (const FooterBar* footer = grid.footer(); !footer->isHidden()) {
+        for (const int column : columns)
+            sheet.label(footer->cellText(column).toStdString());
+        sheet.endRow();
+    }
+}
+
+} // namespace
+
+void ExportGridToXls(DataGrid& grid, const QString& path) {
+    const std::filesystem::path target(path.toStdU16String());
+    if (path.endsWith(QStringLiteral(".xlsx"), Qt::CaseInsensitive)) {
+        XlsxWriter sheet;
+        writeGrid(grid, sheet);
+        sheet.save(target);
+        return;
+    }
+    BiffWriter sheet;
+    writeGrid(grid, sheet);
+    saveBiffFile(target, sheet);
 }
 
 void TfrmMain::exportGrid(DataGrid& grid, const char* nameSuffix, const char* filter) {

@@ -126,6 +126,9 @@ void TfrmMain::createActions() {
     connect(aNextPage, &QAction::triggered, this, [this] { pcMain->showAdjacentEnabledPage(1); });
     connect(aPreviousPage, &QAction::triggered, this,
             [this] { pcMain->showAdjacentEnabledPage(-1); });
+    aImportEarnings = makeAction(this, "aImportEarnings", captions::kImportEarnings);
+    aImportEarningsPaste = makeAction(this, "aImportEarningsPaste", captions::kImportEarningsPaste);
+    aExportLedgerCsv = makeAction(this, "aExportLedgerCsv", captions::kExportLedgerCsv);
 
     aNewPerson->setIcon(themeIcon("document-new", QStyle::SP_FileIcon));
     aSave->setIcon(themeIcon("document-save", QStyle::SP_DialogSaveButton));
@@ -150,6 +153,9 @@ void TfrmMain::createActions() {
     connectCommand(aPrintExp, &TfrmMain::aPrintExpExecute);
     connectCommand(aPrintEarning, &TfrmMain::aPrintEarningExecute);
     connectCommand(aSuperSave, &TfrmMain::aSuperSaveExecute);
+    connectCommand(aImportEarnings, &TfrmMain::aImportEarningsExecute);
+    connectCommand(aImportEarningsPaste, &TfrmMain::aImportEarningsPasteExecute);
+    connectCommand(aExportLedgerCsv, &TfrmMain::aExportLedgerCsvExecute);
 }
 
 void TfrmMain::createMenu() {
@@ -164,6 +170,10 @@ void TfrmMain::createMenu() {
     miRecent = file->addMenu(QString::fromUtf8(captions::kRecentMenu));
     miRecent->setObjectName(QStringLiteral("miRecent"));
     fillRecentMenu();
+    file->addSeparator();
+    file->addAction(aImportEarnings);
+    file->addAction(aImportEarningsPaste);
+    file->addAction(aExportLedgerCsv);
     file->addSeparator();
     file->addAction(aExit);
 

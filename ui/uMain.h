@@ -88,6 +88,13 @@ public:
     void aPrintExpExecute();
     void aPrintEarningExecute();
     void aSuperSaveExecute();
+    // Importing earnings (import_command.cpp): from a statement's or a table's file, from the
+    // clipboard, each through the preview; the ledger's earnings as CSV.
+    void aImportEarningsExecute();
+    void aImportEarningsPasteExecute();
+    void aExportLedgerCsvExecute();
+    // Reads the source, shows the preview and applies the months the person accepts.
+    void importEarnings(const std::string& bytes);
 
     // The case file's save and open dialogs, and the exports' save dialog.
     FileDialogState sdMain;
@@ -112,6 +119,9 @@ public:
     QAction* aCalc;
     QAction* aSuperSave;
     QAction* aSuperChange;
+    QAction* aImportEarnings;
+    QAction* aImportEarningsPaste;
+    QAction* aExportLedgerCsv;
 
     QAction* aNextPage;
     QAction* aPreviousPage;

@@ -29,7 +29,8 @@ const QList<PeriodInput> kTwoPeriods{{"01.09.1985", "31.08.1990"}, {"01.10.1990"
 // Work until 2004 counts in full: enough for a right to a pension with two paid months.
 const QList<PeriodInput> kLongPeriod{{"01.09.1970", "31.12.2003"}};
 
-const QString kXlsFilter = QStringLiteral("Книга Microsoft Office Excel (*.xls)");
+const QString kXlsFilter =
+    QStringLiteral("Книга Microsoft Office Excel (*.xls);;Книга Excel 2007 і новіших (*.xlsx)");
 const QString kCaseFilter =
     QStringLiteral("*.csf Збережені файли калькулятора (*.csf);;*.* Всі файли (*.*)");
 

@@ -401,7 +401,9 @@ void TestTfrmMain::menuAndToolBarListTheCommands() {
     QCOMPARE(menus.size(), 3);
     QCOMPARE(actionTexts(menus.at(0)->menu()->actions()),
              QStringList({"&Нова особа", "-", "&Зберегти", "Зберегти &як...", "З&авантажити...",
-                          "&Останні файли", "-", "&Вихід"}));
+                          "&Останні файли", "-", "&Імпорт заробітків...",
+                          "Імпорт заробітків із &буфера обміну", "Е&кспорт заробітків у CSV...",
+                          "-", "&Вихід"}));
     QCOMPARE(actionTexts(menus.at(1)->menu()->actions()),
              QStringList({"&Довідкові дані", "-", "&Інформація про програму"}));
     QCOMPARE(menus.at(2)->text(), QStringLiteral("Super Menu"));

@@ -1,0 +1,61 @@
+#include "import_json.h"
+
+#include "import/import_preview.h"
+#include "import/pdf_text.h"
+#include "store/messages.h"
+
+namespace rv::cli {
+
+using nlohmann::ordered_json;
+
+ImportOutcome readImportSource(TdMain& dm, const std::string& bytes) {
+    ImportOutcome outcome;
+    std::string pdfFailure;
+    const std::string text = import::sourceText(bytes, pdfFailure);
+    if (!pdfFailure.empty()) {
+        outcome.failure = messages::kImportNothingFound + pdfFailure;
+        return outcome;
+    }
+    outcome.reading = import::readStatement(text);
+    if (outcome.reading.months.empty()) {
+        outcome.failure = outcome.reading.nothingFound;
+        return outcome;
+    }
+    outcome.flags = import::previewFlags(dm, outcome.reading, false);
+    return outcome;
+}
+
+ordered_json importJson(const ImportOutcome& outcome) {
+    const import::StatementReading& reading = outcome.reading;
+    ordered_json person = nullptr;
+    if (reading.person) {
+        const import::StatementPerson& found = *reading.person;
+        person = {
+            {"name", found.name.empty() ? ordered_json(nullptr) : ordered_json(found.name)},
+            {"rnokpp", found.rnokpp.empty() ? ordered_json(nullptr) : ordered_json(found.rnokpp)},
+            {"rnokpp_valid", found.rnokppValid},
+            {"birthdate",
+             found.birthDate ? ordered_json(formatDate(*found.birthDate)) : ordered_json(nullptr)}};
+    }
+    ordered_json earnings = ordered_json::array();
+    for (const import::ImportedMonth& month : reading.months)
+        earnings.push_back(
+            {{"year", month.month.year},
+             {"month", calendarMonth(month.month)},
+             {"amount", month.amount},
+             {"experience_months", month.experienceMonths ? ordered_json(*month.experienceMonths)
+                                                          : ordered_json(nullptr)}});
+    ordered_json flags = ordered_json::array();
+    for (const import::ImportFlag& flag : outcome.flags)
+        flags.push_back(
+            {{"year", flag.year},
+             {"month", flag.month == 0 ? ordered_json(nullptr) : ordered_json(flag.month)},
+             {"code", import::flagCodeName(flag.code)},
+             {"text", flag.text}});
+    return {{"person", std::move(person)},
+            {"earnings", std::move(earnings)},
+            {"flags", std::move(flags)},
+            {"unread", reading.unread}};
+}
+
+} // namespace rv::cli

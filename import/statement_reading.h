@@ -1,0 +1,68 @@
+#pragma once
+
+#include "store/ledger_month.h"
+#include "store/engine/date.h"
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace rv::import {
+
+// A month that the source gives an earning for; several employers of a month add up.
+struct ImportedMonth {
+    LedgerMonth month;
+    double amount = 0;                      // in the currency the source prints
+    std::optional<double> experienceMonths; // insurance experience, 0..1, when printed
+    int employers = 0;                      // rows that gave this month an amount
+};
+
+// What the person must confirm before the import is applied.
+enum class ImportFlagCode {
+    TotalMismatch,    // a printed total differs from the sum of its amounts
+    SeveralEmployers, // more than one row gave the month an amount
+    BelowMinimumWage, // less than the month's minimum wage
+    FarAboveAverage,  // above the month's maximum for contributions, or ten average wages
+    OutsideLedger,    // no employment period of the case covers the month
+    DifferentEarning, // the case already holds another earning for the month
+    OldCurrency,      // karbovanets or roubles: the amount times 0.00001 fits the month
+};
+
+// The code as ravelta-import writes it: "total_mismatch", "several_employers", ...
+const char* flagCodeName(ImportFlagCode code);
+
+struct ImportFlag {
+    int year = 0;
+    int month = 0; // 1..12, or 0 for the whole year
+    ImportFlagCode code = ImportFlagCode::TotalMismatch;
+    std::string text; // Ukrainian, for the person
+};
+
+// The person named in the statement's header, offered for the person panel.
+struct StatementPerson {
+    std::string name;
+    std::string rnokpp;            // ten digits as printed, or empty
+    bool rnokppValid = false;      // the check digit fits
+    std::optional<Date> birthDate; // from the number, when its check digit fits
+    std::optional<int> gender;     // 0 a man, 1 a woman, likewise
+};
+
+struct StatementReading {
+    std::optional<StatementPerson> person;
+    std::vector<ImportedMonth> months; // in calendar order, each month once
+    std::vector<ImportFlag> flags;     // what the reading itself found: totals, employers
+    std::vector<std::string> unread;   // lines with amounts that no month could take
+    // Why nothing was found, when `months` is empty: the whole Ukrainian sentence.
+    std::string nothingFound;
+};
+
+// Reads the earnings from a statement's text, a wage certificate, a spreadsheet's CSV or TSV,
+// or a pasted list. Recognised: year blocks (a year line, then per-employer rows of twelve
+// months and a total, a contributions row, an experience row); one line per month "MM.YYYY"
+// with the employer's code and name, the wages, the contribution and the experience; month rows
+// by year columns or year rows by month columns; plain "year month amount" or
+// "MM.YYYY amount" lists in any of the usual separators. Never throws on any input.
+StatementReading readStatement(std::string_view bytes);
+
+} // namespace rv::import

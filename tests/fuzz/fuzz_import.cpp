@@ -1,0 +1,52 @@
+// libFuzzer target for the earnings import reader. The first input byte picks what the rest is
+// fed to:
+//   0: readStatement on the bytes as text, then the reference flags of what it read;
+//   1: the same behind "%PDF-", so poppler's text of a damaged PDF reaches the reader;
+//   2: tokenise and parseAmount on every normalised line.
+#include "import/import_preview.h"
+#include "import/import_text.h"
+#include "import/pdf_text.h"
+#include "import/statement_reading.h"
+#include "store/dmMain.h"
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+namespace {
+
+rv::TdMain& dataModule() {
+    static rv::TdMain dm; // unpacking the reference data takes milliseconds: once per run
+    return dm;
+}
+
+void readText(std::string_view bytes) {
+    const rv::import::StatementReading reading = rv::import::readStatement(bytes);
+    rv::import::previewFlags(dataModule(), reading, false);
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    if (size == 0)
+        return 0;
+    const std::string_view bytes(reinterpret_cast<const char*>(data) + 1, size - 1);
+    switch (data[0] % 3) {
+    case 0:
+        readText(bytes);
+        break;
+    case 1: {
+        std::string failure;
+        readText(rv::import::sourceText("%PDF-" + std::string(bytes), failure));
+        break;
+    }
+    default:
+        for (const rv::import::Line& line : rv::import::normaliseStatement(bytes)) {
+            for (const rv::import::Token& token : rv::import::tokenise(line))
+                rv::import::parseAmount(token.text);
+        }
+        break;
+    }
+    return 0;
+}

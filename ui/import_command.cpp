@@ -1,0 +1,112 @@
+// The window's import commands: earnings from a file or the clipboard through the preview, and
+// the ledger's earnings as CSV.
+#include "captions.h"
+#include "command.h"
+#include "earnings_tab.h"
+#include "import/import_preview.h"
+#include "import/ledger_csv.h"
+#include "import/pdf_text.h"
+#include "import/statement_reading.h"
+#include "import_dialog.h"
+#include "ledger_refresh_pause.h"
+#include "prompt.h"
+#include "store/dmMain.h"
+#include "store/messages.h"
+#include "uMain.h"
+
+#include <QClipboard>
+#include <QFile>
+#include <QGuiApplication>
+
+namespace rv {
+
+namespace {
+
+QString text(const char* utf8) {
+    return QString::fromUtf8(utf8);
+}
+
+} // namespace
+
+void TfrmMain::aImportEarningsExecute() {
+    FileRequest request;
+    request.mode = FileRequest::Mode::Open;
+    request.filter = text(captions::kImportFileFilter);
+    const std::optional<QString> path = m_prompt->chooseFile(request);
+    if (!path)
+        return;
+    QFile file(*path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        m_prompt->error(text(messages::kCaseOpenFailed));
+        return;
+    }
+    const QByteArray bytes = file.readAll();
+    importEarnings(bytes.toStdString());
+}
+
+void TfrmMain::aImportEarningsPasteExecute() {
+    const QString pasted = QGuiApplication::clipboard()->text();
+    if (pasted.trimmed().isEmpty()) {
+        m_prompt->warning(text(captions::kImportClipboardEmpty));
+        return;
+    }
+    importEarnings(pasted.toStdString());
+}
+
+void TfrmMain::importEarnings(const std::string& bytes) {
+    if (!m_dMain || m_dMain->cdsEarning.recordCount() == 0) {
+        m_prompt->warning(text(captions::kImportNeedsLedger));
+        return;
+    }
+    std::string pdfFailure;
+    const std::string source = import::sourceText(bytes, pdfFailure);
+    if (!pdfFailure.empty()) {
+        m_prompt->warning(text(messages::kImportNothingFound) + QString::fromStdString(pdfFailure));
+        return;
+    }
+    import::StatementReading reading = import::readStatement(source);
+    if (reading.months.empty()) {
+        m_prompt->warning(QString::fromStdString(reading.nothingFound));
+        return;
+    }
+    const std::vector<import::ImportFlag> flags = import::previewFlags(*m_dMain, reading, true);
+    ImportDialog preview(std::move(reading), flags, this);
+    if (preview.exec() != QDialog::Accepted)
+        return;
+    {
+        const LedgerRefreshPause refreshPaused(*this);
+        import::applyImportedEarnings(*m_dMain, preview.acceptedEarnings());
+    }
+    earningsTab->FillYearSelector();
+    if (preview.identityRequested()) {
+        // Offered to the person panel as typed values; the person confirms them there.
+        const import::StatementPerson& person = *preview.reading().person;
+        Table& persons = m_dMain->cdsPerson;
+        persons.edit();
+        if (!person.name.empty())
+            persons.setText("person_name", person.name);
+        if (person.birthDate)
+            persons.setValue("person_birthdate", *person.birthDate);
+        if (person.gender)
+            persons.setValue("person_gender", *person.gender);
+    }
+}
+
+void TfrmMain::aExportLedgerCsvExecute() {
+    if (!m_dMain)
+        return;
+    FileRequest request;
+    request.mode = FileRequest::Mode::Save;
+    request.filter = text(captions::kLedgerCsvFilter);
+    request.defaultSuffix = QStringLiteral("csv");
+    const std::optional<QString> path = m_prompt->chooseFile(request);
+    if (!path)
+        return;
+    try {
+        import::saveLedgerCsv(m_dMain->cdsEarning, path->toStdString());
+    } catch (const std::exception&) {
+        m_prompt->error(text(messages::kCaseSaveFailed));
+    }
+}
+
+} // namespace rv
