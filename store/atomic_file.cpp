@@ -95,10 +95,11 @@ private:
 // The temporary file, removed unless it was renamed over the target.
 class TemporaryFile {
 public:
-    TemporaryFile(const fs::path& folder, const fs::path& name, const fs::path& target) {
-        // ".name.XXXXXX": hidden beside the target; mkstemp creates it with O_EXCL and 0600, so
-        // it never opens an existing file or follows a symlink planted at its name.
-        m_template = (folder / ("." + name.string() + ".XXXXXX")).string();
+    TemporaryFile(const fs::path& folder, const fs::path& target) {
+        // Hidden beside the target, under a name of its own: mkostemp creates it with O_EXCL and
+        // mode 0600, so it never opens an existing file or follows a symlink planted at its
+        // name. The target's name is not part of it, so a long target name still fits.
+        m_template = (folder / ".ravelta-save-XXXXXX").string();
         m_descriptor = ::mkostemp(m_template.data(), O_CLOEXEC);
         if (m_descriptor < 0)
             failWithErrno(target);
@@ -170,7 +171,7 @@ void writeFileAtomically(const fs::path& target, std::string_view bytes) {
     }
 
     const fs::path folder = file.parent_path().empty() ? fs::path(".") : file.parent_path();
-    TemporaryFile temporary(folder, file.filename(), target);
+    TemporaryFile temporary(folder, target);
     if (::fchmod(temporary.descriptor(), mode) != 0)
         failWithErrno(target);
     writeAll(temporary.descriptor(), bytes, target);

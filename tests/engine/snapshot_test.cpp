@@ -79,9 +79,9 @@ TEST(SnapshotTest, EmptyTableRoundTrips) {
 TEST(SnapshotTest, LookupFieldsAreNotStored) {
     Table withLookup("periods", periodFields());
     withLookup.create();
-    Table lookupOwner("owner", {integerField("k"), lookupField("name", "", true,
-                                                               {"k", &withLookup, "exp_id",
-                                                                "exp_day_str"})});
+    Table lookupOwner("owner",
+                      {integerField("k"),
+                       lookupField("name", "", true, {"k", &withLookup, "exp_id", "exp_day_str"})});
     lookupOwner.create();
     Table plain("owner", {integerField("k")});
     plain.create();
@@ -167,7 +167,8 @@ TEST(SnapshotTest, LengthsTooLargeForTheirIntegersAreRefusedOnSaving) {
     };
     const Case cases[] = {
         {"text of 65 536 bytes", textField("memo", 70000), std::string(65536, 'x')},
-        {"text of 40 000 two-byte letters", textField("memo", 40000), [] {
+        {"text of 40 000 two-byte letters", textField("memo", 40000),
+         [] {
              std::string text;
              for (int i = 0; i < 40000; ++i)
                  text += "ї";

@@ -1,16 +1,21 @@
 // libFuzzer target for what a loaded case file feeds: three snapshots behind two 16-bit
 // little-endian lengths (person, periods; the ledger takes the rest) are packed into a case file
-// with a valid digest, so the search reaches past it, and run as `ravelta-calc FILE --save-case
-// OUT` runs them (rv::cli::runCaseFile): load and check, store the periods again, calculate,
-// save. A case the program saved must load again: a refusal of it is a finding.
-#include "cli/pipeline.h"
+// with a valid digest, so the search reaches past it, and taken through the steps of
+// `ravelta-calc FILE --save-case OUT` (rv::cli::runCaseFile): load and check, store the periods
+// again, calculate for the stored application date, save. A case the program saved must load
+// again: a refusal of it is a finding. One data module serves the whole run, as one window
+// serves many loads; making one per input would take most of the time.
+#include "calc/calculation.h"
 #include "protect/case_file.h"
+#include "store/dmMain.h"
+#include "store/engine/errors.h"
 
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <unistd.h>
@@ -63,14 +68,27 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         const std::string file = rv::PackCaseFile(person, periods, rest);
         out.write(file.data(), static_cast<std::streamsize>(file.size()));
     }
-    std::error_code ignored; // the save below makes it again
-    std::filesystem::remove(files.saved(), ignored);
-    const rv::cli::PipelineOutput first =
-        rv::cli::runCaseFile(files.input().string(), files.saved().string());
-    if (first.refused)
+    static rv::TdMain dm;
+    if (!dm.LoadCase(files.input().string()))
+        return 0; // refused: a result, not a finding
+    try {
+        for (int row = 1; row <= dm.cdsExp.recordCount(); ++row) {
+            dm.cdsExp.setRecNo(row);
+            dm.cdsExp.edit();
+            dm.cdsExp.post();
+        }
+        dm.cdsPerson.first();
+        const std::optional<rv::Date> application = dm.cdsPerson.asDate("person_af_date");
+        if (dm.cdsEarning.recordCount() > 0 && application)
+            rv::Calculate(dm, *application, '.');
+    } catch (const rv::UserError&) { // a refused period or calculation
+        for (rv::Table* table : {&dm.cdsPerson, &dm.cdsExp, &dm.cdsEarning})
+            table->cancel();
         return 0;
-    const rv::cli::PipelineOutput again = rv::cli::runCaseFile(files.saved().string(), {});
-    if (again.refused)
+    }
+    std::error_code ignored; // the save makes it again
+    std::filesystem::remove(files.saved(), ignored);
+    if (dm.SaveCase(files.saved().string()) && !dm.LoadCase(files.saved().string()))
         std::abort();
     return 0;
 }

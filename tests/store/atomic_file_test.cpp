@@ -134,6 +134,14 @@ TEST_F(AtomicFile, KeepsPermissionsAndSymlinksAndNewFilesArePrivate) {
     EXPECT_EQ(readBytes(file("cases/later.csf")), "made");
 }
 
+// The temporary name does not grow with the target's: a name of 250 bytes, near the file system's
+// 255, is written as any other.
+TEST_F(AtomicFile, ANameNearTheLongestTheFileSystemTakesIsWritten) {
+    const fs::path target = file(std::string(246, 'n') + ".csf");
+    writeFileAtomically(target, "bytes");
+    EXPECT_EQ(readBytes(target), "bytes");
+}
+
 TEST_F(AtomicFile, RefusesTargetsThatAreNotRegularFiles) {
     ASSERT_EQ(::mkfifo(file("pipe").c_str(), 0600), 0);
     fs::create_directory(file("folder"));

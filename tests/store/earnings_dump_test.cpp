@@ -109,7 +109,8 @@ TEST_F(EarningsDump, GoesToANewNameInAFolderOnlyTheUserCanEnter) {
         fs::temp_directory_path() / ("ravelta_state_" + std::to_string(::getpid()));
     fs::remove_all(state);
     const char* before = std::getenv("XDG_STATE_HOME");
-    const std::optional<std::string> saved = before ? std::optional<std::string>(before) : std::nullopt;
+    const std::optional<std::string> saved =
+        before ? std::optional<std::string>(before) : std::nullopt;
     ::setenv("XDG_STATE_HOME", state.c_str(), 1);
 
     const fs::path first = defaultEarningsDumpPath();
