@@ -71,18 +71,19 @@ TdMain::TdMain(const StoredReferenceData& stored, DataModuleListener* listener)
     : cdsGender("cdsGender", {integerField("gender_id"), textField("gender_name", 20)}),
       cdsMonth("cdsMonth", {integerField("month_id"), textField("month_name", 20)}),
       cdsPerson("cdsPerson",
-                {integerField("person_id", "", false), textField("person_name", 20, "Ім'я особи"),
+                {integerField("person_id", "", false),
+                 textField("person_name", 20, "Ім'я особи"),
                  dateField("person_birthdate", "Дата народження"),
                  lookupField("person_gender_name", "Стать", true,
                              {"person_gender", &cdsGender, "gender_id", "gender_name"}),
                  integerField("person_gender", "", false),
                  integerField("person_exp_verified", "", false),
                  dateField("person_af_date", "Дата звернення")}),
-      cdsExp("cdsExp",
-             {integerField("exp_id", "", false), integerField("exp_person_id", "", false),
-              dateField("exp_date_begin", "Дата зарахування"),
-              dateField("exp_date_finish", "Дата звільнення"), integerField("exp_day", "", false),
-              textField("exp_day_str", 20, "Трудовий стаж (р/м/д)")}),
+      cdsExp("cdsExp", {integerField("exp_id", "", false), integerField("exp_person_id", "", false),
+                        dateField("exp_date_begin", "Дата зарахування"),
+                        dateField("exp_date_finish", "Дата звільнення"),
+                        integerField("exp_day", "", false),
+                        textField("exp_day_str", 20, "Трудовий стаж (р/м/д)")}),
       cdsEarning("cdsEarning", ledgerFields(cdsMonth, LedgerKind::Ledger)),
       cdsEarningCopy("cdsEarningCopy", {integerField("earning_id", "", false),
                                         floatField("earning_payment", "Заробіток, грн ***")}),
@@ -97,8 +98,9 @@ TdMain::TdMain(const StoredReferenceData& stored, DataModuleListener* listener)
       cdsMaxIncome("cdsMaxIncome", datedFields("mi", "", false)), dsPerson(cdsPerson),
       dsExp(cdsExp), dsEarning(cdsEarning), dsEarningOpt1(cdsEarningOpt1),
       dsEarningOpt2(cdsEarningOpt2), dsGender(cdsGender), dsMonth(cdsMonth),
-      dsAvgZpMonth(cdsAvgZpMonth), dsAvgZpYear(cdsAvgZpYear), dsMinZP(cdsMinZP), dsKoeff(cdsKoeff),
-      dsMinPens(cdsMinPens), dsParam(cdsParam), dsMaxIncome(cdsMaxIncome), m_listener(listener) {
+      dsAvgZpMonth(cdsAvgZpMonth), dsAvgZpYear(cdsAvgZpYear), dsMinZP(cdsMinZP),
+      dsKoeff(cdsKoeff), dsMinPens(cdsMinPens), dsParam(cdsParam), dsMaxIncome(cdsMaxIncome),
+      m_listener(listener) {
     m_superState = false;
     UnpackReferenceData(stored, m_reference); // on failure no table is created
     m_currentPersonId = -1;
@@ -157,9 +159,9 @@ void TdMain::create() {
     cdsEarning.create();
     cdsEarning.setIndexFieldNames("earning_id");
 
-    for (Table* table :
-         {&cdsEarningCopy, &cdsEarningOpt1, &cdsEarningOpt2, &cdsAvgZpMonth, &cdsAvgZpYear,
-          &cdsMinZP, &cdsKoeff, &cdsMinPens, &cdsParam, &cdsMaxIncome})
+    for (Table* table : {&cdsEarningCopy, &cdsEarningOpt1, &cdsEarningOpt2, &cdsAvgZpMonth,
+                         &cdsAvgZpYear, &cdsMinZP, &cdsKoeff, &cdsMinPens, &cdsParam,
+                         &cdsMaxIncome})
         table->create();
 
     FillParamTable(cdsParam, m_reference);
@@ -170,9 +172,7 @@ void TdMain::create() {
                                                                       // its table empty
 }
 
-std::int32_t TdMain::NewPersonId() {
-    return ++m_lastPersonId;
-}
+std::int32_t TdMain::NewPersonId() { return ++m_lastPersonId; }
 
 void TdMain::ApplyPersonFilter() {
     const std::int32_t personId = cdsPerson.asInteger("person_id"); // 0 without a row or id

@@ -10,7 +10,7 @@ inline constexpr std::array<std::string_view, 2> kGenderNames = {"Чоловік
 
 // Ledger months are 0-based: 0 is January.
 inline constexpr std::array<std::string_view, 12> kMonthNames = {
-    "Січень", "Лютий",   "Березень", "Квітень", "Травень",  "Червень",
+    "Січень", "Лютий",  "Березень", "Квітень", "Травень",  "Червень",
     "Липень", "Серпень", "Вересень", "Жовтень", "Листопад", "Грудень"};
 
 // The parameter rows shown in the parameters table, in their order.

@@ -37,9 +37,9 @@ std::vector<std::string_view> splitLines(std::string_view text) {
 } // namespace
 
 bool FillParamTable(Table& cdsParam, const ReferenceData& reference) {
-    const std::int32_t values[] = {reference.MinInsuranceYears, reference.FullInsuranceYearsFemale,
-                                   reference.FullInsuranceYearsMale, reference.PensionAgeFemale,
-                                   reference.PensionAgeMale};
+    const std::int32_t values[] = {
+        reference.MinInsuranceYears, reference.FullInsuranceYearsFemale,
+        reference.FullInsuranceYearsMale, reference.PensionAgeFemale, reference.PensionAgeMale};
     for (std::size_t row = 0; row < kParameterNames.size(); ++row) {
         cdsParam.append();
         cdsParam.setValue("p_name", std::string(kParameterNames[row]));
@@ -75,8 +75,7 @@ bool LoadReferenceText(Table& table, std::string_view text) {
         table.append();
         const std::string suffix = std::to_string(row);
         for (int i = 0; i < fieldCount; ++i) {
-            const auto found =
-                valueByName.find(lowerFieldNames[static_cast<std::size_t>(i)] + suffix);
+            const auto found = valueByName.find(lowerFieldNames[static_cast<std::size_t>(i)] + suffix);
             if (found == valueByName.end() || found->second.empty())
                 continue;
             try {

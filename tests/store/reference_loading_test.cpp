@@ -6,8 +6,8 @@ namespace rv {
 namespace {
 
 Table minimumWageTable() {
-    return Table("cdsMinZP",
-                 {dateField("mz_date_begin"), dateField("mz_date_end"), floatField("mz_value")});
+    return Table("cdsMinZP", {dateField("mz_date_begin"), dateField("mz_date_end"),
+                              floatField("mz_value")});
 }
 
 std::string joinLines(std::initializer_list<const char*> lines) {
@@ -96,8 +96,8 @@ TEST(LoadReferenceTextTest, AValueThatDoesNotConvertStopsTheLoadKeepingEarlierRo
 TEST(LoadReferenceTextTest, FirstOfTwoEqualNamesCountsAndMissingRowsAreEmpty) {
     Table table = minimumWageTable();
     table.create();
-    const std::string text =
-        joinLines({"mz_value1=5", "mz_value1=6", "mz_value3=7", "a", "b", "c", "d", "e", "f"});
+    const std::string text = joinLines({"mz_value1=5", "mz_value1=6", "mz_value3=7", "a", "b",
+                                        "c", "d", "e", "f"});
     EXPECT_TRUE(LoadReferenceText(table, text));
     const std::vector<Row> expected = {{{}, {}, 5.0}, {{}, {}, {}}, {{}, {}, 7.0}};
     EXPECT_EQ(rowsOf(table), expected);

@@ -26,10 +26,9 @@ protected:
         Table* table;
     };
     std::vector<Named> datedTables() const {
-        return {
-            {"AvgZpMonth.csv", &module->cdsAvgZpMonth}, {"AvgZpYear.csv", &module->cdsAvgZpYear},
-            {"MinZP.csv", &module->cdsMinZP},           {"Koeff.csv", &module->cdsKoeff},
-            {"MinPens.csv", &module->cdsMinPens},       {"MaxIncome.csv", &module->cdsMaxIncome}};
+        return {{"AvgZpMonth.csv", &module->cdsAvgZpMonth}, {"AvgZpYear.csv", &module->cdsAvgZpYear},
+                {"MinZP.csv", &module->cdsMinZP},           {"Koeff.csv", &module->cdsKoeff},
+                {"MinPens.csv", &module->cdsMinPens},       {"MaxIncome.csv", &module->cdsMaxIncome}};
     }
 
     static TdMain* module;
@@ -72,8 +71,8 @@ TEST_F(StartupContents, EveryReferenceTableEqualsItsCsvRowForRow) {
                 ASSERT_EQ(table.field(f).name, column.fieldName);
                 const std::string& text = csv.rows[row][csv.column(column.csvColumn)];
                 ASSERT_EQ(table.value(f), expectedValue(table.field(f).type, text))
-                    << "line " << refdata::fileLineOfRow(row) << ", " << column.fieldName << " = '"
-                    << text << "'";
+                    << "line " << refdata::fileLineOfRow(row) << ", " << column.fieldName
+                    << " = '" << text << "'";
             }
         }
     }
