@@ -309,6 +309,7 @@ TEST(CalculatorTest, HostileInputEndsWithAMessage) {
              "earnings": [{"year": 2005, "month": 1, "amount": -1e400}]})"},
         {"integer of 400 digits", "-", "{\"x\": " + std::string(400, '7') + "}"},
         {"bytes after a NUL", "-", kSmallCase + std::string(1, '\0') + "garbage"},
+        {"lists nested a million deep", "-", std::string(1000000, '[') + std::string(1000000, ']')},
         {"name of 5000 characters", "'" + scratch + "/" + std::string(5000, 'a') + ".json'", ""},
         {"case file name of 5000 characters",
          "'" + scratch + "/" + std::string(5000, 'a') + ".csf'", ""},
