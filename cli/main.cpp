@@ -81,13 +81,13 @@ struct Options {
     std::optional<std::string> input;
 };
 
-struct OptionSpec {
+struct KnownOption {
     std::string_view name;
     bool takesValue;
     void (*apply)(Options&, std::string value);
 };
 
-const OptionSpec kOptions[] = {
+const KnownOption kOptions[] = {
     {"--help", false, [](Options& options, std::string) { options.help = true; }},
     {"--reference", false, [](Options& options, std::string) { options.reference = true; }},
     {"--save-case", true,
@@ -113,21 +113,22 @@ Options parseOptions(int argc, char** argv) {
         }
         const std::size_t equals = argument.find('=');
         const std::string_view name = argument.substr(0, equals);
-        const auto spec = std::find_if(std::begin(kOptions), std::end(kOptions),
-                                       [&](const OptionSpec& known) { return known.name == name; });
-        if (spec == std::end(kOptions))
+        const auto option =
+            std::find_if(std::begin(kOptions), std::end(kOptions),
+                         [&](const KnownOption& known) { return known.name == name; });
+        if (option == std::end(kOptions))
             throw UsageError{};
         std::string value;
         if (equals != std::string_view::npos) {
-            if (!spec->takesValue)
+            if (!option->takesValue)
                 throw UsageError{};
             value = std::string(argument.substr(equals + 1));
-        } else if (spec->takesValue) {
+        } else if (option->takesValue) {
             if (++i == argc)
                 throw UsageError{};
             value = argv[i];
         }
-        spec->apply(options, std::move(value));
+        option->apply(options, std::move(value));
     }
     if (!options.help && options.reference && (options.input || options.savePath))
         throw UsageError{};
