@@ -40,13 +40,14 @@ void buildWorkingLife(rv::TdMain& dm) {
             ledger.setValue("earning_person_id", id);
             ledger.setValue("earning_year", year);
             ledger.setValue("earning_month", month0);
-            for (const char* name : {"earning_avg_zp", "earning_avg_zp_year", "earning_min_zp",
-                                     "earning_min_zp_year", "earning_payment_year"})
+            for (const char* name : {"earning_avg_zp", "earning_avg_zp_year", "earning_min_zp"})
                 ledger.setValue(name, 1000.0 + year + month0 / 12.0);
+            for (const char* name : {"earning_min_zp_year", "earning_payment_year"})
+                ledger.setValue(name, 0.0);
             ledger.setValue("earning_payment", 1234.56 + year);
             ledger.setValue("earning_k", 1.23456);
-            ledger.setValue("earning_day", 30);
-            ledger.setValue("earning_month_day", 30);
+            ledger.setValue("earning_day", 28); // within every month, as a load checks
+            ledger.setValue("earning_month_day", 28);
             ledger.setValue("earning_opt1", std::string("+"));
             ledger.post();
         }

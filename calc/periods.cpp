@@ -5,6 +5,7 @@
 #include "store/engine/errors.h"
 #include "store/messages.h"
 
+#include <algorithm>
 #include <string>
 
 namespace rv {
@@ -17,12 +18,23 @@ bool startsTooYoung(Date begin, Date birthDate, int minimumAge) {
     return begin < birthDate || FullYearsBetween(birthDate, begin) < minimumAge;
 }
 
-// Both ends belong to a period, so periods that touch on one day overlap.
-bool overlap(Date beginA, Date finishA, Date beginB, Date finishB) {
-    return beginA <= finishB && beginB <= finishA;
-}
-
 } // namespace
+
+PeriodsCheck checkPeriods(std::vector<EmploymentPeriod> periods, Date birthDate, int minimumAge) {
+    PeriodsCheck check;
+    for (const EmploymentPeriod& period : periods)
+        if (startsTooYoung(*period.begin, birthDate, minimumAge))
+            check.ageFailure = true;
+    // Sorted by their first day, periods overlap exactly when one starts on or before the last
+    // day of an earlier one (both ends belong to a period, so touching on one day overlaps).
+    std::sort(
+        periods.begin(), periods.end(),
+        [](const EmploymentPeriod& a, const EmploymentPeriod& b) { return *a.begin < *b.begin; });
+    for (std::size_t i = 1; i < periods.size() && !check.overlapFailure; ++i)
+        if (*periods[i].begin <= *periods[i - 1].finish)
+            check.overlapFailure = true;
+    return check;
+}
 
 std::vector<EmploymentPeriod> selectPersonPeriods(Table& cdsExp, std::int32_t personId) {
     cdsExp.setFiltered(false);
@@ -68,14 +80,9 @@ VerifyResult TdMain::VerifyPeriods(Date birthDate) {
             throw UserError(messages::kPeriodDateMissing);
 
     const int minimumAge = LedgerLawRules().minimumWorkingAge;
-    for (std::size_t i = 0; i < periods.size(); ++i) {
-        const EmploymentPeriod& p = periods[i];
-        if (startsTooYoung(*p.begin, birthDate, minimumAge))
-            result.ageFailure = true;
-        for (std::size_t j = i + 1; j < periods.size(); ++j)
-            if (overlap(*p.begin, *p.finish, *periods[j].begin, *periods[j].finish))
-                result.overlapFailure = true;
-    }
+    const PeriodsCheck check = checkPeriods(periods, birthDate, minimumAge);
+    result.ageFailure = check.ageFailure;
+    result.overlapFailure = check.overlapFailure;
     if (result.ageFailure)
         warn(messages::workBeforeMinimumAge(minimumAge));
     if (result.overlapFailure)

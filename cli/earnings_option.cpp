@@ -1,5 +1,7 @@
 #include "earnings_option.h"
 
+#include "input_reading.h"
+
 #include "import/pdf_text.h"
 #include "import/statement_reading.h"
 #include "pipeline.h"
@@ -19,16 +21,17 @@ namespace {
 constexpr int kExitBadInput = 1;
 constexpr int kExitRefused = 2;
 
-bool readAll(const std::string& path, std::string& bytes) {
-    if (path == "-") {
-        bytes.assign(std::istreambuf_iterator<char>(std::cin), {});
-        return !std::cin.bad();
-    }
-    std::ifstream file(path, std::ios::binary);
-    if (!file)
+// A statement's PDF of a whole working life is a few hundred kilobytes; far more is no statement.
+constexpr std::size_t kLargestStatement = 64 * 1024 * 1024;
+
+bool readAll(const std::string& path, std::size_t cap, std::string& bytes) {
+    try {
+        bytes = readInput(path, cap);
+        return true;
+    } catch (const ReadError& error) {
+        std::cerr << "ravelta-calc: " << path << ": " << error.what() << '\n';
         return false;
-    bytes.assign(std::istreambuf_iterator<char>(file), {});
-    return !file.bad();
+    }
 }
 
 void print(const nlohmann::ordered_json& document) {
@@ -62,14 +65,9 @@ std::optional<int> runEarningsCommand(int argc, char** argv) {
     const std::string casePath = argv[3];
     std::string source;
     std::string caseText;
-    if (!readAll(sourcePath, source)) {
-        std::cerr << "ravelta-calc: cannot read " << sourcePath << '\n';
+    if (!readAll(sourcePath, kLargestStatement, source) ||
+        !readAll(casePath, kLargestJsonInput, caseText))
         return kExitBadInput;
-    }
-    if (!readAll(casePath, caseText)) {
-        std::cerr << "ravelta-calc: cannot read " << casePath << '\n';
-        return kExitBadInput;
-    }
     CaseInput input;
     try {
         input = parseCaseInput(nlohmann::json::parse(caseText));

@@ -2,19 +2,22 @@
 #include "batch.h"
 #include "case_input.h"
 #include "earnings_option.h"
+#include "input_reading.h"
 #include "pipeline.h"
 #include "reference_json.h"
 #include "store/dmMain.h"
 #include "store/engine/errors.h"
+#include "store/messages.h"
 
 #include <nlohmann/json.hpp>
 
+#include <algorithm>
+#include <cctype>
 #include <filesystem>
-#include <fstream>
 #include <iostream>
 #include <iterator>
+#include <new>
 #include <optional>
-#include <sstream>
 #include <string>
 #include <string_view>
 
@@ -27,7 +30,9 @@ const char* usageText() {
     return R"(Usage: ravelta-calc [--save-case OUT.csf] FILE | -
                                calculate the case in FILE (JSON, or a case file *.csf)
                                or in standard input (JSON); with --save-case, also write
-                               the calculated case as a case file
+                               the calculated case as a case file. Options may come before
+                               or after FILE; "--save-case=OUT.csf" works too, and "--"
+                               ends the options
        ravelta-calc --earnings SOURCE FILE | -
                                calculate the case with the earnings of SOURCE (a statement's
                                PDF or text, a wage certificate, a CSV year;month;amount) in
@@ -80,99 +85,195 @@ A step that refuses the case prints, with exit code 2:
   {"error": {"stage": "person" | "periods" | "earnings" | "calculation" | "load" | "save",
              "code": the person confirmation code or null,
              "messages": [the program's texts, in order]}}
-Malformed input: a message on standard error and exit code 1.
+Malformed input (or JSON input larger than 4 MiB), an unreadable file, or output that
+cannot be written: a message on standard error and exit code 1.
 )";
 }
 
-bool readAll(const std::string& path, std::string& text) {
-    if (path == "-") {
-        text.assign(std::istreambuf_iterator<char>(std::cin), {});
-        return !std::cin.bad();
+// A command line that does not fit the usage: the usage text goes to standard error.
+struct UsageError {};
+
+// What the command line asks for. Options may stand before or after the file, as in GNU tools;
+// "--" ends the options, "-" names standard input.
+struct Options {
+    bool help = false;
+    bool reference = false;
+    std::optional<std::string> savePath;
+    std::optional<std::string> input;
+};
+
+struct KnownOption {
+    std::string_view name;
+    bool takesValue;
+    void (*apply)(Options&, std::string value);
+};
+
+const KnownOption kOptions[] = {
+    {"--help", false, [](Options& options, std::string) { options.help = true; }},
+    {"--reference", false, [](Options& options, std::string) { options.reference = true; }},
+    {"--save-case", true,
+     [](Options& options, std::string value) { options.savePath = std::move(value); }},
+};
+
+// option := "--" name ["=" value] | "--" name value (for an option that takes one)
+Options parseOptions(int argc, char** argv) {
+    Options options;
+    bool optionsEnded = false;
+    for (int i = 1; i < argc; ++i) {
+        const std::string_view argument = argv[i];
+        const bool isOption = !optionsEnded && argument.size() > 1 && argument.front() == '-';
+        if (isOption && argument == "--") {
+            optionsEnded = true;
+            continue;
+        }
+        if (!isOption) {
+            if (options.input)
+                throw UsageError{}; // one file at a time
+            options.input = std::string(argument);
+            continue;
+        }
+        const std::size_t equals = argument.find('=');
+        const std::string_view name = argument.substr(0, equals);
+        const auto option =
+            std::find_if(std::begin(kOptions), std::end(kOptions),
+                         [&](const KnownOption& known) { return known.name == name; });
+        if (option == std::end(kOptions))
+            throw UsageError{};
+        std::string value;
+        if (equals != std::string_view::npos) {
+            if (!option->takesValue)
+                throw UsageError{};
+            value = std::string(argument.substr(equals + 1));
+        } else if (option->takesValue) {
+            if (++i == argc)
+                throw UsageError{};
+            value = argv[i];
+        }
+        option->apply(options, std::move(value));
     }
-    std::ifstream file(path, std::ios::binary);
-    if (!file)
-        return false;
-    text.assign(std::istreambuf_iterator<char>(file), {});
-    return !file.bad();
+    if (!options.help && options.reference && (options.input || options.savePath))
+        throw UsageError{};
+    if (!options.help && !options.reference && !options.input)
+        throw UsageError{};
+    return options;
 }
 
 void print(const nlohmann::ordered_json& document) {
     std::cout << document.dump(2, ' ', false, nlohmann::json::error_handler_t::replace) << '\n';
 }
 
+// A case file by its extension, in any letter case (GOOD.CSF too).
 bool isCaseFile(const std::string& path) {
-    return path.size() > 4 && path.compare(path.size() - 4, 4, ".csf") == 0;
+    if (path.size() <= 4)
+        return false;
+    std::string extension = path.substr(path.size() - 4);
+    std::transform(extension.begin(), extension.end(), extension.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    return extension == ".csf";
+}
+
+int printed(const rv::cli::PipelineOutput& output) {
+    print(output.document);
+    return output.refused ? kExitRefused : 0;
+}
+
+// A case nests three levels (the case, a list, an entry); a text nested far deeper is refused as
+// it is read: a few megabytes of "[[[[" would otherwise take seconds and many times their size.
+constexpr int kDeepestJson = 16;
+
+nlohmann::json parseJson(const std::string& text) {
+    // The parser would end the text at a NUL and ignore what follows.
+    if (text.find('\0') != std::string::npos)
+        throw rv::cli::InputError(rv::messages::kInputHasNul);
+    const auto limitDepth = [](int depth, nlohmann::json::parse_event_t, nlohmann::json&) {
+        if (depth > kDeepestJson)
+            throw rv::cli::InputError("JSON nested deeper than " + std::to_string(kDeepestJson) +
+                                      " levels");
+        return true;
+    };
+    return nlohmann::json::parse(text, limitDepth);
 }
 
 int runFile(const std::string& path, const std::optional<std::string>& savePath) {
     if (isCaseFile(path)) {
-        if (!std::filesystem::is_regular_file(path)) {
-            std::cerr << "ravelta-calc: cannot read " << path << '\n';
-            return kExitBadInput;
-        }
-        const rv::cli::PipelineOutput output = rv::cli::runCaseFile(path, savePath);
-        print(output.document);
-        return output.refused ? kExitRefused : 0;
+        std::error_code error;
+        const auto status = std::filesystem::status(path, error);
+        if (error)
+            throw rv::cli::ReadError(rv::messages::kInputUnreadable +
+                                     rv::cli::readFailureText(error));
+        if (!std::filesystem::is_regular_file(status))
+            throw rv::cli::ReadError(std::string(rv::messages::kInputUnreadable) +
+                                     rv::messages::kReadNotAFile);
+        return printed(rv::cli::runCaseFile(path, savePath));
     }
-    std::string text;
-    if (!readAll(path, text)) {
-        std::cerr << "ravelta-calc: cannot read " << path << '\n';
-        return kExitBadInput;
+    const std::string text = rv::cli::readInput(path, rv::cli::kLargestJsonInput);
+    return printed(rv::cli::runCase(rv::cli::parseCaseInput(parseJson(text)), savePath));
+}
+
+int run(const Options& options) {
+    if (options.help) {
+        std::cout << usageText();
+        return 0;
     }
-    rv::cli::CaseInput input;
+    if (options.reference) {
+        rv::TdMain dm;
+        print(rv::cli::referenceDataJson(dm));
+        return 0;
+    }
+    return runFile(*options.input, options.savePath);
+}
+
+// Everything that can go wrong, mapped to a message and an exit code in this one place.
+int runReportingErrors(int argc, char** argv) {
+    std::string input;
+    const auto report = [&](const std::string& text) {
+        std::cerr << "ravelta-calc: " << (input.empty() ? "" : input + ": ") << text << '\n';
+    };
     try {
-        input = rv::cli::parseCaseInput(nlohmann::json::parse(text));
-    } catch (const nlohmann::json::parse_error& error) {
-        std::cerr << "ravelta-calc: " << path << " is not valid JSON: " << error.what() << '\n';
-        return kExitBadInput;
+        const Options options = parseOptions(argc, argv);
+        input = options.input.value_or("");
+        return run(options);
+    } catch (const UsageError&) {
+        std::cerr << usageText();
+    } catch (const rv::cli::ReadError& error) {
+        report(error.what());
     } catch (const rv::cli::InputError& error) {
-        std::cerr << "ravelta-calc: " << path << ": " << error.what() << '\n';
-        return kExitBadInput;
+        report(error.what());
+    } catch (const nlohmann::json::parse_error& error) {
+        report(rv::messages::kInputNotJson + std::string(error.what()));
+    } catch (const nlohmann::json::out_of_range& error) {
+        report(rv::messages::kInputNumberOutOfRange + std::string(error.what()));
+    } catch (const nlohmann::json::exception& error) {
+        report(rv::messages::kInputNotJson + std::string(error.what()));
+    } catch (const rv::UserError& error) { // the reference data could not be unpacked
+        report(error.what());
+        return kExitRefused;
+    } catch (const std::bad_alloc&) {
+        report(rv::messages::kOutOfMemory);
+    } catch (const std::exception& error) {
+        report(error.what());
     }
-    const rv::cli::PipelineOutput output = rv::cli::runCase(input, savePath);
-    print(output.document);
-    return output.refused ? kExitRefused : 0;
+    return kExitBadInput;
+}
+
+// The batch and the earnings from a statement have their own arguments; the rest is a case.
+int runCommand(int argc, char** argv) {
+    if (const std::optional<int> exitCode = rv::cli::runBatchCommand(argc, argv))
+        return *exitCode;
+    if (const std::optional<int> exitCode = rv::cli::runEarningsCommand(argc, argv))
+        return *exitCode;
+    return runReportingErrors(argc, argv);
 }
 
 } // namespace
 
 int main(int argc, char** argv) {
-    if (const std::optional<int> exitCode = rv::cli::runBatchCommand(argc, argv))
-        return *exitCode;
-    if (const std::optional<int> exitCode = rv::cli::runEarningsCommand(argc, argv))
-        return *exitCode;
-    std::optional<std::string> savePath;
-    int next = 1;
-    if (argc == 4 && std::string_view(argv[1]) == "--save-case") {
-        savePath = argv[2];
-        next = 3;
-    }
-    if (argc != next + 1) {
-        std::cerr << usageText();
+    const int exitCode = runCommand(argc, argv);
+    // A result that did not reach its reader is a failure, not a success.
+    std::cout.flush();
+    if (!std::cout) {
+        std::cerr << "ravelta-calc: " << rv::messages::kOutputFailed << '\n';
         return kExitBadInput;
     }
-    const std::string_view argument = argv[next];
-    try {
-        if (savePath && argument.size() > 1 && argument.front() == '-') {
-            std::cerr << usageText();
-            return kExitBadInput;
-        }
-        if (argument == "--help") {
-            std::cout << usageText();
-            return 0;
-        }
-        if (argument == "--reference") {
-            rv::TdMain dm;
-            print(rv::cli::referenceDataJson(dm));
-            return 0;
-        }
-        if (argument.size() > 1 && argument.front() == '-') {
-            std::cerr << usageText();
-            return kExitBadInput;
-        }
-        return runFile(std::string(argument), savePath);
-    } catch (const rv::UserError& error) { // the reference data could not be unpacked
-        std::cerr << "ravelta-calc: " << error.what() << '\n';
-        return kExitRefused;
-    }
+    return exitCode;
 }

@@ -3,29 +3,21 @@
 
 #include "protect/case_file.h"
 #include "store/atomic_file.h"
+#include "store/case_limits.h"
+#include "store/loaded_case.h"
 #include "store/messages.h"
+#include "store/save_failure.h"
 
 #include <array>
 #include <filesystem>
 #include <fstream>
-#include <limits>
 #include <optional>
 #include <system_error>
+#include <vector>
 
 namespace rv {
 
 namespace {
-
-// A case of a whole working life takes about fifty kilobytes; anything far larger is not a
-// case file and is refused before it is read into memory.
-constexpr std::size_t kLargestCaseFile = 64 * 1024 * 1024;
-
-// Ledger keys are person id * 1000000 + year * 100 + month0 with years up to 9999: the
-// largest identity whose keys still fit in a signed 32-bit integer.
-constexpr std::int64_t kLedgerKeyPersonStep = 1000000;
-constexpr std::int64_t kLargestLedgerKeyMonth = 9999 * 100 + 11;
-constexpr std::int64_t kLargestPersonId =
-    (std::numeric_limits<std::int32_t>::max() - kLargestLedgerKeyMonth) / kLedgerKeyPersonStep;
 
 // File names come as UTF-8 from the window and the command line.
 std::filesystem::path pathFromUtf8(const std::string& path) {
@@ -36,7 +28,8 @@ std::array<Table*, 3> caseTables(TdMain& dm) {
     return {&dm.cdsPerson, &dm.cdsExp, &dm.cdsEarning};
 }
 
-// The whole file, or nullopt when it cannot be read or is larger than any case file.
+// The whole file, or nullopt when it cannot be read or is larger than any case file; read in
+// blocks, so neither a wrong size nor a file that grows can make it read more than that.
 std::optional<std::string> readCaseFile(const std::filesystem::path& path) {
     std::error_code error;
     if (!std::filesystem::is_regular_file(path, error))
@@ -62,55 +55,46 @@ std::optional<std::string> readCaseFile(const std::filesystem::path& path) {
     return bytes;
 }
 
-// Every person row carries an identity whose ledger keys fit in 32 bits.
-bool personIdentitiesFit(const Table& persons, std::string_view snapshot) {
-    std::vector<FieldDef> fields;
-    for (int i = 0; i < persons.fieldCount(); ++i)
-        fields.push_back(persons.field(i));
-    Table loaded("loadedPersons", std::move(fields));
-    loaded.loadSnapshot(snapshot);
-    for (loaded.first(); !loaded.eof(); loaded.next()) {
-        const Value id = loaded.value("person_id");
-        const auto* number = std::get_if<std::int32_t>(&id);
-        if (!number || *number < 0 || *number > kLargestPersonId)
-            return false;
-    }
-    return true;
-}
-
-// The three snapshots load into their tables and the identities are usable.
-bool caseFileFits(TdMain& dm, const UnpackedCaseFile& file) {
-    try {
-        dm.cdsExp.checkSnapshot(file.periods());
-        dm.cdsEarning.checkSnapshot(file.ledger());
-        return personIdentitiesFit(dm.cdsPerson, file.person());
-    } catch (const SnapshotError&) {
-        return false;
-    }
+// A case that a file could not give back: more rows than a case file may hold.
+bool fitsCaseFile(TdMain& dm) {
+    return static_cast<std::size_t>(dm.cdsPerson.recordCount()) <= kMostCasePersons &&
+           static_cast<std::size_t>(dm.cdsExp.recordCount()) <= kMostPeriods &&
+           static_cast<std::size_t>(dm.cdsEarning.recordCount()) <= kMostLedgerMonths;
 }
 
 } // namespace
 
 bool TdMain::SaveCase(const std::string& path) {
+    const auto fail = [this](const std::string& message) {
+        if (m_prompt)
+            m_prompt->error(message);
+        return false;
+    };
     try {
         for (Table* table : caseTables(*this))
             table->setFiltered(false);
         const std::string person = cdsPerson.saveSnapshot();
         const std::string periods = cdsExp.saveSnapshot();
         const std::string ledger = cdsEarning.saveSnapshot();
+        if (!fitsCaseFile(*this))
+            return fail(std::string(messages::kCaseSaveFailed) + ": " +
+                        messages::kSaveCauseCaseTooLarge + ".");
         writeFileAtomically(pathFromUtf8(path), PackCaseFile(person, periods, ledger));
         return true;
+    } catch (const std::filesystem::filesystem_error& error) {
+        return fail(saveFailureMessage(error.code()));
     } catch (const std::exception&) {
-        if (m_prompt)
-            m_prompt->error(messages::kCaseSaveFailed);
-        return false;
+        return fail(messages::kCaseSaveFailed);
     }
 }
 
 bool TdMain::LoadCase(const std::string& path) {
-    const auto fail = [this](const char* message) {
-        if (m_prompt)
+    const auto fail = [this](const char* message, const std::vector<std::string>& warnings = {}) {
+        if (m_prompt) {
             m_prompt->error(message);
+            for (const std::string& warning : warnings)
+                m_prompt->warning(warning);
+        }
         return false;
     };
     try {
@@ -126,8 +110,16 @@ bool TdMain::LoadCase(const std::string& path) {
         const UnpackedCaseFile unpacked = UnpackCaseFile(*bytes);
         if (unpacked.status() == CaseFileStatus::OpeningFailed)
             return fail(messages::kCaseOpenFailed);
-        if (!unpacked.unpacked() || !caseFileFits(*this, unpacked))
+        if (!unpacked.unpacked())
             return fail(messages::kCaseLoadFailed);
+        // A file's contents are checked as any outside input: its digest and cipher keep out
+        // damage, not a forged file.
+        const LoadedCase loaded(*this, unpacked);
+        if (!loaded.fieldsValid(*this))
+            return fail(messages::kCaseLoadFailed);
+        if (const std::vector<std::string> warnings = loaded.periodWarnings(*this);
+            !warnings.empty())
+            return fail(messages::kCaseLoadFailed, warnings);
 
         // A pending edit that its hooks refuse stops the load here, before any row is replaced.
         for (Table* table : caseTables(*this))

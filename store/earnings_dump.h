@@ -19,7 +19,11 @@ std::string earningsDumpBytes(Table& ledger, char decimalSeparator);
 // (std::filesystem::filesystem_error for the file).
 void saveEarningsDump(Table& ledger, const std::filesystem::path& path, char decimalSeparator);
 
-// "c:\temp\earning.csv" on Windows; elsewhere earning.csv in the system's temporary folder.
+// A new name for the dump in a folder that only the user can write, so nobody else can plant a
+// file or symlink where it goes: "c:\temp\earning.csv" on Windows; elsewhere
+// earning-<date>-<time>-<process>.csv in the program's state folder ($XDG_STATE_HOME/ravelta,
+// by default ~/.local/state/ravelta), created with mode 0700 when missing. Throws
+// std::filesystem::filesystem_error when that folder cannot be made or is open to others.
 std::filesystem::path defaultEarningsDumpPath();
 
 } // namespace rv

@@ -67,6 +67,21 @@ inline constexpr const char* kCaseOpenFailed =
     "Помилка при відкритті файлу, можливо файл пошкоджено";
 inline constexpr const char* kCaseLoadFailed =
     "Помилка при завантаженні файлу, можливо файл пошкоджено";
+// Why a save failed, said after the save error: "<kCaseSaveFailed>: <cause>.".
+inline constexpr const char* kSaveCauseNoSpace = "на диску не вистачає місця";
+inline constexpr const char* kSaveCauseNoPermission =
+    "немає дозволу на запис до цієї папки або цього файлу";
+inline constexpr const char* kSaveCauseReadOnly = "диск або папка доступні лише для читання";
+inline constexpr const char* kSaveCauseNoFolder = "такої папки не існує";
+inline constexpr const char* kSaveCauseNameTooLong = "назва файлу задовга";
+inline constexpr const char* kSaveCauseNotAFile =
+    "під цією назвою вже є папка, пристрій чи канал, а не звичайний файл";
+inline constexpr const char* kSaveCauseForeignLink =
+    "під цією назвою у спільній папці лежить посилання іншого користувача";
+inline constexpr const char* kSaveCauseLinkLoop = "посилання на файл утворюють коло";
+inline constexpr const char* kSaveCauseDiskError = "диск повідомив про помилку запису";
+inline constexpr const char* kSaveCauseCaseTooLarge =
+    "справа містить більше записів, ніж може мати одна особа";
 inline constexpr const char* kEarningsDumpHeader =
     "Рік;Місяць;мінімальна ЗП;Середня ЗП;Заробіток;Коефіцієнт;Зараховано днів;Опт1;Опт2;";
 
@@ -158,5 +173,24 @@ inline constexpr const char* kImportNothingAccepted = "Не вибрано жо�
 
 // The ledger's earnings as CSV.
 inline constexpr const char* kLedgerCsvHeader = "year;month;amount";
+
+// The headless calculator's refusals of its input and output, after "ravelta-calc: <file>: ".
+inline constexpr const char* kInputTooLargePrefix = "вхідні дані більші за ";
+inline constexpr const char* kInputTooLargeSuffix =
+    " МіБ; справа однієї особи у форматі JSON займає не більше кількох сотень кілобайтів";
+inline constexpr const char* kInputHasNul = "JSON містить нульовий байт";
+inline constexpr const char* kInputNotJson = "це не правильний JSON: ";
+inline constexpr const char* kInputNumberOutOfRange = "число в JSON поза межами допустимого: ";
+inline constexpr const char* kInputUnreadable = "не вдається прочитати: ";
+inline constexpr const char* kReadNoFile = "файлу або папки не існує";
+inline constexpr const char* kReadNoPermission = "немає дозволу на читання";
+inline constexpr const char* kReadNameTooLong = "назва файлу задовга";
+inline constexpr const char* kReadIsFolder = "це папка, а не файл";
+inline constexpr const char* kReadNotAFile = "це не звичайний файл";
+inline constexpr const char* kReadPathThroughFile = "у шляху є файл там, де має бути папка";
+inline constexpr const char* kReadFailedCode = "системна помилка ";
+inline constexpr const char* kOutOfMemory = "недостатньо пам'яті";
+inline constexpr const char* kOutputFailed =
+    "не вдається записати результат у стандартний вивід (диск заповнено чи канал закрито?)";
 
 } // namespace rv::messages

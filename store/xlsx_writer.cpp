@@ -4,6 +4,11 @@
 
 #include <xlsxwriter.h>
 
+#include <cerrno>
+#include <cstdlib>
+#include <fstream>
+#include <iterator>
+#include <string>
 #include <system_error>
 
 namespace rv {
@@ -28,11 +33,48 @@ void XlsxWriter::endRow() {
     m_rows.emplace_back();
 }
 
+namespace {
+
+// A folder only this user can enter, removed with what it holds when the scope ends: the
+// library writes its workbook by name, so the name must be where nobody else can plant a link.
+class PrivateFolder {
+public:
+    PrivateFolder() {
+        std::string pattern = (std::filesystem::temp_directory_path() / "ravelta-xlsx-XXXXXX");
+        if (!mkdtemp(pattern.data()))
+            throw std::filesystem::filesystem_error(
+                "cannot create a private folder", std::error_code(errno, std::generic_category()));
+        m_path = pattern;
+    }
+    ~PrivateFolder() {
+        std::error_code ignored;
+        std::filesystem::remove_all(m_path, ignored);
+    }
+    PrivateFolder(const PrivateFolder&) = delete;
+    PrivateFolder& operator=(const PrivateFolder&) = delete;
+    const std::filesystem::path& path() const { return m_path; }
+
+private:
+    std::filesystem::path m_path;
+};
+
+std::string fileBytes(const std::filesystem::path& path) {
+    std::ifstream file(path, std::ios::binary);
+    std::string bytes{std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
+    if (!file && !file.eof())
+        throw std::filesystem::filesystem_error("cannot read the workbook", path,
+                                                std::make_error_code(std::errc::io_error));
+    return bytes;
+}
+
+} // namespace
+
+// The workbook is written in a private folder, then its bytes replace the target as every save
+// of the program does (atomically, keeping the target's mode).
 void XlsxWriter::save(const std::filesystem::path& path) const {
-    const std::filesystem::path temporary = temporaryPathFor(path);
+    const PrivateFolder folder;
+    const std::filesystem::path temporary = folder.path() / "workbook.xlsx";
     const auto fail = [&](const char* what) {
-        std::error_code ignored; // the temporary file may not exist
-        std::filesystem::remove(temporary, ignored);
         throw std::filesystem::filesystem_error(what, path,
                                                 std::make_error_code(std::errc::io_error));
     };
@@ -56,10 +98,7 @@ void XlsxWriter::save(const std::filesystem::path& path) const {
     const lxw_error closed = workbook_close(workbook);
     if (!written || closed != LXW_NO_ERROR)
         fail("cannot write the workbook");
-    std::error_code renamed;
-    std::filesystem::rename(temporary, path, renamed);
-    if (renamed)
-        fail("cannot replace the file");
+    writeFileAtomically(path, fileBytes(temporary));
 }
 
 } // namespace rv

@@ -11,6 +11,8 @@
 #include <bit>
 #include <cmath>
 #include <cstring>
+#include <limits>
+#include <type_traits>
 
 namespace rv {
 
@@ -39,9 +41,17 @@ public:
         m_out.append(static_cast<const char*>(data), size);
     }
     template <typename T> void integer(T value) {
+        static_assert(std::is_unsigned_v<T>);
         for (std::size_t i = 0; i < sizeof(T); ++i)
             m_out.push_back(
                 static_cast<char>((static_cast<std::uint64_t>(value) >> (8 * i)) & 0xFF));
+    }
+    // A count or length written in a T: refused when it does not fit, so a longer text or a
+    // larger table can never write a damaged snapshot.
+    template <typename T> void length(std::size_t value, const std::string& what) {
+        if (value > std::numeric_limits<T>::max())
+            throw SnapshotError(what + " is too long for a snapshot");
+        integer<T>(static_cast<T>(value));
     }
     std::string take() { return std::move(m_out); }
 
@@ -89,18 +99,21 @@ std::string Table::saveSnapshot() {
     Writer out;
     out.bytes(kMagic, sizeof kMagic);
     out.integer<std::uint8_t>(kVersion);
-    out.integer<std::uint16_t>(static_cast<std::uint16_t>(stored.size()));
+    out.length<std::uint16_t>(stored.size(), "the field list of " + m_name);
     for (int i : stored) {
         const FieldDef& def = m_fields[static_cast<std::size_t>(i)];
         out.integer<std::uint8_t>(typeCode(def.type));
-        out.integer<std::uint16_t>(static_cast<std::uint16_t>(def.size));
-        out.integer<std::uint8_t>(static_cast<std::uint8_t>(def.name.size()));
+        if (def.size < 0)
+            throw SnapshotError("field " + def.name + " has a negative size");
+        out.length<std::uint16_t>(static_cast<std::size_t>(def.size), "the size of " + def.name);
+        out.length<std::uint8_t>(def.name.size(), "the name of " + def.name);
         out.bytes(def.name.data(), def.name.size());
     }
-    out.integer<std::uint32_t>(static_cast<std::uint32_t>(m_rows.size()));
+    out.length<std::uint32_t>(m_rows.size(), "the row count of " + m_name);
     for (const auto& row : m_rows) {
         for (int i : stored) {
             const Value& value = row->values[static_cast<std::size_t>(i)];
+            const std::string& name = m_fields[static_cast<std::size_t>(i)].name;
             out.integer<std::uint8_t>(isEmpty(value) ? 0 : 1);
             if (auto integer = std::get_if<std::int32_t>(&value))
                 out.integer<std::uint32_t>(static_cast<std::uint32_t>(*integer));
@@ -109,7 +122,11 @@ std::string Table::saveSnapshot() {
             else if (auto date = std::get_if<Date>(&value))
                 out.integer<std::uint32_t>(static_cast<std::uint32_t>(date->serial));
             else if (auto text = std::get_if<std::string>(&value)) {
-                out.integer<std::uint16_t>(static_cast<std::uint16_t>(text->size()));
+                // The reader refuses a text longer than its field: never write one.
+                if (utf8Length(*text) >
+                    static_cast<std::size_t>(m_fields[static_cast<std::size_t>(i)].size))
+                    throw SnapshotError("a text of " + name + " is longer than its field");
+                out.length<std::uint16_t>(text->size(), "a text of " + name);
                 out.bytes(text->data(), text->size());
             }
         }
@@ -117,7 +134,8 @@ std::string Table::saveSnapshot() {
     return out.take();
 }
 
-std::vector<std::unique_ptr<Table::Row>> Table::decodeSnapshot(std::string_view bytes) const {
+std::vector<std::unique_ptr<Table::Row>> Table::decodeSnapshot(std::string_view bytes,
+                                                               std::size_t mostRows) const {
     Reader in(bytes);
     if (in.bytes(sizeof kMagic) != std::string_view(kMagic, sizeof kMagic))
         throw SnapshotError("not a table snapshot");
@@ -144,6 +162,8 @@ std::vector<std::unique_ptr<Table::Row>> Table::decodeSnapshot(std::string_view 
     }
 
     const auto rowCount = in.integer<std::uint32_t>();
+    if (rowCount > mostRows)
+        throw SnapshotError("snapshot holds more rows than table " + m_name + " may have");
     // Every value takes at least its one-byte mark: a count beyond that is a lie.
     if (!stored.empty() && rowCount > in.remaining() / stored.size())
         throw SnapshotError("snapshot row count exceeds its data");
@@ -198,12 +218,12 @@ std::vector<std::unique_ptr<Table::Row>> Table::decodeSnapshot(std::string_view 
     return rows;
 }
 
-void Table::checkSnapshot(std::string_view bytes) const {
-    decodeSnapshot(bytes);
+void Table::checkSnapshot(std::string_view bytes, std::size_t mostRows) const {
+    decodeSnapshot(bytes, mostRows);
 }
 
-void Table::loadSnapshot(std::string_view bytes) {
-    std::vector<std::unique_ptr<Row>> rows = decodeSnapshot(bytes);
+void Table::loadSnapshot(std::string_view bytes, std::size_t mostRows) {
+    std::vector<std::unique_ptr<Row>> rows = decodeSnapshot(bytes, mostRows);
     cancel();
     m_rows = std::move(rows);
     ++m_changeCount;

@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <limits>
 #include <memory>
 #include <optional>
 #include <stdexcept>
@@ -184,10 +185,13 @@ public:
     // Snapshots: field names, types and sizes and every row (outside the filter too).
     // Saving posts a pending edit first. Loading replaces the rows and reopens the table (runs
     // AfterOpen); filter, index and hooks stay. A snapshot that does not fit this table throws
-    // SnapshotError and leaves the table untouched; checkSnapshot only checks.
+    // SnapshotError and leaves the table untouched; checkSnapshot only checks. A snapshot of more
+    // than `mostRows` rows is refused before any row is read. A table whose layout or texts do
+    // not fit the snapshot's integers throws SnapshotError on saving.
     std::string saveSnapshot();
-    void loadSnapshot(std::string_view bytes);
-    void checkSnapshot(std::string_view bytes) const;
+    void loadSnapshot(std::string_view bytes, std::size_t mostRows = kAnyRowCount);
+    void checkSnapshot(std::string_view bytes, std::size_t mostRows = kAnyRowCount) const;
+    static constexpr std::size_t kAnyRowCount = std::numeric_limits<std::uint32_t>::max();
 
     Hook AfterOpen;
     Hook BeforePost;
@@ -200,7 +204,8 @@ private:
         std::vector<Value> values;
     };
 
-    std::vector<std::unique_ptr<Row>> decodeSnapshot(std::string_view bytes) const;
+    std::vector<std::unique_ptr<Row>> decodeSnapshot(std::string_view bytes,
+                                                     std::size_t mostRows) const;
     void postPending();
     void setCursor(int position, bool bof);
     void rebuildView();

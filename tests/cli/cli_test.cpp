@@ -4,6 +4,8 @@
 
 #include <cmath>
 #include <cstdio>
+#include <cstdlib>
+#include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <map>
@@ -20,9 +22,12 @@ struct CalculatorRun {
     std::string out;
 };
 
-// Runs the calculator with `argument`, feeding `input` to its standard input when given.
-CalculatorRun runCalculator(const std::string& argument, const std::string& input = {}) {
-    std::string command = std::string("'") + RV_CALC_PATH + "' " + argument + " 2>/dev/null";
+// Runs the calculator with `argument` (shell words; a redirection too), feeding `input` to its
+// standard input when given; `prefix` goes before the program (another user, say).
+CalculatorRun runCalculator(const std::string& argument, const std::string& input = {},
+                            const std::string& prefix = {}) {
+    std::string command =
+        prefix + " '" + std::string(RV_CALC_PATH) + "' " + argument + " 2>/dev/null";
     std::string inputPath;
     if (!input.empty()) {
         // Unique per process: CTest runs the tests of this file side by side.
@@ -298,6 +303,11 @@ TEST(CalculatorTest, MalformedInputAndUsage) {
          1},
         {"no such file", "/nonexistent/case.json", "", 1},
         {"unknown option", "--frobnicate", "", 1},
+        {"unknown option after the file", "- --frobnicate", "", 1},
+        {"two files", "- -", "", 1},
+        {"--save-case without its file", "- --save-case", "", 1},
+        {"--reference with a file", "--reference -", "", 1},
+        {"--help with a value", "--help=yes", "", 1},
         {"help", "--help", "", 0},
     };
     for (const Case& c : cases) {
@@ -305,6 +315,109 @@ TEST(CalculatorTest, MalformedInputAndUsage) {
         EXPECT_EQ(runCalculator(c.argument, c.input).exitCode, c.exitCode);
     }
     EXPECT_NE(runCalculator("--help").out.find("\"application_date\""), std::string::npos);
+}
+
+const std::string kSmallCase = R"({"person": {"name": "Іван", "birthdate": "10.05.1951",
+    "gender": 0, "application_date": "11.05.2011"},
+    "periods": [{"begin": "01.01.2005", "end": "31.12.2006"}],
+    "earnings": [{"year": 2005, "month": 1, "amount": 5000}]})";
+
+// Hostile input ends with a message and exit code 1: never an abort, never an endless read.
+TEST(CalculatorTest, HostileInputEndsWithAMessage) {
+    const std::string scratch = ::testing::TempDir() + "ravelta_cli_" + std::to_string(getpid());
+    std::filesystem::create_directories(scratch);
+    std::ofstream(scratch + "/big.json") << std::string(5 * 1024 * 1024, ' ') << kSmallCase;
+    struct Case {
+        const char* name;
+        std::string argument;
+        std::string input;
+    };
+    const Case cases[] = {
+        {"number 1e400", "-", R"({"x": 1e400})"},
+        {"amount -1e400", "-",
+         R"({"person": {"name": "a", "birthdate": "10.05.1951", "gender": 0,
+             "application_date": "11.05.2011"}, "periods": [],
+             "earnings": [{"year": 2005, "month": 1, "amount": -1e400}]})"},
+        {"integer of 400 digits", "-", "{\"x\": " + std::string(400, '7') + "}"},
+        {"bytes after a NUL", "-", kSmallCase + std::string(1, '\0') + "garbage"},
+        {"lists nested a million deep", "-", std::string(1000000, '[') + std::string(1000000, ']')},
+        {"name of 5000 characters", "'" + scratch + "/" + std::string(5000, 'a') + ".json'", ""},
+        {"case file name of 5000 characters",
+         "'" + scratch + "/" + std::string(5000, 'a') + ".csf'", ""},
+        {"endless input", "/dev/zero", ""},
+        {"input larger than the cap", "'" + scratch + "/big.json'", ""},
+        {"a folder", "'" + scratch + "'", ""},
+        {"a folder named as a case file", "'" + scratch + "/folder.csf'", ""},
+    };
+    std::filesystem::create_directories(scratch + "/folder.csf");
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        const CalculatorRun run = runCalculator(c.argument, c.input);
+        EXPECT_EQ(run.exitCode, 1);
+        EXPECT_EQ(run.out, "");
+    }
+    std::filesystem::remove_all(scratch);
+}
+
+TEST(CalculatorTest, OutputThatCannotBeWrittenFails) {
+    EXPECT_EQ(runCalculator("- >/dev/full", kSmallCase).exitCode, 1);
+    EXPECT_EQ(runCalculator("--help >/dev/full").exitCode, 1);
+    EXPECT_EQ(runCalculator("--reference >/dev/full").exitCode, 1);
+}
+
+// A folder the user may not enter. Root enters every folder, so there the calculator runs as
+// the user "nobody".
+TEST(CalculatorTest, AFileInAFolderTheUserCannotEnterIsRefused) {
+    const std::string folder =
+        ::testing::TempDir() + "ravelta_cli_closed_" + std::to_string(getpid());
+    std::filesystem::create_directories(folder);
+    std::ofstream(folder + "/case.json") << kSmallCase;
+    std::ofstream(folder + "/case.csf") << "not a case";
+    std::string prefix;
+    if (geteuid() == 0) {
+        std::filesystem::permissions(folder, std::filesystem::perms::owner_all);
+        prefix = "setpriv --reuid=65534 --regid=65534 --clear-groups";
+        if (std::system((prefix + " true").c_str()) != 0)
+            GTEST_SKIP() << "setpriv cannot change the user here";
+        if (runCalculator("--help", {}, prefix).exitCode != 0)
+            GTEST_SKIP() << "the user nobody cannot run the calculator from its build folder";
+    } else {
+        std::filesystem::permissions(folder, std::filesystem::perms::none);
+    }
+    for (const char* name : {"/case.json", "/case.csf"}) {
+        SCOPED_TRACE(name);
+        const CalculatorRun run = runCalculator("'" + folder + name + "'", {}, prefix);
+        EXPECT_EQ(run.exitCode, 1);
+        EXPECT_EQ(run.out, "");
+    }
+    std::filesystem::permissions(folder, std::filesystem::perms::owner_all);
+    std::filesystem::remove_all(folder);
+}
+
+// Options before or after the file, as GNU tools take them; a case file in capitals too.
+TEST_F(Career40, OptionsMayFollowTheFileAndCaseFilesMayBeNamedInCapitals) {
+    const std::string stem = ::testing::TempDir() + "ravelta_options_" + std::to_string(getpid());
+    const std::string input = "'" + dataPath("career40.json") + "'";
+    struct Case {
+        const char* name;
+        std::string arguments;
+        std::string saved;
+    };
+    const Case cases[] = {
+        {"option after the file", input + " --save-case '" + stem + "_a.csf'", stem + "_a.csf"},
+        {"option with =", "--save-case='" + stem + "_b.CSF' " + input, stem + "_b.CSF"},
+        {"file after --", "--save-case '" + stem + "_c.csf' -- " + input, stem + "_c.csf"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        const CalculatorRun saving = runCalculator(c.arguments);
+        ASSERT_EQ(saving.exitCode, 0);
+        EXPECT_EQ(json::parse(saving.out), output);
+        const CalculatorRun loading = runCalculator("'" + c.saved + "'");
+        EXPECT_EQ(loading.exitCode, 0) << "not read as a case file";
+        EXPECT_EQ(json::parse(loading.out, nullptr, false), output);
+        std::remove(c.saved.c_str());
+    }
 }
 
 TEST(CalculatorTest, ReferencePrintsParametersAndEveryTable) {

@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <optional>
+#include <string>
 
 namespace rv {
 namespace {
@@ -174,6 +176,48 @@ TEST(SnapshotTest, TextFieldThatGrewStillLoadsOlderSnapshots) {
     wide.create();
     Fixture target;
     EXPECT_THROW(target.table.loadSnapshot(wide.saveSnapshot()), SnapshotError);
+}
+
+// The snapshot stores text lengths in 16 bits, field names in 8, field sizes in 16: a longer one
+// is refused on saving instead of being cut into a snapshot that reads back wrong.
+TEST(SnapshotTest, LengthsTooLargeForTheirIntegersAreRefusedOnSaving) {
+    struct Case {
+        const char* name;
+        FieldDef field;
+        std::optional<std::string> text;
+    };
+    const Case cases[] = {
+        {"text of 65 536 bytes", textField("memo", 70000), std::string(65536, 'x')},
+        {"text of 40 000 two-byte letters", textField("memo", 40000),
+         [] {
+             std::string text;
+             for (int i = 0; i < 40000; ++i)
+                 text += "ї";
+             return text;
+         }()},
+        {"field name of 256 bytes", integerField(std::string(256, 'n')), std::nullopt},
+        {"field size of 65 536", textField("memo", 65536), std::nullopt},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        Table table("notes", {c.field});
+        table.create();
+        if (c.text) {
+            table.append();
+            table.setValue(c.field.name, *c.text);
+            table.post();
+        }
+        EXPECT_THROW(table.saveSnapshot(), SnapshotError);
+    }
+    Table fits("notes", {textField("memo", 65535)});
+    fits.create();
+    fits.append();
+    fits.setValue("memo", std::string(65535, 'x'));
+    fits.post();
+    Table back("notes", {textField("memo", 65535)});
+    back.create();
+    back.loadSnapshot(fits.saveSnapshot());
+    EXPECT_EQ(back.value("memo"), Value{std::string(65535, 'x')});
 }
 
 } // namespace

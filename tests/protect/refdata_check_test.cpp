@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <optional>
 #include <string>
 
@@ -31,6 +32,7 @@ TEST(RefdataCheckTest, AcceptsOrderedTablesAndNamesTheLineOfTheFirstFault) {
          koeff,
          "01.01.2004;31.12.2007;1;1;s\n01.01.2004;;1;2;s\n01.01.2008;;1.2;1;s\n",
          {}},
+        {"no rows at all", minZp, "", "MinZP.csv: "},
         {"date without leading zeros", minZp, "1.1.2000;;100;s\n", "MinZP.csv:2: "},
         {"no such day", minZp, "01.01.2000;31.12.2000;1;s\n30.02.2001;;1;s\n", "MinZP.csv:3: "},
         {"decimal comma", minZp, "01.01.2000;;123,45;s\n", "MinZP.csv:2: "},
@@ -56,6 +58,40 @@ TEST(RefdataCheckTest, AcceptsOrderedTablesAndNamesTheLineOfTheFirstFault) {
         } catch (const RefdataError& error) {
             ASSERT_TRUE(c.refusedAt) << "refused: " << error.what();
             EXPECT_TRUE(std::string(error.what()).starts_with(*c.refusedAt)) << error.what();
+        }
+    }
+}
+
+TEST(RefdataCheckTest, StoredParametersMustBeYearsWithinALifetime) {
+    const std::array<std::string, 5> good = {"15", "35", "30", "60", "60"};
+    struct Case {
+        const char* name;
+        std::size_t position;
+        std::string text;
+        bool accepted;
+    };
+    const Case cases[] = {
+        {"the real values", 0, "15", true},
+        {"one year", 3, "1", true},
+        {"a lifetime", 4, "150", true},
+        {"pension age of the smallest integer", 3, "-2147483648", false},
+        {"negative years of experience", 0, "-1", false},
+        {"zero years", 1, "0", false},
+        {"beyond a lifetime", 4, "151", false},
+        {"largest integer", 2, "2147483647", false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        std::array<std::string, 5> texts = good;
+        texts[c.position] = c.text;
+        try {
+            checkStoredParameters(texts);
+            EXPECT_TRUE(c.accepted) << "accepted " << c.text;
+        } catch (const RefdataError& error) {
+            EXPECT_FALSE(c.accepted) << error.what();
+            EXPECT_NE(std::string(error.what()).find(kStoredParameterNames[c.position]),
+                      std::string::npos)
+                << error.what();
         }
     }
 }

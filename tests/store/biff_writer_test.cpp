@@ -215,12 +215,12 @@ TEST(BiffWriter, SavingReplacesTheFileOnlyWhenComplete) {
     writer.integer(2004);
     saveBiffFile(target, writer);
     EXPECT_EQ(readBytes(target), writer.finish());
-    EXPECT_FALSE(fs::exists(temporaryPathFor(target)));
+    EXPECT_EQ(std::distance(fs::directory_iterator(folder), fs::directory_iterator()), 1)
+        << "a temporary file is left";
 
-    { std::ofstream(target, std::ios::binary | std::ios::trunc) << "earlier"; }
-    fs::create_directory(temporaryPathFor(target));
-    EXPECT_THROW(saveBiffFile(target, writer), fs::filesystem_error);
-    EXPECT_EQ(readBytes(target), "earlier");
+    fs::create_directory(folder / "folder.xls");
+    EXPECT_THROW(saveBiffFile(folder / "folder.xls", writer), fs::filesystem_error);
+    EXPECT_TRUE(fs::is_directory(folder / "folder.xls"));
     EXPECT_THROW(saveBiffFile(folder / "missing folder" / "sheet.xls", writer),
                  fs::filesystem_error);
     fs::remove_all(folder);

@@ -1,6 +1,7 @@
 #include "case_builders.h"
+#include "child_process.h"
 #include "protect/case_file.h"
-#include "store/atomic_file.h"
+#include "store/case_limits.h"
 #include "store/dmMain.h"
 
 #include <gtest/gtest.h>
@@ -11,8 +12,10 @@
 #include <filesystem>
 #include <fstream>
 #include <functional>
+#include <iostream>
 #include <optional>
 #include <string>
+#include <sys/stat.h>
 #include <unistd.h>
 #include <vector>
 
@@ -77,13 +80,12 @@ void addMonth(TdMain& dm, std::int32_t personId, int year, int month0,
     dm.setSuperState(false);
 }
 
-// Person, two periods of the person and one of another person, ledger months added out of
-// key order, with empty values and marks.
+// Person, two periods of the person, ledger months added out of key order, with empty values
+// and marks.
 void buildSmallCase(TdMain& dm, std::int32_t personId) {
     addPerson(dm, personId);
     addPeriod(dm, "01.09.1999", "31.03.2000");
     addPeriod(dm, "01.06.2000", "15.02.2001");
-    addPeriod(dm, "01.01.1990", "31.12.1990", personId + 1);
     addMonth(dm, personId, 2000, 6, 1500.5, "+");
     addMonth(dm, personId, 1999, 8, std::nullopt);
     addMonth(dm, personId, 2001, 0, 0.0);
@@ -223,6 +225,14 @@ protected:
 
     fs::path file(const std::string& name) const { return m_folder / name; }
 
+    std::vector<std::string> folderEntries() const {
+        std::vector<std::string> names;
+        for (const auto& entry : fs::directory_iterator(m_folder))
+            names.push_back(entry.path().filename().string());
+        std::sort(names.begin(), names.end());
+        return names;
+    }
+
     // The bytes of the small case saved by `source`.
     std::string smallCaseFile() {
         buildSmallCase(source, source.NewPersonId());
@@ -258,7 +268,8 @@ TEST_F(CaseFileIo, SaveAndLoadGiveBackTheSameTables) {
 
     ASSERT_TRUE(source.SaveCase(path.string()));
     EXPECT_TRUE(sourcePrompt.errors.empty());
-    EXPECT_FALSE(fs::exists(temporaryPathFor(path)));
+    EXPECT_EQ(folderEntries(), (std::vector<std::string>{"case.csf"}))
+        << "a temporary file is left";
     for (Table* table : caseTables(source))
         EXPECT_FALSE(table->filtered()) << table->name() << " after the save";
 
@@ -271,7 +282,7 @@ TEST_F(CaseFileIo, SaveAndLoadGiveBackTheSameTables) {
         EXPECT_FALSE(loaded.filtered());
         EXPECT_EQ(viewRows(loaded), viewRows(saved));
     }
-    EXPECT_EQ(target.cdsExp.recordCount(), 3) << "the other person's period is kept";
+    EXPECT_EQ(target.cdsExp.recordCount(), 2);
 
     std::vector<std::int32_t> keys;
     for (int row = 0; row < target.cdsEarning.recordCount(); ++row)
@@ -456,7 +467,7 @@ TEST_F(CaseFileIo, UnreadableFilesShowTheLoadMessage) {
     fs::create_directory(file("folder.csf"));
     const fs::path huge = file("huge.csf");
     writeBytes(huge, "");
-    fs::resize_file(huge, 64 * 1024 * 1024 + 1); // sparse: no disk is used
+    fs::resize_file(huge, kLargestCaseFile + 1); // sparse: no disk is used
     openCaseInTarget();
 
     for (const fs::path& path : {file("folder.csf"), huge}) {
@@ -469,31 +480,37 @@ TEST_F(CaseFileIo, UnreadableFilesShowTheLoadMessage) {
     }
 }
 
-// A failed save shows its message and leaves an earlier file byte for byte.
-TEST_F(CaseFileIo, FailedSaveLeavesTheEarlierFileWhole) {
+// A failed save says why, leaves an earlier file byte for byte and no temporary file.
+TEST_F(CaseFileIo, FailedSaveSaysWhyAndLeavesTheEarlierFileWhole) {
     struct Case {
         const char* name;
         std::function<fs::path()> arrange; // gives the path to save to
+        std::string message;
     };
     const std::string earlier = "the earlier case file";
     const Case cases[] = {
-        {"temporary file cannot be created",
-         [&] {
-             const fs::path path = file("blocked.csf");
-             writeBytes(path, earlier);
-             fs::create_directory(temporaryPathFor(path));
-             return path;
-         }},
-        {"target is a folder: the rename fails",
+        {"target is a folder",
          [&] {
              fs::create_directory(file("folder.csf"));
              return file("folder.csf");
-         }},
+         },
+         kSaveFailed + ": під цією назвою вже є папка, пристрій чи канал, а не звичайний файл."},
+        {"target is a pipe",
+         [&] {
+             EXPECT_EQ(::mkfifo(file("pipe.csf").c_str(), 0600), 0);
+             return file("pipe.csf");
+         },
+         kSaveFailed + ": під цією назвою вже є папка, пристрій чи канал, а не звичайний файл."},
         {"parent is a regular file",
          [&] {
              writeBytes(file("plain"), earlier);
              return file("plain") / "case.csf";
-         }},
+         },
+         kSaveFailed + ": такої папки не існує."},
+        {"missing folder", [&] { return file("missing") / "case.csf"; },
+         kSaveFailed + ": такої папки не існує."},
+        {"name of 5000 characters", [&] { return file(std::string(5000, 'a') + ".csf"); },
+         kSaveFailed + ": назва файлу задовга."},
         {"a pending period refused by its hook",
          [&] {
              const fs::path path = file("pending.csf");
@@ -502,22 +519,75 @@ TEST_F(CaseFileIo, FailedSaveLeavesTheEarlierFileWhole) {
              source.cdsExp.setValue("exp_date_begin", day("01.02.2003"));
              source.cdsExp.setValue("exp_date_finish", day("01.01.2003"));
              return path;
-         }},
+         },
+         kSaveFailed},
     };
     buildSmallCase(source, source.NewPersonId());
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         const fs::path path = c.arrange();
-        const bool existed = fs::is_regular_file(path);
+        std::error_code unreadable; // a name of 5000 characters cannot even be looked up
+        const bool existed = fs::is_regular_file(path, unreadable);
+        const std::vector<std::string> before = folderEntries();
         sourcePrompt.errors.clear();
 
         EXPECT_FALSE(source.SaveCase(path.string()));
-        EXPECT_EQ(sourcePrompt.errors, std::vector<std::string>{kSaveFailed});
+        EXPECT_EQ(sourcePrompt.errors, std::vector<std::string>{c.message});
         if (existed) {
             EXPECT_EQ(readBytes(path), earlier);
         }
-        EXPECT_FALSE(fs::is_regular_file(temporaryPathFor(path))) << "a temporary file is left";
+        EXPECT_EQ(folderEntries(), before) << "a temporary file is left";
         source.cdsExp.cancel();
+    }
+}
+
+// The causes a person can act on, each made for real in a child process: a disk of its own that
+// is full or read-only, and a folder the user may not write.
+TEST_F(CaseFileIo, SaveSaysWhenTheDiskIsFullReadOnlyOrForbidden) {
+    buildSmallCase(source, source.NewPersonId());
+    const fs::path disk = file("disk");
+    fs::create_directory(disk);
+    struct Case {
+        const char* name;
+        std::function<void()> arrange; // in the child
+        std::string message;
+    };
+    const Case cases[] = {
+        {"full disk",
+         [&] {
+             testing_support::mountSmallDisk(disk, 4096);
+             writeBytes(disk / "filler", std::string(4096, 'x'));
+         },
+         kSaveFailed + ": на диску не вистачає місця."},
+        {"read-only disk",
+         [&] {
+             testing_support::mountSmallDisk(disk, 1024 * 1024);
+             testing_support::remountReadOnly(disk);
+         },
+         kSaveFailed + ": диск або папка доступні лише для читання."},
+        {"folder of another user",
+         [&] {
+             fs::permissions(disk, fs::perms::owner_all | fs::perms::group_read |
+                                       fs::perms::group_exec | fs::perms::others_read |
+                                       fs::perms::others_exec);
+             testing_support::becomeUnprivileged();
+         },
+         kSaveFailed + ": немає дозволу на запис до цієї папки або цього файлу."},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        const std::optional<std::string> shown = testing_support::runInChild([&] {
+            c.arrange();
+            RecordingPrompt childPrompt;
+            source.setPrompt(&childPrompt);
+            const bool saved = source.SaveCase((disk / "case.csf").string());
+            return (saved ? std::string("saved") : childPrompt.errors.at(0));
+        });
+        if (!shown) {
+            std::cout << "[  SKIPPED ] " << c.name << ": not permitted here\n";
+            continue;
+        }
+        EXPECT_EQ(*shown, c.message);
     }
 }
 

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <optional>
@@ -99,6 +100,35 @@ TEST_F(EarningsDump, SavingWritesTheFileOrLeavesNone) {
     EXPECT_THROW(saveEarningsDump(dm.cdsEarning, missing, '.'), fs::filesystem_error);
     EXPECT_FALSE(fs::exists(missing.parent_path()));
     fs::remove_all(folder);
+}
+
+// The dump never goes through a fixed name in a folder others can write: a planted symlink
+// there would redirect it onto any file of the user.
+TEST_F(EarningsDump, GoesToANewNameInAFolderOnlyTheUserCanEnter) {
+    const fs::path state =
+        fs::temp_directory_path() / ("ravelta_state_" + std::to_string(::getpid()));
+    fs::remove_all(state);
+    const char* before = std::getenv("XDG_STATE_HOME");
+    const std::optional<std::string> saved =
+        before ? std::optional<std::string>(before) : std::nullopt;
+    ::setenv("XDG_STATE_HOME", state.c_str(), 1);
+
+    const fs::path first = defaultEarningsDumpPath();
+    EXPECT_EQ(first.parent_path(), state / "ravelta");
+    EXPECT_TRUE(first.filename().string().starts_with("earning-")) << first;
+    EXPECT_EQ(fs::status(state / "ravelta").permissions(), fs::perms::owner_all)
+        << "others may enter the dump folder";
+    saveEarningsDump(dm.cdsEarning, first, '.');
+    EXPECT_NE(defaultEarningsDumpPath(), first) << "a second dump would replace the first";
+
+    fs::permissions(state / "ravelta", fs::perms::all);
+    EXPECT_THROW(defaultEarningsDumpPath(), fs::filesystem_error) << "a folder others may write";
+
+    if (saved)
+        ::setenv("XDG_STATE_HOME", saved->c_str(), 1);
+    else
+        ::unsetenv("XDG_STATE_HOME");
+    fs::remove_all(state);
 }
 
 } // namespace

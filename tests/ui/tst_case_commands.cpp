@@ -25,6 +25,10 @@ namespace {
 // A man of 60 on 16.03.2010 with 35 years of work, 33 of them before 2004.
 const PersonInput kMan{QStringLiteral("Петренко"), QStringLiteral("15.03.1950"), 0,
                        QStringLiteral("20.03.2010")};
+// A save into a folder that does not exist says so after the save error.
+const QString kMissingFolderSaveFailed =
+    QString::fromUtf8(messages::kCaseSaveFailed) + QStringLiteral(": ") +
+    QString::fromUtf8(messages::kSaveCauseNoFolder) + QStringLiteral(".");
 const QList<PeriodInput> kPeriods{{"01.09.1970", "31.08.1990"}, {"01.10.1990", "31.12.2005"}};
 
 const QString kCaseFilter =
@@ -223,7 +227,7 @@ void TestCaseCommands::failedSaveForgetsTheName() {
     m_script->fileAnswers = {missingFolder};
     m_driver->press(Qt::Key_S, Qt::ControlModifier);
 
-    QCOMPARE(messageTexts(*m_script), QStringList{QString::fromUtf8(messages::kCaseSaveFailed)});
+    QCOMPARE(messageTexts(*m_script), QStringList{kMissingFolderSaveFailed});
     QCOMPARE(m_script->messages[0].icon, PromptIcon::Critical);
     QVERIFY(m_window->CaseFileName.isEmpty());
     QVERIFY(m_window->CaseModified);
@@ -253,7 +257,7 @@ void TestCaseCommands::saveAsFromTheMenu() {
     QCOMPARE(m_script->files[1].proposedPath, first);
     QCOMPARE(m_window->CaseFileName, first);
     QVERIFY(m_window->CaseModified);
-    QCOMPARE(m_script->messages.last().text, QString::fromUtf8(messages::kCaseSaveFailed));
+    QCOMPARE(m_script->messages.last().text, kMissingFolderSaveFailed);
 }
 
 void TestCaseCommands::loadWithChangesAsksFirst() {

@@ -313,36 +313,45 @@ void TestExports::cellsFollowTheFieldTypes() {
 }
 
 void TestExports::dumpWritesTheWholeLedger_data() {
-    QTest::addColumn<bool>("folderExists");
+    QTest::addColumn<bool>("folderUsable");
     QTest::addColumn<QString>("message");
     QTest::newRow("written") << true << "збережено успішно";
-    QTest::newRow("folder missing") << false << "помилка при збереженні";
+    QTest::newRow("state folder is a file") << false << "помилка при збереженні";
 }
 
 void TestExports::dumpWritesTheWholeLedger() {
-    QFETCH(bool, folderExists);
+    QFETCH(bool, folderUsable);
     QFETCH(QString, message);
     earningsCase(false);
     QVERIFY(!QTest::currentTestFailed());
-    const QString folder = path(folderExists ? QStringLiteral("temp") : QStringLiteral("немає"));
-    if (folderExists)
-        QVERIFY(QDir().mkpath(folder));
-    const QByteArray savedTemp = qgetenv("TMPDIR");
-    qputenv("TMPDIR", folder.toLocal8Bit());
+    // The dump goes to the program's state folder, $XDG_STATE_HOME/ravelta.
+    const QString state = path(folderUsable ? QStringLiteral("state") : QStringLiteral("file"));
+    if (!folderUsable) {
+        QFile file(state);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+    }
+    const QByteArray savedState = qgetenv("XDG_STATE_HOME");
+    qputenv("XDG_STATE_HOME", state.toLocal8Bit());
     const bool modified = m_window->CaseModified;
 
     QVERIFY(!m_window->miSMenu->menuAction()->isVisible());
     m_window->aSuperSave->trigger();
-    qputenv("TMPDIR", savedTemp);
+    if (savedState.isNull())
+        qunsetenv("XDG_STATE_HOME");
+    else
+        qputenv("XDG_STATE_HOME", savedState);
 
     QCOMPARE(m_script->messages.size(), 1);
     QCOMPARE(m_script->messages[0].text, message);
     QCOMPARE(m_script->messages[0].title, Prompt::applicationTitle());
     QCOMPARE(m_window->CaseModified, modified);
     QVERIFY(!m_window->miSMenu->menuAction()->isVisible());
-    if (!folderExists)
+    if (!folderUsable)
         return;
-    const QByteArray dump = readAll(folder + QStringLiteral("/earning.csv"));
+    const QStringList dumps =
+        QDir(state + QStringLiteral("/ravelta")).entryList({QStringLiteral("earning-*.csv")});
+    QCOMPARE(dumps.size(), 1);
+    const QByteArray dump = readAll(state + QStringLiteral("/ravelta/") + dumps[0]);
     const QList<QByteArray> lines = dump.split('\n');
     // Every ledger month and the header, each line ended by CR LF.
     QCOMPARE(lines.size() - 1, m_window->dMain()->cdsEarning.recordCount() + 1);

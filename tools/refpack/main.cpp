@@ -54,6 +54,7 @@ std::string generatedSource(const fs::path& refdataDir) {
 
     const CsvFile parameters = readCsvFile(refdataDir / kParametersFileName);
     const std::array<std::string, 5> scalars = storedParameterTexts(parameters);
+    checkStoredParameters(scalars);
     for (std::size_t i = 0; i < scalars.size(); ++i)
         out << "constexpr std::string_view kScalar" << i + 1 << " = "
             << literal(storedLine(scalars[i])) << "sv; // " << kStoredParameterNames[i] << "\n";

@@ -88,6 +88,8 @@ bool packsColumn(const ReferenceTableLayout& layout, std::string_view csvColumn)
 } // namespace
 
 void checkReferenceTable(const CsvFile& csv, const ReferenceTableLayout& layout) {
+    if (csv.rows.empty())
+        throw RefdataError(csv.fileName + ": the table has no rows");
     std::optional<Date> previousBegin;
     std::map<std::string, TimelineEnd> timelines; // by the value of the timeline column
     for (std::size_t row = 0; row < csv.rows.size(); ++row) {
@@ -116,6 +118,22 @@ void checkReferenceTable(const CsvFile& csv, const ReferenceTableLayout& layout)
                 check.fail("begin " + formatDate(begin) + " overlaps line " + previousLine);
         }
         timelines[timeline] = TimelineEnd{end, row};
+    }
+}
+
+void checkStoredParameters(const std::array<std::string, 5>& texts) {
+    // Ages and years of experience: none can be negative or pass a lifetime.
+    constexpr std::int64_t kFewestYears = 1;
+    constexpr std::int64_t kMostYears = 150;
+    for (std::size_t i = 0; i < texts.size(); ++i) {
+        std::int64_t years = 0;
+        const char* end = texts[i].data() + texts[i].size();
+        const auto [stop, error] = std::from_chars(texts[i].data(), end, years);
+        if (error != std::errc() || stop != end || years < kFewestYears || years > kMostYears)
+            throw RefdataError(std::string(kParametersFileName) + ": " +
+                               std::string(kStoredParameterNames[i]) + " \"" + texts[i] +
+                               "\" is not a number of years from " + std::to_string(kFewestYears) +
+                               " to " + std::to_string(kMostYears));
     }
 }
 
