@@ -96,4 +96,17 @@ VerifyResult TdMain::VerifyPeriods(Date birthDate) {
     return result;
 }
 
+void TdMain::RepostPeriods() {
+    for (int row = 1; row <= cdsExp.recordCount(); ++row) {
+        cdsExp.setRecNo(row);
+        cdsExp.edit();
+        try {
+            cdsExp.post();
+        } catch (const UserError&) {
+            cdsExp.cancel();
+            throw;
+        }
+    }
+}
+
 } // namespace rv

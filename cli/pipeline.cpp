@@ -206,11 +206,10 @@ std::optional<Refusal> saveCase(TdMain& dm, CollectingPrompt& prompt, const std:
 
 // Stores every loaded period again, as the window's load does, so each is checked again.
 std::optional<Refusal> restorePeriods(TdMain& dm) {
-    for (int row = 1; row <= dm.cdsExp.recordCount(); ++row) {
-        dm.cdsExp.setRecNo(row);
-        dm.cdsExp.edit();
-        if (auto refusal = postOrRefuse(dm.cdsExp, "periods"))
-            return refusal;
+    try {
+        dm.RepostPeriods();
+    } catch (const UserError& refusal) {
+        return Refusal{"periods", std::nullopt, {refusal.what()}};
     }
     return std::nullopt;
 }

@@ -111,6 +111,9 @@ public:
     // Pre-post hook of cdsExp: refuses a period without both dates or ending before it starts,
     // completes exp_id, exp_person_id, exp_day and exp_day_str.
     void cdsExpBeforePost(Table& table);
+    // Stores every period of the open case again, as after a load, so that each is checked and
+    // measured again; the first refusal passes on (its period keeps its stored values).
+    void RepostPeriods();
     // Age and overlap checks of the current person's periods; builds the ledger when they pass.
     VerifyResult VerifyPeriods(Date birthDate);
 

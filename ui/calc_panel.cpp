@@ -59,6 +59,10 @@ CalcPanel::CalcPanel(QAction* aCalc, QWidget* parent)
     gbCalc->setObjectName(QStringLiteral("gbCalc"));
     lRight = namedLabel("lRight", "", gbCalc);
     lRight->setWordWrap(true);
+    lRight->setIndent(12);
+    // Room for the longest sentence (no right yet: every age, the shortfall and the day), so the
+    // grid never squeezes it whatever width the panel takes.
+    lRight->setMinimumHeight(4 * lRight->fontMetrics().lineSpacing());
     lRight->setTextInteractionFlags(Qt::TextSelectableByMouse);
     edtPensAge = resultField("edtPensAge", gbCalc);
     edtFullSS = resultField("edtFullSS", gbCalc);
@@ -66,6 +70,8 @@ CalcPanel::CalcPanel(QAction* aCalc, QWidget* parent)
     edtSSMonth2 = resultField("edtSSMonth2", gbCalc);
     edtSumK = resultField("edtSumK", gbCalc);
     lAvgZpForYear = namedLabel("lAvgZpForYear", captions::kAvgZpForYearDesigned, gbCalc);
+    lAvgZpForYear->setWordWrap(true); // names the application year and the years it averages
+    lAvgZpForYear->setMinimumHeight(2 * lAvgZpForYear->fontMetrics().lineSpacing());
     edtAvgZpForYear = resultField("edtAvgZpForYear", gbCalc);
     lNoAvgForYear = note("lNoAvgForYear", "", gbCalc);
     edtEarningK = resultField("edtEarningK", gbCalc);
@@ -100,8 +106,9 @@ CalcPanel::CalcPanel(QAction* aCalc, QWidget* parent)
         ++row;
     };
     auto caption = [this](const char* text) { return new QLabel(QString::fromUtf8(text), gbCalc); };
-    grid->addWidget(caption(captions::kRightCaption), row, 0, Qt::AlignTop);
-    grid->addWidget(lRight, row++, 1, 1, 2);
+    // The right's sentence can be long: under its caption, across the panel.
+    grid->addWidget(caption(captions::kRightCaption), row++, 0, 1, 3);
+    grid->addWidget(lRight, row++, 0, 1, 3);
     addRow(caption(captions::kPensAgeCaption), edtPensAge);
     addRow(caption(captions::kFullSSCaption), edtFullSS);
     addRow(caption(captions::kSSMonthCaption), edtSSMonth);

@@ -132,7 +132,7 @@ inline constexpr const char* kISSKCaption = "Коефіцієнт страхов
 inline constexpr const char* kPensCaption = "Розмір основної пенсії";
 inline constexpr const char* kExtraPensCaption = "Доплата за понаднормовий стаж";
 inline constexpr const char* kFullPensCaption = "Загальний розмір пенсії за віком";
-inline constexpr const char* kRightCaption = "Право на пенсію (ст. 26)";
+inline constexpr const char* kRightCaption = "Право на пенсію (ст. 26):";
 inline constexpr const char* kValuationCaption = "Величина оцінки року стажу, % (ст. 25)";
 inline constexpr const char* kMinPens65Caption =
     "Мінімальний розмір для осіб від 65 років (ч. 2 ст. 28)";

@@ -95,13 +95,8 @@ bool TfrmMain::loadCase(const QString& path) {
     for (QAction* action : {aVerifyExp, aClearExp, aVerifyEarning, aClearEarning})
         action->setEnabled(false);
 
-    Table& periods = m_dMain->cdsExp;
-    if (const int count = periods.recordCount(); count > 0) {
-        for (int recNo = 1; recNo <= count; ++recNo) {
-            periods.setRecNo(recNo);
-            periods.edit();
-            periods.post();
-        }
+    if (m_dMain->cdsExp.recordCount() > 0) {
+        m_dMain->RepostPeriods();
         setWorkPageEnabled(tsEarning, true);
         aVerifyExp->setEnabled(true);
         aClearExp->setEnabled(true);
