@@ -3,6 +3,7 @@
 #include "calc/calculation.h"
 #include "store/dmMain.h"
 #include "store/engine/errors.h"
+#include "store/ledger_columns.h"
 #include "store/ledger_month.h"
 #include "store/messages.h"
 #include "table_json.h"
@@ -171,19 +172,18 @@ ordered_json periodsJson(Table& periods) {
 ordered_json ledgerJson(Table& ledger) {
     ordered_json list = ordered_json::array();
     for (ledger.first(); !ledger.eof(); ledger.next()) {
-        const LedgerMonth month{ledger.asInteger("earning_year"),
-                                ledger.asInteger("earning_month")};
-        list.push_back({{"year", month.year},
-                        {"month", calendarMonth(month)},
-                        {"avg_zp", valueJson(ledger.value("earning_avg_zp"))},
-                        {"avg_zp_year", valueJson(ledger.value("earning_avg_zp_year"))},
-                        {"min_zp", valueJson(ledger.value("earning_min_zp"))},
-                        {"payment", valueJson(ledger.value("earning_payment"))},
-                        {"k", valueJson(ledger.value("earning_k"))},
-                        {"day", valueJson(ledger.value("earning_day"))},
-                        {"month_day", valueJson(ledger.value("earning_month_day"))},
-                        {"opt1", valueJson(ledger.value("earning_opt1"))},
-                        {"opt2", valueJson(ledger.value("earning_opt2"))}});
+        ordered_json month = ordered_json::object();
+        for (const LedgerColumn& column : kLedgerColumns) {
+            if (column.jsonName.empty())
+                continue;
+            const std::string key(column.jsonName);
+            if (column.kind == LedgerColumnKind::CalendarMonth)
+                month[key] = calendarMonth(
+                    {ledger.asInteger("earning_year"), ledger.asInteger(column.field)});
+            else
+                month[key] = valueJson(ledger.value(column.field));
+        }
+        list.push_back(std::move(month));
     }
     return list;
 }

@@ -3,8 +3,10 @@
 #include <openssl/evp.h>
 
 #include <algorithm>
+#include <array>
 #include <cassert>
 #include <cstdint>
+#include <string_view>
 
 namespace rv {
 namespace {
@@ -13,19 +15,20 @@ namespace {
 constexpr std::size_t kBytesPerChunk = 3 * 16 * 1024;
 constexpr std::size_t kCharsPerChunk = 4 * 16 * 1024;
 
-// The 6-bit value of a Base64 character, or -1.
+// The 6-bit value of each byte as a Base64 character, or -1; a table, because every character of
+// the embedded reference data passes this check at start-up.
+constexpr std::array<std::int8_t, 256> kSextets = [] {
+    std::array<std::int8_t, 256> sextets{};
+    sextets.fill(-1);
+    constexpr std::string_view alphabet =
+        "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789+/";
+    for (std::size_t i = 0; i < alphabet.size(); ++i)
+        sextets[static_cast<unsigned char>(alphabet[i])] = static_cast<std::int8_t>(i);
+    return sextets;
+}();
+
 int sextetOf(char c) {
-    if (c >= 'A' && c <= 'Z')
-        return c - 'A';
-    if (c >= 'a' && c <= 'z')
-        return c - 'a' + 26;
-    if (c >= '0' && c <= '9')
-        return c - '0' + 52;
-    if (c == '+')
-        return 62;
-    if (c == '/')
-        return 63;
-    return -1;
+    return kSextets[static_cast<unsigned char>(c)];
 }
 
 // The number of "=" at the end, or -1 when the text is not canonical padded Base64.

@@ -59,6 +59,7 @@ std::string DecodeReferenceBlock(std::string_view block, const CipherKey& key) {
     std::string text;
     if (block.empty())
         return text;
+    text.reserve(block.size()); // Base64 holds 3 bytes in 4 characters: room for the breaks too
     while (true) {
         const std::size_t lineEnd = block.find(kLineBreak);
         const std::string_view line = block.substr(0, lineEnd);

@@ -2,7 +2,7 @@
 
 #include "store/atomic_file.h"
 #include "store/engine/cp1251.h"
-#include "store/messages.h"
+#include "store/ledger_columns.h"
 #include "store/number_format.h"
 
 #include <array>
@@ -10,6 +10,7 @@
 #include <cstdlib>
 #include <ctime>
 #include <string>
+#include <string_view>
 
 #ifndef _WIN32
 #include <pwd.h>
@@ -21,14 +22,10 @@ namespace rv {
 
 namespace {
 
-constexpr std::array<const char*, 9> kDumpFields = {
-    "earning_year", "earning_month_name", "earning_min_zp", "earning_avg_zp", "earning_payment",
-    "earning_k",    "earning_day",        "earning_opt1",   "earning_opt2"};
-
 constexpr const char* kLineEnd = "\r\n";
 
 // The table's plain text form of a value; a real number in the general format.
-std::string plainText(const Table& ledger, const char* name, char decimalSeparator) {
+std::string plainText(const Table& ledger, std::string_view name, char decimalSeparator) {
     const Value value = ledger.value(name);
     if (const auto* number = std::get_if<double>(&value))
         return formatGeneral(*number, decimalSeparator);
@@ -38,12 +35,15 @@ std::string plainText(const Table& ledger, const char* name, char decimalSeparat
 } // namespace
 
 std::string earningsDumpBytes(Table& ledger, char decimalSeparator) {
-    std::string text = std::string(messages::kEarningsDumpHeader) + kLineEnd;
+    std::string text;
+    for (const LedgerColumn& column : kLedgerColumns)
+        if (column.shown)
+            text.append(column.dumpTitle).append(";");
+    text += kLineEnd;
     for (ledger.first(); !ledger.eof(); ledger.next()) {
-        for (const char* name : kDumpFields) {
-            text += plainText(ledger, name, decimalSeparator);
-            text += ';';
-        }
+        for (const LedgerColumn& column : kLedgerColumns)
+            if (column.shown)
+                text.append(plainText(ledger, column.field, decimalSeparator)).append(";");
         text += kLineEnd;
     }
     return toCp1251(text);

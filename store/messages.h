@@ -82,8 +82,6 @@ inline constexpr const char* kSaveCauseLinkLoop = "посилання на фа�
 inline constexpr const char* kSaveCauseDiskError = "диск повідомив про помилку запису";
 inline constexpr const char* kSaveCauseCaseTooLarge =
     "справа містить більше записів, ніж може мати одна особа";
-inline constexpr const char* kEarningsDumpHeader =
-    "Рік;Місяць;мінімальна ЗП;Середня ЗП;Заробіток;Коефіцієнт;Зараховано днів;Опт1;Опт2;";
 
 // Insurance experience as "y р. m міс. d дн." and the optimisations' error, followed by the
 // ledger key that a copied month lost.

@@ -2,6 +2,7 @@
 
 #include "store/fixed_lists.h"
 
+#include <algorithm>
 #include <cctype>
 #include <string>
 #include <unordered_map>
@@ -22,12 +23,16 @@ std::string lowerAscii(std::string_view text) {
 std::vector<std::string_view> splitLines(std::string_view text) {
     std::vector<std::string_view> lines;
     std::size_t start = 0;
+    const auto isBreak = [](char c) { return c == '\r' || c == '\n'; };
     while (start < text.size()) {
-        const std::size_t end = text.find_first_of("\r\n", start);
-        if (end == std::string_view::npos) {
+        // find_if, not find_first_of: the latter searches the set once for every character.
+        const auto found =
+            std::find_if(text.begin() + static_cast<std::ptrdiff_t>(start), text.end(), isBreak);
+        if (found == text.end()) {
             lines.push_back(text.substr(start));
             break;
         }
+        const auto end = static_cast<std::size_t>(found - text.begin());
         lines.push_back(text.substr(start, end - start));
         start = end + (text.compare(end, 2, "\r\n") == 0 ? 2 : 1);
     }
@@ -37,9 +42,9 @@ std::vector<std::string_view> splitLines(std::string_view text) {
 } // namespace
 
 bool FillParamTable(Table& cdsParam, const ReferenceData& reference) {
-    const std::int32_t values[] = {
-        reference.MinInsuranceYears, reference.FullInsuranceYearsFemale,
-        reference.FullInsuranceYearsMale, reference.PensionAgeFemale, reference.PensionAgeMale};
+    const std::int32_t values[] = {reference.MinInsuranceYears, reference.FullInsuranceYearsFemale,
+                                   reference.FullInsuranceYearsMale, reference.PensionAgeFemale,
+                                   reference.PensionAgeMale};
     for (std::size_t row = 0; row < kParameterNames.size(); ++row) {
         cdsParam.append();
         cdsParam.setValue("p_name", std::string(kParameterNames[row]));
@@ -75,7 +80,8 @@ bool LoadReferenceText(Table& table, std::string_view text) {
         table.append();
         const std::string suffix = std::to_string(row);
         for (int i = 0; i < fieldCount; ++i) {
-            const auto found = valueByName.find(lowerFieldNames[static_cast<std::size_t>(i)] + suffix);
+            const auto found =
+                valueByName.find(lowerFieldNames[static_cast<std::size_t>(i)] + suffix);
             if (found == valueByName.end() || found->second.empty())
                 continue;
             try {

@@ -152,12 +152,6 @@ inline constexpr const char* kCalcFootnote =
 
 // Earnings tab tsEarning
 inline constexpr const char* kChooseYear = "Оберіть рік";
-inline constexpr const char* kMinZpColumnTitle = "Мінімальна ЗП по НГ в Україні *";
-inline constexpr const char* kPaymentColumnTitle = "Заробіток, грн **";
-inline constexpr const char* kCoefficientColumnTitle = "Коефіцієнт ЗП місячний ***";
-inline constexpr const char* kCreditedDaysColumnTitle = "Зараховано до СС, днів *";
-inline constexpr const char* kOpt1ColumnTitle = "Враховано заробітки до 07-2000 після оптимізації";
-inline constexpr const char* kOpt2ColumnTitle = "Виключено заробітки після оптимізації";
 inline constexpr const char* kMonthsSuffix = " м.";
 // %1: the sum of every earning of the ledger.
 inline constexpr const char* kEarningsTotal = "Усього заробітків за всі роки: %1 грн";

@@ -44,14 +44,6 @@ namespace rv {
 namespace {
 
 constexpr int kSelectorWidth = 123;
-// Column widths in pixels before they are scaled to fill the grid; the month keeps its own.
-constexpr int kMonthWidth = 76;
-constexpr int kYearWidth = 50;
-constexpr int kWageWidth = 110;
-constexpr int kPaymentWidth = 120;
-constexpr int kCoefficientWidth = 110;
-constexpr int kCreditedDaysWidth = 100;
-constexpr int kMarkWidth = 150;
 constexpr int kSummaryDigits = 10;         // significant digits of the footer's earnings sum
 constexpr int kKarbovanetsDecimals = 5;    // one karbovanets is 0,00001 hryvnia
 constexpr int kCoefficientMinDecimals = 2; // "0.00###", as the coefficient column shows them
@@ -69,45 +61,44 @@ bool isEnter(int key) {
     return key == Qt::Key_Return || key == Qt::Key_Enter;
 }
 
+QString displayFormatOf(LedgerColumnKind kind) {
+    switch (kind) {
+    case LedgerColumnKind::Money:
+        return QString::fromLatin1(kMoneyFormat);
+    case LedgerColumnKind::AverageWage:
+    case LedgerColumnKind::Coefficient:
+        return QStringLiteral("0.00###");
+    default:
+        return {};
+    }
+}
+
+Qt::Alignment alignmentOf(LedgerColumnKind kind) {
+    switch (kind) {
+    case LedgerColumnKind::MonthName:
+        return Qt::AlignLeft | Qt::AlignVCenter;
+    case LedgerColumnKind::Mark:
+        return Qt::AlignCenter;
+    default:
+        return kNumberAlignment;
+    }
+}
+
+// The grid's columns from the ledger's column descriptions; only the earning is typed.
 std::vector<GridColumn> ledgerColumns() {
-    const auto title = [](const char* text) { return QString::fromUtf8(text); };
-    std::vector<GridColumn> columns = {
-        {.field = "earning_year", .alignment = kNumberAlignment, .width = kYearWidth},
-        {.field = "earning_month_name", .width = kMonthWidth},
-        {.field = "earning_min_zp",
-         .title = title(captions::kMinZpColumnTitle),
-         .displayFormat = kMoneyFormat,
-         .alignment = kNumberAlignment,
-         .width = kWageWidth},
-        {.field = "earning_avg_zp",
-         .displayFormat = "0.00###",
-         .alignment = kNumberAlignment,
-         .width = kWageWidth},
-        {.field = "earning_payment",
-         .title = title(captions::kPaymentColumnTitle),
-         .displayFormat = kMoneyFormat,
-         .alignment = kNumberAlignment,
-         .width = kPaymentWidth},
-        {.field = "earning_k",
-         .title = title(captions::kCoefficientColumnTitle),
-         .displayFormat = "0.00###",
-         .alignment = kNumberAlignment,
-         .width = kCoefficientWidth},
-        {.field = "earning_day",
-         .title = title(captions::kCreditedDaysColumnTitle),
-         .alignment = kNumberAlignment,
-         .width = kCreditedDaysWidth},
-        {.field = "earning_opt1",
-         .title = title(captions::kOpt1ColumnTitle),
-         .alignment = Qt::AlignCenter,
-         .width = kMarkWidth},
-        {.field = "earning_opt2",
-         .title = title(captions::kOpt2ColumnTitle),
-         .alignment = Qt::AlignCenter,
-         .width = kMarkWidth},
-    };
-    for (GridColumn& column : columns)
-        column.readOnly = column.field != "earning_payment";
+    std::vector<GridColumn> columns;
+    for (const LedgerColumn& column : kLedgerColumns) {
+        if (!column.shown)
+            continue;
+        columns.push_back(
+            {.field = std::string(column.field),
+             .title = QString::fromUtf8(column.gridTitle.data(),
+                                        static_cast<qsizetype>(column.gridTitle.size())),
+             .displayFormat = displayFormatOf(column.kind),
+             .alignment = alignmentOf(column.kind),
+             .width = column.gridWidth,
+             .readOnly = column.field != "earning_payment"});
+    }
     return columns;
 }
 

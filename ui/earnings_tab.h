@@ -1,5 +1,7 @@
 #pragma once
 
+#include "store/ledger_columns.h"
+
 #include <QWidget>
 
 #include <optional>
@@ -24,17 +26,17 @@ class TfrmMain;
 class EarningsTab : public QWidget {
     Q_OBJECT
 public:
-    // The grid's columns, in their order.
+    // The grid's columns, as the ledger's column descriptions place them.
     enum Column {
-        YearColumn,
-        MonthColumn,
-        MinimumWageColumn,
-        AverageWageColumn,
-        PaymentColumn,
-        CoefficientColumn,
-        CreditedDaysColumn,
-        Optimisation1Column,
-        Optimisation2Column,
+        YearColumn = shownLedgerColumnOf("earning_year"),
+        MonthColumn = shownLedgerColumnOf("earning_month_name"),
+        MinimumWageColumn = shownLedgerColumnOf("earning_min_zp"),
+        AverageWageColumn = shownLedgerColumnOf("earning_avg_zp"),
+        PaymentColumn = shownLedgerColumnOf("earning_payment"),
+        CoefficientColumn = shownLedgerColumnOf("earning_k"),
+        CreditedDaysColumn = shownLedgerColumnOf("earning_day"),
+        Optimisation1Column = shownLedgerColumnOf("earning_opt1"),
+        Optimisation2Column = shownLedgerColumnOf("earning_opt2"),
     };
 
     explicit EarningsTab(TfrmMain& window, QWidget* parent = nullptr);
