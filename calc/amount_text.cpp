@@ -9,10 +9,6 @@ namespace rv {
 
 namespace {
 
-constexpr double kKarbovanetsPerHryvnia = 100000;
-constexpr int kReformYear = 1996;
-constexpr int kReformMonth0 = 8; // September
-
 // The space characters that may group digits, as UTF-8.
 constexpr std::string_view kGroupSpaces[] = {" ", "\xC2\xA0", "\xE2\x80\xAF", "\xE2\x80\x89"};
 
@@ -86,14 +82,6 @@ AmountColumn readAmountColumn(std::string_view text) {
             return column;
         text.remove_prefix(end + 1);
     }
-}
-
-double hryvniasFromKarbovanets(double karbovanets) {
-    return karbovanets / kKarbovanetsPerHryvnia;
-}
-
-bool isBeforeCurrencyReform(int year, int month0) {
-    return year < kReformYear || (year == kReformYear && month0 < kReformMonth0);
 }
 
 } // namespace rv

@@ -25,13 +25,4 @@ struct AmountColumn {
 };
 AmountColumn readAmountColumn(std::string_view text);
 
-// An amount in karbovanets (or roubles, exchanged 1:1 for them in 1992) in hryvnias: the
-// currency reform of September 1996 exchanged 100 000 karbovanets for one hryvnia (Указ
-// Президента України від 25.08.1996 № 762/96).
-double hryvniasFromKarbovanets(double karbovanets);
-
-// A ledger month (month0 counts 0..11 from January) before the hryvnia came into circulation on
-// 2 September 1996: its amounts are karbovanets converted, small enough to need five decimals.
-bool isBeforeCurrencyReform(int year, int month0);
-
 } // namespace rv

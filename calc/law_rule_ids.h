@@ -46,4 +46,8 @@ inline constexpr std::string_view kProportionalMonthCredit = "A24.P3.TP_FORMULA"
 // КЗпП ст. 188: the youngest age of work
 inline constexpr std::string_view kMinimumWorkingAge = "KZPP.188.MIN_WORK_AGE";
 
+// Указ № 762/96: the hryvnia and its rate to the karbovanets (roubles went 1:1 into karbovanets)
+inline constexpr std::string_view kHryvniaFrom = "UAH.1996.HRYVNIA_FROM";
+inline constexpr std::string_view kKarbovanetsPerHryvnia = "UAH.1996.KARBOVANETS_PER_HRYVNIA";
+
 } // namespace rv::law::ids

@@ -49,7 +49,17 @@ LedgerRules ledgerRulesOf(const law::LawBook& law) {
     rules.earlyWindowEnd = latestDate(law, law::ids::kEarlyWindowEnd);
     rules.minimumWorkingAge =
         static_cast<int>(std::lround(latestNumber(law, law::ids::kMinimumWorkingAge)));
+    rules.hryvniaFrom = latestDate(law, law::ids::kHryvniaFrom);
+    rules.karbovanetsPerHryvnia = latestNumber(law, law::ids::kKarbovanetsPerHryvnia);
     return rules;
+}
+
+bool isBeforeCurrencyReform(const LedgerRules& rules, LedgerMonth month) {
+    return month < ledgerMonthOf(rules.hryvniaFrom);
+}
+
+double hryvniasFromKarbovanets(const LedgerRules& rules, double karbovanets) {
+    return karbovanets / rules.karbovanetsPerHryvnia;
 }
 
 } // namespace rv

@@ -2,6 +2,7 @@
 
 #include "calc/law.h"
 #include "store/engine/date.h"
+#include "store/ledger_month.h"
 
 namespace rv {
 
@@ -16,7 +17,16 @@ struct LedgerRules {
     Date earlyWindowEnd;            // first day after the months of the 60-month choice
                                     // (ст. 40 ч. 1)
     int minimumWorkingAge = 0;      // years (КЗпП ст. 188)
+    Date hryvniaFrom;               // the currency reform (Указ № 762/96): earnings of the
+                                    // months before it are karbovanets converted
+    double karbovanetsPerHryvnia = 0;
 };
+
+// A ledger month before the month of the currency reform: its amounts are karbovanets
+// converted, small enough to need five decimals.
+bool isBeforeCurrencyReform(const LedgerRules& rules, LedgerMonth month);
+// An amount in karbovanets (or roubles) in hryvnias, at the reform's rate.
+double hryvniasFromKarbovanets(const LedgerRules& rules, double karbovanets);
 
 // The ledger's rules of the law book; throws UserError naming a rule the book lacks.
 LedgerRules ledgerRulesOf(const law::LawBook& law);

@@ -1,6 +1,7 @@
 #include "earnings_tab.h"
 
 #include "calc/amount_text.h"
+#include "calc/ledger_rules.h"
 #include "calc/ledger_summary.h"
 #include "captions.h"
 #include "command.h"
@@ -336,7 +337,8 @@ void EarningsTab::bind(TdMain& dMain) {
         const auto value = [&](const char* field) {
             return integerValue(ledger.viewValue(row, ledger.fieldIndex(field)));
         };
-        if (!isBeforeCurrencyReform(value("earning_year"), value("earning_month")))
+        if (!isBeforeCurrencyReform(m_dMain->LedgerLawRules(),
+                                    {value("earning_year"), value("earning_month")}))
             return std::nullopt;
         return QString::fromLatin1(column == PaymentColumn ? kPreReformPaymentFormat
                                                            : kPreReformWageFormat);
@@ -483,8 +485,10 @@ void EarningsTab::refreshEarningsTotal() {
 
 void EarningsTab::showKarbovanetsInHryvnias() {
     const AmountReading reading = readAmount(edtKarbovanets->text().toStdString());
-    const bool typed = reading.refusal.empty() && !edtKarbovanets->text().trimmed().isEmpty();
-    const double hryvnias = typed ? hryvniasFromKarbovanets(reading.amount) : 0;
+    const bool typed =
+        m_dMain && reading.refusal.empty() && !edtKarbovanets->text().trimmed().isEmpty();
+    const double hryvnias =
+        typed ? hryvniasFromKarbovanets(m_dMain->LedgerLawRules(), reading.amount) : 0;
     lblKarbovanetsInHryvnias->setText(
         QString::fromUtf8(captions::kKarbovanetsInHryvnias)
             .arg(QString::fromStdString(
@@ -496,7 +500,7 @@ void EarningsTab::storeKarbovanetsAsEarning() {
     const AmountReading reading = readAmount(edtKarbovanets->text().toStdString());
     if (!reading.refusal.empty() || !m_dMain)
         return;
-    storeEarnings({hryvniasFromKarbovanets(reading.amount)});
+    storeEarnings({hryvniasFromKarbovanets(m_dMain->LedgerLawRules(), reading.amount)});
     grdEarning->view()->setFocus();
 }
 

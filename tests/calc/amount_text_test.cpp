@@ -80,18 +80,5 @@ TEST(AmountTextTest, ColumnReadsEveryLineOrNamesTheFirstBadOne) {
     }
 }
 
-TEST(AmountTextTest, KarbovanetsBecomeHryvniasAtOneHundredThousandToOne) {
-    EXPECT_DOUBLE_EQ(hryvniasFromKarbovanets(2500000), 25);
-    EXPECT_DOUBLE_EQ(hryvniasFromKarbovanets(1), 0.00001);
-    EXPECT_DOUBLE_EQ(hryvniasFromKarbovanets(0), 0);
-}
-
-TEST(AmountTextTest, HryvniaMonthsStartInSeptember1996) {
-    EXPECT_TRUE(isBeforeCurrencyReform(1995, 11));
-    EXPECT_TRUE(isBeforeCurrencyReform(1996, 7));
-    EXPECT_FALSE(isBeforeCurrencyReform(1996, 8));
-    EXPECT_FALSE(isBeforeCurrencyReform(1997, 0));
-}
-
 } // namespace
 } // namespace rv

@@ -5,6 +5,7 @@
 
 #include "calc/law.h"
 #include "calc/law_rule_ids.h"
+#include "calc/ledger_rules.h"
 #include "calc/pension_dates.h"
 #include "calc/pension_right.h"
 #include "calc/right_text.h"
@@ -165,9 +166,8 @@ TEST_F(LawRulesTest, TheRightArisesOnTheSoonestWayTheExperienceMeets) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        const RightDecision decision =
-            decideWithEvenExperience(rightPaths(law(), day(c.birth), c.gender), c.experienceFrom,
-                                     c.months, c.application);
+        const RightDecision decision = decideWithEvenExperience(
+            rightPaths(law(), day(c.birth), c.gender), c.experienceFrom, c.months, c.application);
         EXPECT_EQ(decision.hasRight, c.hasRight);
         EXPECT_EQ(decision.projected, c.projected);
         ASSERT_TRUE(decision.path.has_value());
@@ -257,6 +257,16 @@ TEST_F(LawRulesTest, TheFiguresOfTheFormulaOnEachSideOfTheirChanges) {
         SCOPED_TRACE(c.name);
         EXPECT_EQ(law().number(c.rule, day(c.date)), c.expected);
     }
+}
+
+TEST_F(LawRulesTest, KarbovanetsMonthsEndWithAugust1996AtOneHundredThousandToAHryvnia) {
+    const LedgerRules& rules = s_dm->LedgerLawRules();
+    EXPECT_TRUE(isBeforeCurrencyReform(rules, {1995, 11}));
+    EXPECT_TRUE(isBeforeCurrencyReform(rules, {1996, 7}));
+    EXPECT_FALSE(isBeforeCurrencyReform(rules, {1996, 8})); // the hryvnia came on 02.09.1996
+    EXPECT_FALSE(isBeforeCurrencyReform(rules, {1997, 0}));
+    EXPECT_DOUBLE_EQ(hryvniasFromKarbovanets(rules, 2500000), 25);
+    EXPECT_DOUBLE_EQ(hryvniasFromKarbovanets(rules, 1), 0.00001);
 }
 
 TEST(LawBookTest, ATemporaryRuleInsideALongerOneWinsAndUnknownAmountsAreSkipped) {
