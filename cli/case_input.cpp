@@ -1,5 +1,7 @@
 #include "case_input.h"
 
+#include "store/messages.h"
+
 #include <nlohmann/json.hpp>
 
 namespace rv::cli {
@@ -10,16 +12,16 @@ using nlohmann::json;
 
 const json& member(const json& object, const char* name, const std::string& where) {
     if (!object.is_object())
-        throw InputError(where + " must be an object");
+        throw InputError(where + messages::kJsonNotObject);
     const auto found = object.find(name);
     if (found == object.end())
-        throw InputError(where + "." + name + " is missing");
+        throw InputError(where + "." + name + messages::kJsonFieldMissing);
     return *found;
 }
 
 std::string textOf(const json& value, const std::string& where) {
     if (!value.is_string())
-        throw InputError(where + " must be a text");
+        throw InputError(where + messages::kJsonNotText);
     return value.get<std::string>();
 }
 
@@ -27,34 +29,50 @@ Date dateOf(const json& value, const std::string& where) {
     const std::string text = textOf(value, where);
     const auto date = parseDate(text);
     if (!date || text.size() != 10)
-        throw InputError(where + " must be a date written dd.mm.yyyy, not \"" + text + "\"");
+        throw InputError(where + messages::kJsonNotDate + text + "\"");
     return *date;
 }
 
 int integerOf(const json& value, const std::string& where, int low, int high) {
     if (!value.is_number_integer())
-        throw InputError(where + " must be a whole number");
+        throw InputError(where + messages::kJsonNotWholeNumber);
     const auto number = value.get<long long>();
     if (number < low || number > high)
-        throw InputError(where + " must lie between " + std::to_string(low) + " and " +
-                         std::to_string(high));
+        throw InputError(where + messages::kJsonOutOfRangeFrom + std::to_string(low) +
+                         messages::kJsonOutOfRangeTo + std::to_string(high));
     return static_cast<int>(number);
 }
 
 double numberOf(const json& value, const std::string& where) {
     if (!value.is_number())
-        throw InputError(where + " must be a number");
+        throw InputError(where + messages::kJsonNotNumber);
     return value.get<double>();
 }
 
 const json& arrayMember(const json& document, const char* name) {
     const json& value = member(document, name, "case");
     if (!value.is_array())
-        throw InputError(std::string("case.") + name + " must be a list");
+        throw InputError(std::string("case.") + name + messages::kJsonNotList);
     return value;
 }
 
+// A case nests three levels (the case, a list, an entry); a text nested far deeper is refused as
+// it is read: a few megabytes of "[[[[" would otherwise take seconds and many times their size.
+constexpr int kDeepestJson = 16;
+
 } // namespace
+
+nlohmann::json parseCaseJson(std::string_view text) {
+    if (text.find('\0') != std::string_view::npos)
+        throw InputError(messages::kInputHasNul);
+    const auto limitDepth = [](int depth, json::parse_event_t, json&) {
+        if (depth > kDeepestJson)
+            throw InputError(messages::kJsonTooDeepPrefix + std::to_string(kDeepestJson) +
+                             messages::kJsonTooDeepSuffix);
+        return true;
+    };
+    return json::parse(text, limitDepth);
+}
 
 CaseInput parseCaseInput(const json& document) {
     CaseInput input;

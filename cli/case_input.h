@@ -6,6 +6,7 @@
 
 #include <stdexcept>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace rv::cli {
@@ -38,5 +39,9 @@ public:
 };
 
 CaseInput parseCaseInput(const nlohmann::json& document);
+
+// The JSON text of a case, parsed with its nesting capped and NUL bytes refused (the parser
+// would end the text at one). Throws InputError, or nlohmann::json::exception for bad JSON.
+nlohmann::json parseCaseJson(std::string_view text);
 
 } // namespace rv::cli

@@ -177,23 +177,6 @@ int printed(const rv::cli::PipelineOutput& output) {
     return output.refused ? kExitRefused : 0;
 }
 
-// A case nests three levels (the case, a list, an entry); a text nested far deeper is refused as
-// it is read: a few megabytes of "[[[[" would otherwise take seconds and many times their size.
-constexpr int kDeepestJson = 16;
-
-nlohmann::json parseJson(const std::string& text) {
-    // The parser would end the text at a NUL and ignore what follows.
-    if (text.find('\0') != std::string::npos)
-        throw rv::cli::InputError(rv::messages::kInputHasNul);
-    const auto limitDepth = [](int depth, nlohmann::json::parse_event_t, nlohmann::json&) {
-        if (depth > kDeepestJson)
-            throw rv::cli::InputError("JSON nested deeper than " + std::to_string(kDeepestJson) +
-                                      " levels");
-        return true;
-    };
-    return nlohmann::json::parse(text, limitDepth);
-}
-
 int runFile(const std::string& path, const std::optional<std::string>& savePath) {
     if (isCaseFile(path)) {
         std::error_code error;
@@ -207,7 +190,8 @@ int runFile(const std::string& path, const std::optional<std::string>& savePath)
         return printed(rv::cli::runCaseFile(path, savePath));
     }
     const std::string text = rv::cli::readInput(path, rv::cli::kLargestJsonInput);
-    return printed(rv::cli::runCase(rv::cli::parseCaseInput(parseJson(text)), savePath));
+    return printed(
+        rv::cli::runCase(rv::cli::parseCaseInput(rv::cli::parseCaseJson(text)), savePath));
 }
 
 int run(const Options& options) {

@@ -180,6 +180,22 @@ inline constexpr const char* kInputHasNul = "JSON містить нульови�
 inline constexpr const char* kInputNotJson = "це не правильний JSON: ";
 inline constexpr const char* kInputNumberOutOfRange = "число в JSON поза межами допустимого: ";
 inline constexpr const char* kInputUnreadable = "не вдається прочитати: ";
+// A field of the JSON case that is wrong, after its path ("person.birthdate").
+inline constexpr const char* kJsonNotObject = ": очікується об'єкт JSON";
+inline constexpr const char* kJsonFieldMissing = ": поле відсутнє";
+inline constexpr const char* kJsonNotText = ": очікується текст";
+inline constexpr const char* kJsonNotDate = ": очікується дата у формі дд.мм.рррр, а не \"";
+inline constexpr const char* kJsonNotWholeNumber = ": очікується ціле число";
+inline constexpr const char* kJsonOutOfRangeFrom = ": має бути від ";
+inline constexpr const char* kJsonOutOfRangeTo = " до ";
+inline constexpr const char* kJsonNotNumber = ": очікується число";
+inline constexpr const char* kJsonNotList = ": очікується список";
+inline constexpr const char* kJsonTooDeepPrefix = "JSON вкладено глибше, ніж на ";
+inline constexpr const char* kJsonTooDeepSuffix = " рівнів";
+// A line of `ravelta-calc --batch` that is not a case: "рядок 7: порожній рядок".
+inline constexpr const char* kBatchLinePrefix = "рядок ";
+inline constexpr const char* kBatchEmptyLine = "порожній рядок";
+inline constexpr const char* kBatchLineTooLongPrefix = "рядок довший за ";
 inline constexpr const char* kReadNoFile = "файлу або папки не існує";
 inline constexpr const char* kReadNoPermission = "немає дозволу на читання";
 inline constexpr const char* kReadNameTooLong = "назва файлу задовга";

@@ -20,17 +20,20 @@ using nlohmann::json;
 struct CalculatorRun {
     int exitCode = -1;
     std::string out;
+    std::string err;
 };
 
 // Runs the calculator with `argument` (shell words; a redirection too), feeding `input` to its
 // standard input when given; `prefix` goes before the program (another user, say).
 CalculatorRun runCalculator(const std::string& argument, const std::string& input = {},
                             const std::string& prefix = {}) {
+    // Unique per process: CTest runs the tests of this file side by side.
+    const std::string errPath =
+        ::testing::TempDir() + "ravelta_cli_err_" + std::to_string(getpid()) + ".txt";
     std::string command =
-        prefix + " '" + std::string(RV_CALC_PATH) + "' " + argument + " 2>/dev/null";
+        prefix + " '" + std::string(RV_CALC_PATH) + "' " + argument + " 2>'" + errPath + "'";
     std::string inputPath;
     if (!input.empty()) {
-        // Unique per process: CTest runs the tests of this file side by side.
         inputPath =
             ::testing::TempDir() + "ravelta_cli_input_" + std::to_string(getpid()) + ".json";
         std::ofstream(inputPath, std::ios::binary) << input;
@@ -46,6 +49,9 @@ CalculatorRun runCalculator(const std::string& argument, const std::string& inpu
     const int status = pclose(pipe);
     if (!inputPath.empty())
         std::remove(inputPath.c_str());
+    std::ifstream errFile(errPath, std::ios::binary);
+    run.err.assign(std::istreambuf_iterator<char>(errFile), {});
+    std::remove(errPath.c_str());
     run.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
     return run;
 }
@@ -288,19 +294,25 @@ TEST(CalculatorTest, MalformedInputAndUsage) {
         std::string argument;
         std::string input;
         int exitCode;
+        std::string message = {}; // a part of what the calculator tells on its error output
     };
     const Case cases[] = {
-        {"not JSON", "-", "{person", 1},
-        {"missing person", "-", R"({"periods": [], "earnings": []})", 1},
+        {"not JSON", "-", "{person", 1, "це не правильний JSON"},
+        {"missing person", "-", R"({"periods": [], "earnings": []})", 1,
+         "case.person: поле відсутнє"},
         {"bad date", "-",
          R"({"person": {"name": "a", "birthdate": "1951-05-10", "gender": 0,
              "application_date": "11.05.2011"}, "periods": [], "earnings": []})",
-         1},
+         1, "person.birthdate: очікується дата у формі дд.мм.рррр, а не \"1951-05-10\""},
         {"month 13", "-",
          R"({"person": {"name": "a", "birthdate": "10.05.1951", "gender": 0,
              "application_date": "11.05.2011"}, "periods": [],
              "earnings": [{"year": 2005, "month": 13, "amount": 1}]})",
-         1},
+         1, "earnings[0].month: має бути від 1 до 12"},
+        {"periods not a list", "-",
+         R"({"person": {"name": "a", "birthdate": "10.05.1951", "gender": 0,
+             "application_date": "11.05.2011"}, "periods": {}, "earnings": []})",
+         1, "case.periods: очікується список"},
         {"no such file", "/nonexistent/case.json", "", 1},
         {"unknown option", "--frobnicate", "", 1},
         {"unknown option after the file", "- --frobnicate", "", 1},
@@ -312,7 +324,9 @@ TEST(CalculatorTest, MalformedInputAndUsage) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        EXPECT_EQ(runCalculator(c.argument, c.input).exitCode, c.exitCode);
+        const CalculatorRun run = runCalculator(c.argument, c.input);
+        EXPECT_EQ(run.exitCode, c.exitCode);
+        EXPECT_NE(run.err.find(c.message), std::string::npos) << run.err;
     }
     EXPECT_NE(runCalculator("--help").out.find("\"application_date\""), std::string::npos);
 }

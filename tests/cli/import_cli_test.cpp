@@ -127,8 +127,10 @@ TEST(BatchTest, ABadLineInTheMiddleGivesItsErrorAndTheBatchGoesOn) {
     const json good = career40();
     json refused = good;
     refused["person"]["name"] = "";
-    const std::string input =
-        good.dump() + "\n{not json\n" + refused.dump() + "\n\n" + good.dump() + "\n";
+    const std::string deep = std::string(100, '[') + std::string(100, ']');
+    const std::string longerThanACase(5 * 1024 * 1024, ' ');
+    const std::string input = good.dump() + "\n{not json\n" + refused.dump() + "\n\n" +
+                              deep + "\n" + longerThanACase + "\n" + good.dump() + "\n";
     const ProgramRun result = run(RV_CALC_PATH, "--batch -", input);
     ASSERT_EQ(result.exitCode, 0);
     std::vector<json> lines;
@@ -136,13 +138,18 @@ TEST(BatchTest, ABadLineInTheMiddleGivesItsErrorAndTheBatchGoesOn) {
     for (std::size_t end; (end = result.out.find('\n', start)) != std::string::npos;
          start = end + 1)
         lines.push_back(json::parse(result.out.substr(start, end - start)));
-    ASSERT_EQ(lines.size(), 5u);
+    ASSERT_EQ(lines.size(), 7u);
+    const auto message = [&](std::size_t line) {
+        return lines[line]["error"]["messages"][0].get<std::string>();
+    };
     EXPECT_TRUE(lines[0]["result"].is_object());
     EXPECT_EQ(lines[1]["error"]["stage"], "input");
-    EXPECT_EQ(lines[1]["error"]["messages"][0].get<std::string>().rfind("line 2: ", 0), 0u);
+    EXPECT_EQ(message(1).rfind("рядок 2: це не правильний JSON", 0), 0u) << message(1);
     EXPECT_EQ(lines[2]["error"]["stage"], "person");
-    EXPECT_EQ(lines[3]["error"]["messages"][0], "line 4: empty line");
-    EXPECT_EQ(lines[4], lines[0]) << "the same case gives the same line";
+    EXPECT_EQ(message(3), "рядок 4: порожній рядок");
+    EXPECT_EQ(message(4), "рядок 5: JSON вкладено глибше, ніж на 16 рівнів");
+    EXPECT_EQ(message(5).rfind("рядок 6: рядок довший за 4 МіБ", 0), 0u) << message(5);
+    EXPECT_EQ(lines[6], lines[0]) << "the same case gives the same line";
 
     // Each result line equals the single calculation of its case.
     const ProgramRun single = run(RV_CALC_PATH, "-", good.dump());
