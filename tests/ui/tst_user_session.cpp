@@ -3,10 +3,9 @@
 // the title, the page keys, the menu mnemonics, the recent files, a dropped case file and the
 // case file named on the command line. Boxes and dialogs are answered through the prompt layer.
 
-#include "scripted_prompt.h"
 #include "ui/application.h"
 #include "ui/footer_bar.h"
-#include "window_driver.h"
+#include "window_session.h"
 
 #include <QAction>
 #include <QClipboard>
@@ -95,9 +94,10 @@ private:
     QStringList messageTexts() const;
 
     QTemporaryDir m_dir;
-    std::unique_ptr<ScriptedPrompt> m_script;
-    std::unique_ptr<TfrmMain> m_window;
-    std::unique_ptr<WindowDriver> m_driver;
+    WindowSession m_session;
+    std::unique_ptr<ScriptedPrompt>& m_script = m_session.script;
+    std::unique_ptr<TfrmMain>& m_window = m_session.window;
+    std::unique_ptr<WindowDriver>& m_driver = m_session.driver;
 };
 
 void TestUserSession::initTestCase() {
@@ -112,21 +112,11 @@ void TestUserSession::init() {
 }
 
 void TestUserSession::openWindow() {
-    m_driver.reset();
-    m_window.reset();
-    m_script = std::make_unique<ScriptedPrompt>();
-    m_window = std::make_unique<TfrmMain>(m_script.get());
-    m_driver = std::make_unique<WindowDriver>(*m_window);
-    m_driver->showActive();
+    m_session.open();
 }
 
 void TestUserSession::cleanup() {
-    if (m_window)
-        m_window->CaseModified = false; // closing asks nothing more
-    m_driver.reset();
-    m_window.reset();
-    QCOMPARE(m_script->unanswered, 0);
-    m_script.reset();
+    m_session.close();
 }
 
 void TestUserSession::saveCaseAs(const QString& file) {

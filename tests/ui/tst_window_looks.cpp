@@ -3,9 +3,8 @@
 // dark palette every grid, title, footer and tab caption readable. With RAVELTA_SCREENS=1 it saves
 // a picture of every work tab, light and dark, named after RV_SCREEN_NAME.
 
-#include "scripted_prompt.h"
 #include "ui/footer_bar.h"
-#include "window_driver.h"
+#include "window_session.h"
 
 #include <QAbstractButton>
 #include <QLabel>
@@ -95,9 +94,10 @@ private:
     // Person, periods, a few earnings, confirmed and calculated: every tab has content.
     void fillCase();
 
-    std::unique_ptr<ScriptedPrompt> m_script;
-    std::unique_ptr<TfrmMain> m_window;
-    std::unique_ptr<WindowDriver> m_driver;
+    WindowSession m_session;
+    std::unique_ptr<ScriptedPrompt>& m_script = m_session.script;
+    std::unique_ptr<TfrmMain>& m_window = m_session.window;
+    std::unique_ptr<WindowDriver>& m_driver = m_session.driver;
 };
 
 void TestWindowLooks::initTestCase() {
@@ -111,21 +111,11 @@ void TestWindowLooks::init() {
 }
 
 void TestWindowLooks::openWindow() {
-    m_driver.reset();
-    m_window.reset();
-    m_script = std::make_unique<ScriptedPrompt>();
-    m_window = std::make_unique<TfrmMain>(m_script.get());
-    m_driver = std::make_unique<WindowDriver>(*m_window);
-    m_driver->showActive();
+    m_session.open();
 }
 
 void TestWindowLooks::cleanup() {
-    if (m_window)
-        m_window->CaseModified = false;
-    m_driver.reset();
-    m_window.reset();
-    QCOMPARE(m_script->unanswered, 0);
-    m_script.reset();
+    m_session.close();
 }
 
 void TestWindowLooks::fillCase() {
