@@ -44,7 +44,7 @@ constexpr std::uint16_t kStyleXf = 0x0004;
 constexpr std::uint16_t kNoParent = 0xFFF0;
 constexpr std::uint16_t kBottomAligned = 0x0020;
 constexpr std::uint16_t kOwnAttributes = 0xFC00;
-constexpr std::uint16_t kNoFill = 0xCE00; // no pattern; window text on window background
+constexpr std::uint16_t kNoFill = 0xCE00;      // no pattern; window text on window background
 constexpr std::uint16_t kNormalStyle = 0x8000; // a built-in style, its XF in bits 0-11
 
 // Column widths are counted in 1/256 of a digit's width.
@@ -114,8 +114,8 @@ BiffWriter::BiffWriter(const std::vector<std::string>& numberFormats,
     }
     record(kXf, xfData(0, kLocked | kStyleXf | kNoParent, kBottomAligned));
     for (std::size_t format = 0; format < formats.size(); ++format)
-        record(kXf, xfData(static_cast<std::uint8_t>(format), kLocked,
-                           kBottomAligned | kOwnAttributes));
+        record(kXf,
+               xfData(static_cast<std::uint8_t>(format), kLocked, kBottomAligned | kOwnAttributes));
     std::string style;
     append<std::uint16_t>(style, kNormalStyle); // XF 0
     append<std::uint8_t>(style, 0x00);          // built-in style "Normal"
@@ -126,8 +126,9 @@ BiffWriter::BiffWriter(const std::vector<std::string>& numberFormats,
         std::string info;
         append<std::uint16_t>(info, static_cast<std::uint16_t>(column)); // first column
         append<std::uint16_t>(info, static_cast<std::uint16_t>(column)); // last column
-        append<std::uint16_t>(info, static_cast<std::uint16_t>(std::clamp(
-                                        columnWidths[column] * kWidthUnitsPerCharacter, 0, 0xFFFF)));
+        append<std::uint16_t>(
+            info, static_cast<std::uint16_t>(
+                      std::clamp(columnWidths[column] * kWidthUnitsPerCharacter, 0, 0xFFFF)));
         append<std::uint16_t>(info, kGeneralXf);
         append<std::uint16_t>(info, 0x0000); // shown, not collapsed
         append<std::uint16_t>(info, 0x0000); // not used

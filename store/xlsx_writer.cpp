@@ -52,7 +52,8 @@ std::string fileBytes(const std::filesystem::path& path) {
 // Writes each cell of a row from its first column; false when the library refuses one.
 class SheetFiller {
 public:
-    SheetFiller(lxw_workbook* workbook, lxw_worksheet* sheet) : m_workbook(workbook), m_sheet(sheet) {}
+    SheetFiller(lxw_workbook* workbook, lxw_worksheet* sheet)
+        : m_workbook(workbook), m_sheet(sheet) {}
 
     bool row(const std::vector<SheetCell>& cells) {
         for (std::size_t column = 0; column < cells.size(); ++column)

@@ -16,7 +16,7 @@ class Table;
 // What an export writes around the grid's rows: the heading above the column titles and the
 // totals under the columns, each total under the column that shows its field.
 struct ExportFrame {
-    std::string heading{};                              // empty: no heading row
+    std::string heading{};                                  // empty: no heading row
     std::map<std::string, SheetCell, std::less<>> totals{}; // empty: no totals row
 };
 

@@ -19,8 +19,8 @@ TEST(PeriodTotals, SumsTheStoredLengthsInNormalForm) {
     TdMain dm;
     confirmedPerson(dm, day("15.03.1950"), 0, day("20.03.2010"));
     EXPECT_EQ(sumPeriodLengths(dm.cdsExp), (YearsMonthsDays{0, 0, 0})) << "no period";
-    addPeriod(dm, day("01.09.1985"), day("31.08.1990"));  // 5/0/0
-    addPeriod(dm, day("01.10.1990"), day("15.03.2004"));  // 13/5/15
+    addPeriod(dm, day("01.09.1985"), day("31.08.1990")); // 5/0/0
+    addPeriod(dm, day("01.10.1990"), day("15.03.2004")); // 13/5/15
     EXPECT_EQ(sumPeriodLengths(dm.cdsExp), (YearsMonthsDays{18, 5, 15}));
     addPeriod(dm, day("01.01.2005"), day("20.11.2005")); // 0/10/20: 35 days, 16 months
     const int recNo = dm.cdsExp.recNo();

@@ -92,14 +92,14 @@ std::string recordBytes(BiffWriter& writer) {
 TEST(BiffWriter, EmptySheetCarriesItsFontFormatsAndStyles) {
     BiffWriter writer;
     EXPECT_EQ(hexBytes(writer.finish()),
-              "09 04 06 00 00 00 10 00 00 00 "                // BOF, BIFF4 worksheet
-              "42 00 02 00 E3 04 "                            // CODEPAGE 1251
+              "09 04 06 00 00 00 10 00 00 00 "                   // BOF, BIFF4 worksheet
+              "42 00 02 00 E3 04 "                               // CODEPAGE 1251
               "31 02 0C 00 C8 00 00 00 FF 7F 05 41 72 69 61 6C " // FONT Arial 10 pt
-              "1E 04 0A 00 00 00 07 47 65 6E 65 72 61 6C "    // FORMAT 0 "General"
+              "1E 04 0A 00 00 00 07 47 65 6E 65 72 61 6C "       // FORMAT 0 "General"
               "43 04 0C 00 00 00 F5 FF 20 00 00 CE 00 00 00 00 " // XF 0: the style "Normal"
               "43 04 0C 00 00 00 01 00 20 FC 00 CE 00 00 00 00 " // XF 1: a general cell
-              "93 02 04 00 00 80 00 FF "                      // STYLE "Normal" is XF 0
-              "0A 00 00 00");                                 // EOF
+              "93 02 04 00 00 80 00 FF "                         // STYLE "Normal" is XF 0
+              "0A 00 00 00");                                    // EOF
 }
 
 // Each format after "General" gets its FORMAT record and a cell XF naming it; each width a

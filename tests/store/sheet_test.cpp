@@ -49,8 +49,8 @@ TEST(Sheet, NumberFormatsAreListedOnceInTheOrderMet) {
 
 TEST(Sheet, HeadingNamesThePersonAndTheExportDay) {
     const Date exportDay = dateFromCivil(2026, 12, 10);
-    EXPECT_EQ(sheetHeading("Іваненко Петро Степанович", dateFromCivil(1965, 3, 12),
-                           "трудовий стаж", exportDay),
+    EXPECT_EQ(sheetHeading("Іваненко Петро Степанович", dateFromCivil(1965, 3, 12), "трудовий стаж",
+                           exportDay),
               "Іваненко Петро Степанович, 12.03.1965 р. н. — трудовий стаж; вивантажено "
               "10.12.2026");
     EXPECT_EQ(sheetHeading("Іваненко", std::nullopt, "заробітки", exportDay),

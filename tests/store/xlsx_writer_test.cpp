@@ -33,9 +33,9 @@ TEST_F(XlsxWriterTest, WritesHeadingTitlesRowsAndTotalsWithFormatsAndWidths) {
     Sheet sheet;
     sheet.heading = "Шевчук, 10.05.1952 р. н. — заробітки; вивантажено 10.12.2026";
     sheet.titles = {"Рік", "Дата зарахування", "Заробіток, грн", "Примітка"};
-    sheet.rows = {{2005, dateFromCivil(1985, 9, 1), SheetNumber{1234.5, "0.00"}, SheetCell{}},
-                  {2006, dateFromCivil(2004, 3, 15), SheetNumber{0.5, "0.00"},
-                   std::string("текст")}};
+    sheet.rows = {
+        {2005, dateFromCivil(1985, 9, 1), SheetNumber{1234.5, "0.00"}, SheetCell{}},
+        {2006, dateFromCivil(2004, 3, 15), SheetNumber{0.5, "0.00"}, std::string("текст")}};
     sheet.totals = {std::string("Разом"), SheetCell{}, SheetNumber{1235, "0.00###"}};
     saveXlsxFile(m_path, sheet);
 

@@ -54,8 +54,9 @@ struct XlsxContents {
     // The number format code of a cell style ("s" of a cell); "built-in N" for a built-in one.
     std::string formatOfStyle(int style) const {
         const auto at = styles.find("<cellXfs");
-        const std::vector<std::string> ids = regexGroups(
-            at == std::string::npos ? std::string() : styles.substr(at), "<xf numFmtId=\"([0-9]+)\"");
+        const std::vector<std::string> ids =
+            regexGroups(at == std::string::npos ? std::string() : styles.substr(at),
+                        "<xf numFmtId=\"([0-9]+)\"");
         if (style < 0 || static_cast<std::size_t>(style) >= ids.size())
             return "no such style";
         const std::string& id = ids[static_cast<std::size_t>(style)];

@@ -376,7 +376,7 @@ void TestExports::earningsWorkbookReadsBack() {
     // Optimisation 1 takes July 1995 to June 2000 and every month after: 102 rows, 3 to 104.
     QCOMPARE(book.value("A3"), std::string("1995"));
     QCOMPARE(book.numberFormat("E3", "0"), std::string("0.00000")); // karbovanets' decimals
-    QCOMPARE(book.numberFormat("E62", "350"), std::string("0.00"));  // June 2000
+    QCOMPARE(book.numberFormat("E62", "350"), std::string("0.00")); // June 2000
     QCOMPARE(text(book, "A105"), QStringLiteral("Разом"));
     QCOMPARE(book.numberFormat("E105", "1584.5"), std::string("0.00###"));
     // The coefficients' total is the sum of the months exported, each as the ledger holds it.
