@@ -9,19 +9,19 @@
 #include "experience_tab.h"
 #include "footer_bar.h"
 #include "prompt.h"
-#include "store/biff_writer.h"
-#include "store/earnings_dump.h"
-#include "store/xlsx_writer.h"
 #include "uMain.h"
-
-#include <QDate>
-#include <QHeaderView>
-#include <QTableView>
 
 #include "calc/calendar.h"
 #include "calc/ledger_summary.h"
 #include "calc/period_totals.h"
+#include "store/biff_writer.h"
+#include "store/earnings_dump.h"
 #include "store/messages.h"
+#include "store/xlsx_writer.h"
+
+#include <QDate>
+#include <QHeaderView>
+#include <QTableView>
 
 #include <algorithm>
 #include <filesystem>
@@ -108,10 +108,6 @@ private:
     bool m_ownFilter;
 };
 
-} // namespace
-
-namespace {
-
 // The totals row: "Разом" in the first column, each total under the column of its field.
 std::vector<SheetCell> totalsRow(const TableModel& model, const std::vector<int>& columns,
                                  const ExportFrame& frame) {
@@ -153,6 +149,7 @@ Sheet gridSheet(DataGrid& grid, const ExportFrame& frame) {
     return sheet;
 }
 
+// Today in the user's local time.
 Date today() {
     const QDate day = QDate::currentDate();
     return dateFromCivil(day.year(), day.month(), day.day());
