@@ -163,7 +163,8 @@ MIN_WAGES = dated_values("MinZP.csv")
 AVERAGE_WAGES = dated_values("AvgZpMonth.csv")
 
 
-# Money before the currency reform of September 1996 keeps the karbovanets' five decimals.
+# Money of the months before the currency reform (the hryvnia from 02.09.1996, Указ № 762/96)
+# keeps the karbovanets' five decimals.
 def before_reform(year, month):
     return (year, month) < (1996, 9)
 
