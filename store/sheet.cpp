@@ -12,22 +12,6 @@ namespace {
 
 constexpr int kMargin = 2; // characters of room beside the longest text
 
-// The number as the format shows it; the decimals of a format like "0.00###" are the zeros after
-// the point, always written, and the hashes, written when they are not trailing zeros.
-std::string formatted(const SheetNumber& number) {
-    if (number.format.empty())
-        return formatGeneral(number.value, '.');
-    int minimum = 0;
-    int maximum = 0;
-    const auto point = number.format.find('.');
-    for (auto i = point == std::string::npos ? number.format.size() : point + 1;
-         i < number.format.size() && (number.format[i] == '0' || number.format[i] == '#'); ++i) {
-        minimum += number.format[i] == '0' ? 1 : 0;
-        ++maximum;
-    }
-    return formatPattern(number.value, minimum, maximum, '.');
-}
-
 // The characters a cell shows.
 std::size_t shownLength(const SheetCell& cell) {
     if (const auto* text = std::get_if<std::string>(&cell))
@@ -35,7 +19,7 @@ std::size_t shownLength(const SheetCell& cell) {
     if (const auto* integer = std::get_if<std::int32_t>(&cell))
         return std::to_string(*integer).size();
     if (const auto* number = std::get_if<SheetNumber>(&cell))
-        return formatted(*number).size();
+        return formatDisplay(number->value, number->format, '.').size();
     if (const auto* date = std::get_if<Date>(&cell))
         return formatDate(*date).size();
     return 0;
