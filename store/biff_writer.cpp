@@ -14,6 +14,7 @@ namespace {
 
 // Record types of the BIFF4 worksheet.
 constexpr std::uint16_t kBof = 0x0409;
+constexpr std::uint16_t kDimensions = 0x0200;
 constexpr std::uint16_t kCodePage = 0x0042;
 constexpr std::uint16_t kFont = 0x0231;
 constexpr std::uint16_t kFormat = 0x041E;
@@ -34,8 +35,10 @@ constexpr std::uint16_t kFontHeight = 200;
 constexpr std::uint16_t kAutomaticColour = 0x7FFF;
 constexpr std::string_view kFontName = "Arial";
 
-// XF 0 is the style "Normal"; XF 1 the general cell, XF 2 onwards the cells of each format.
-constexpr std::uint16_t kGeneralXf = 1;
+// XF 0 is the style "Normal", XFs 1 to 15 general cells, XF 15 the one cells take by default, as
+// in the files Excel writes (Excel shows the default cells of a file with fewer XFs in another
+// format); XF 16 onwards the cells of each number format.
+constexpr std::uint16_t kGeneralXf = 15;
 constexpr const char* kGeneralFormat = "General";
 // XF fields: locked; a style (no parent: 0xFFF in bits 4-15); aligned to the bottom; a cell
 // that uses all its own attributes (the six "used" flags in bits 10-15); no fill, no borders.
@@ -113,7 +116,9 @@ BiffWriter::BiffWriter(const std::vector<std::string>& numberFormats,
         record(kFormat, format);
     }
     record(kXf, xfData(0, kLocked | kStyleXf | kNoParent, kBottomAligned));
-    for (std::size_t format = 0; format < formats.size(); ++format)
+    for (std::uint16_t xf = 1; xf <= kGeneralXf; ++xf)
+        record(kXf, xfData(0, kLocked, kBottomAligned | kOwnAttributes));
+    for (std::size_t format = 1; format < formats.size(); ++format)
         record(kXf,
                xfData(static_cast<std::uint8_t>(format), kLocked, kBottomAligned | kOwnAttributes));
     std::string style;
@@ -134,6 +139,7 @@ BiffWriter::BiffWriter(const std::vector<std::string>& numberFormats,
         append<std::uint16_t>(info, 0x0000); // not used
         record(kColumnInfo, info);
     }
+    m_dimensionsAt = m_stream.size();
 }
 
 void BiffWriter::label(std::string_view text) {
@@ -181,6 +187,20 @@ void BiffWriter::endRow() {
 
 std::string BiffWriter::finish() {
     if (!m_finished) {
+        // The used range goes before the cells: first row, last row + 1, first column, last
+        // column + 1.
+        std::string dimensions;
+        append<std::uint16_t>(dimensions, 0);
+        append<std::uint16_t>(dimensions,
+                              static_cast<std::uint16_t>(std::min(m_rowsUsed, kLastIndex)));
+        append<std::uint16_t>(dimensions, 0);
+        append<std::uint16_t>(dimensions,
+                              static_cast<std::uint16_t>(std::min(m_columnsUsed, kLastIndex)));
+        append<std::uint16_t>(dimensions, 0x0000); // not used
+        std::string cells = m_stream.substr(m_dimensionsAt);
+        m_stream.resize(m_dimensionsAt);
+        record(kDimensions, dimensions);
+        m_stream += cells;
         record(kEof, {});
         m_finished = true;
     }
@@ -197,6 +217,8 @@ void BiffWriter::record(std::uint16_t type, std::string_view data) {
 std::string BiffWriter::cellHeader(std::uint16_t xf) {
     if (m_row > kLastIndex || m_column > kLastIndex)
         throw std::length_error("the cell lies beyond the rows and columns BIFF can number");
+    m_rowsUsed = std::max(m_rowsUsed, m_row + 1);
+    m_columnsUsed = std::max(m_columnsUsed, m_column + 1);
     std::string header;
     append<std::uint16_t>(header, static_cast<std::uint16_t>(m_row));
     append<std::uint16_t>(header, static_cast<std::uint16_t>(m_column));

@@ -14,8 +14,9 @@ namespace rv {
 
 // A worksheet as a bare stream of Excel 4.0 (BIFF4) worksheet records, little-endian (record
 // type, data length, data): BOF, CODEPAGE 1251, one FONT, the FORMAT records ("General" first,
-// then the given number formats), the XF records (the style "Normal", then one cell XF per
-// format), the STYLE of "Normal", one COLINFO per given width, the cells, EOF. A BIFF4 worksheet
+// then the given number formats), the XF records (the style "Normal", 15 general cell XFs, then
+// one cell XF per format), the STYLE of "Normal", one COLINFO per given width, DIMENSIONS, the
+// cells, EOF. A BIFF4 worksheet
 // carries its own formats, which spreadsheet programs read from the sheet itself. Cells fill a
 // row column by column from (0, 0); endRow() moves to column 0 of the next row; a cell past row
 // or column 65535 throws std::length_error.
@@ -56,6 +57,9 @@ private:
 
     std::vector<std::string> m_formats; // the FORMAT records after "General"
     std::string m_stream;
+    std::size_t m_dimensionsAt = 0;  // where the cells begin
+    std::uint32_t m_rowsUsed = 0;    // last row with a cell + 1
+    std::uint32_t m_columnsUsed = 0; // last column with a cell + 1
     std::uint32_t m_row = 0;
     std::uint32_t m_column = 0;
     bool m_finished = false;

@@ -66,8 +66,9 @@ def shown_length(cell):
 
 def sheet(heading, titles, rows, totals):
     """An Excel 4.0 worksheet: BOF, CODEPAGE 1251, FONT, FORMAT ("General" first, then each
-    format the cells use in the order met), XF (the style "Normal", then a cell XF per format),
-    STYLE, COLINFO per column, the heading, titles, rows and totals, EOF."""
+    format the cells use in the order met), XF (the style "Normal", 15 general cells of which
+    the 15th is the default, then a cell XF per format), STYLE, COLINFO per column, DIMENSIONS,
+    the heading, titles, rows and totals, EOF."""
     formats = ["General"]
     for cell in [cell for row in rows for cell in row] + totals:
         if cell_format(cell) and cell_format(cell) not in formats:
@@ -80,7 +81,7 @@ def sheet(heading, titles, rows, totals):
     # XF: font, format, locked (a style: no parent), bottom aligned (a cell: all attributes its
     # own), no fill pattern, no borders.
     out += record(0x0443, struct.pack("<BBHHHI", 0, 0, 0xFFF5, 0x0020, 0xCE00, 0))
-    for index in range(len(formats)):
+    for index in [0] * 15 + list(range(1, len(formats))):
         out += record(0x0443, struct.pack("<BBHHHI", 0, index, 0x0001, 0xFC20, 0xCE00, 0))
     out += record(0x0293, struct.pack("<HBB", 0x8000, 0, 0xFF))
     # Each column as wide as its longest title, cell or total, two characters more, 8 to 60.
@@ -92,21 +93,23 @@ def sheet(heading, titles, rows, totals):
             widths[column] = max(widths[column], shown_length(cell))
     for column, width in enumerate(widths):
         out += record(0x007D, struct.pack("<HHHHHH", column, column,
-                                          min(max(width + 2, 8), 60) * 256, 1, 0, 0))
+                                          min(max(width + 2, 8), 60) * 256, 15, 0, 0))
+    lines = [[heading], titles] + rows + [totals]
+    out += record(0x0200, struct.pack("<HHHHH", 0, len(lines), 0, max(map(len, lines)), 0))
 
     def write(row, column, cell):
         if isinstance(cell, str):
             raw = cell.encode("cp1251")
-            return record(0x0204, struct.pack("<HHHH", row, column, 1, len(raw)) + raw)
+            return record(0x0204, struct.pack("<HHHH", row, column, 15, len(raw)) + raw)
         if isinstance(cell, Integer):
-            return record(0x027E, struct.pack("<HHHI", row, column, 1, (cell.value << 2) | 2))
+            return record(0x027E, struct.pack("<HHHI", row, column, 15, (cell.value << 2) | 2))
         if cell is None:
-            return record(0x0201, struct.pack("<HHH", row, column, 1))
+            return record(0x0201, struct.pack("<HHH", row, column, 15))
         value = cell.value if isinstance(cell, Number) else float(cell.serial)
-        xf = 1 + formats.index(cell_format(cell))
+        xf = 15 + formats.index(cell_format(cell))
         return record(0x0203, struct.pack("<HHHd", row, column, xf, value))
 
-    for r, line in enumerate([[heading], titles] + rows + [totals]):
+    for r, line in enumerate(lines):
         out += b"".join(write(r, c, cell) for c, cell in enumerate(line))
     return out + record(0x000A)
 

@@ -88,18 +88,27 @@ std::string recordBytes(BiffWriter& writer) {
     return bytes;
 }
 
+std::string repeated(const std::string& text, int times) {
+    std::string out;
+    for (int i = 0; i < times; ++i)
+        out += text;
+    return out;
+}
+
 // The records that open every sheet, as the Excel 4.0 worksheet layout has them.
 TEST(BiffWriter, EmptySheetCarriesItsFontFormatsAndStyles) {
     BiffWriter writer;
+    const std::string generalCell = "43 04 0C 00 00 00 01 00 20 FC 00 CE 00 00 00 00 ";
     EXPECT_EQ(hexBytes(writer.finish()),
-              "09 04 06 00 00 00 10 00 00 00 "                   // BOF, BIFF4 worksheet
-              "42 00 02 00 E3 04 "                               // CODEPAGE 1251
-              "31 02 0C 00 C8 00 00 00 FF 7F 05 41 72 69 61 6C " // FONT Arial 10 pt
-              "1E 04 0A 00 00 00 07 47 65 6E 65 72 61 6C "       // FORMAT 0 "General"
-              "43 04 0C 00 00 00 F5 FF 20 00 00 CE 00 00 00 00 " // XF 0: the style "Normal"
-              "43 04 0C 00 00 00 01 00 20 FC 00 CE 00 00 00 00 " // XF 1: a general cell
-              "93 02 04 00 00 80 00 FF "                         // STYLE "Normal" is XF 0
-              "0A 00 00 00");                                    // EOF
+              "09 04 06 00 00 00 10 00 00 00 "                     // BOF, BIFF4 worksheet
+              "42 00 02 00 E3 04 "                                 // CODEPAGE 1251
+              "31 02 0C 00 C8 00 00 00 FF 7F 05 41 72 69 61 6C "   // FONT Arial 10 pt
+              "1E 04 0A 00 00 00 07 47 65 6E 65 72 61 6C "         // FORMAT 0 "General"
+              "43 04 0C 00 00 00 F5 FF 20 00 00 CE 00 00 00 00 " + // XF 0: the style "Normal"
+                  repeated(generalCell, 15) +                      // XFs 1-15: general cells
+                  "93 02 04 00 00 80 00 FF "                       // STYLE "Normal" is XF 0
+                  "00 02 0A 00 00 00 00 00 00 00 00 00 00 00 "     // DIMENSIONS: no cell
+                  "0A 00 00 00");                                  // EOF
 }
 
 // Each format after "General" gets its FORMAT record and a cell XF naming it; each width a
@@ -120,11 +129,17 @@ TEST(BiffWriter, FormatsAndWidthsPrecedeTheCells) {
             columns.push_back(hexBytes(each.data));
     }
     EXPECT_EQ(formats, (std::vector<std::string>{"General", "0.00", "dd.mm.yyyy"}));
-    EXPECT_EQ(xfFormats, (std::vector<int>{0, 0, 1, 2})); // the style, then one cell XF each
-    EXPECT_EQ(columns, (std::vector<std::string>{"00 00 00 00 00 0A 01 00 00 00 00 00",
-                                                 "01 00 01 00 00 19 01 00 00 00 00 00"}));
+    // The style, the general cells, then one cell XF for each format.
+    std::vector<int> expectedFormats(16, 0);
+    expectedFormats.insert(expectedFormats.end(), {1, 2});
+    EXPECT_EQ(xfFormats, expectedFormats);
+    EXPECT_EQ(columns, (std::vector<std::string>{"00 00 00 00 00 0A 0F 00 00 00 00 00",
+                                                 "01 00 01 00 00 19 0F 00 00 00 00 00"}));
     ASSERT_TRUE(isCell(all[all.size() - 2].type));
-    EXPECT_EQ(littleEndian(all[all.size() - 2].data.substr(4, 2)), 3u) << "the date's XF";
+    EXPECT_EQ(littleEndian(all[all.size() - 2].data.substr(4, 2)), 17u) << "the date's XF";
+    ASSERT_EQ(all[all.size() - 3].type, 0x0200);
+    EXPECT_EQ(hexBytes(all[all.size() - 3].data), "00 00 01 00 00 00 01 00 00 00")
+        << "DIMENSIONS: one row, one column";
     EXPECT_THROW(writer.number(1, "0.000"), std::invalid_argument);
 }
 
@@ -136,24 +151,24 @@ TEST(BiffWriter, CellRecordsByteForByte) {
     };
     const Case cases[] = {
         {"RK 2004 at row 0, column 0", [](BiffWriter& w) { w.integer(2004); },
-         "7E 02 0A 00 00 00 00 00 01 00 52 1F 00 00"},
-        {"RK 0", [](BiffWriter& w) { w.integer(0); }, "7E 02 0A 00 00 00 00 00 01 00 02 00 00 00"},
+         "7E 02 0A 00 00 00 00 00 0F 00 52 1F 00 00"},
+        {"RK 0", [](BiffWriter& w) { w.integer(0); }, "7E 02 0A 00 00 00 00 00 0F 00 02 00 00 00"},
         {"RK -1", [](BiffWriter& w) { w.integer(-1); },
-         "7E 02 0A 00 00 00 00 00 01 00 FE FF FF FF"},
+         "7E 02 0A 00 00 00 00 00 0F 00 FE FF FF FF"},
         {"RK largest 30-bit", [](BiffWriter& w) { w.integer((1 << 29) - 1); },
-         "7E 02 0A 00 00 00 00 00 01 00 FE FF FF 7F"},
+         "7E 02 0A 00 00 00 00 00 0F 00 FE FF FF 7F"},
         {"RK smallest 30-bit", [](BiffWriter& w) { w.integer(-(1 << 29)); },
-         "7E 02 0A 00 00 00 00 00 01 00 02 00 00 80"},
+         "7E 02 0A 00 00 00 00 00 0F 00 02 00 00 80"},
         {"integer past 30 bits becomes NUMBER", [](BiffWriter& w) { w.integer(1 << 29); },
-         "03 02 0E 00 00 00 00 00 01 00 00 00 00 00 00 00 C0 41"},
+         "03 02 0E 00 00 00 00 00 0F 00 00 00 00 00 00 00 C0 41"},
         {"BLANK in the general cell XF", [](BiffWriter& w) { w.blank(); },
-         "01 02 06 00 00 00 00 00 01 00"},
+         "01 02 06 00 00 00 00 00 0F 00"},
         {"LABEL of an empty text", [](BiffWriter& w) { w.label(""); },
-         "04 02 08 00 00 00 00 00 01 00 00 00"},
+         "04 02 08 00 00 00 00 00 0F 00 00 00"},
         {"LABEL in code page 1251", [](BiffWriter& w) { w.label("Рік"); },
-         "04 02 0B 00 00 00 00 00 01 00 03 00 D0 B3 EA"},
+         "04 02 0B 00 00 00 00 00 0F 00 03 00 D0 B3 EA"},
         {"NUMBER 1234.5", [](BiffWriter& w) { w.number(1234.5); },
-         "03 02 0E 00 00 00 00 00 01 00 00 00 00 00 00 4A 93 40"},
+         "03 02 0E 00 00 00 00 00 0F 00 00 00 00 00 00 4A 93 40"},
         {"cell at row 1, column 2",
          [](BiffWriter& w) {
              w.blank();
@@ -162,8 +177,8 @@ TEST(BiffWriter, CellRecordsByteForByte) {
              w.blank();
              w.integer(2004);
          },
-         "01 02 06 00 00 00 00 00 01 00 01 02 06 00 01 00 00 00 01 00 01 02 06 00 01 00 01 00 01 "
-         "00 7E 02 0A 00 01 00 02 00 01 00 52 1F 00 00"},
+         "01 02 06 00 00 00 00 00 0F 00 01 02 06 00 01 00 00 00 0F 00 01 02 06 00 01 00 01 00 0F "
+         "00 7E 02 0A 00 01 00 02 00 0F 00 52 1F 00 00"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -235,7 +250,7 @@ TEST(BiffWriter, DatesAreSerialDaysInTheDateFormat) {
     BiffWriter writer({"0.00", kSheetDateFormat});
     writer.date(dateFromCivil(1985, 9, 1));
     EXPECT_EQ(hexBytes(recordBytes(writer)),
-              "03 02 0E 00 00 00 00 00 03 00 00 00 00 00 C0 8E DE 40");
+              "03 02 0E 00 00 00 00 00 11 00 00 00 00 00 C0 8E DE 40");
 }
 
 Sheet twoPeriodExperience() {

@@ -285,7 +285,7 @@ void TestExports::exportPutsTheGridBack() {
 }
 
 // The general export on a grid of its own: an integer as RK, a null as BLANK, an empty text as a
-// LABEL of length 0, a column without a field as BLANK, each in the general cell XF (1); no
+// LABEL of length 0, a column without a field as BLANK, each in the general cell XF (15); no
 // heading and no totals row without a frame.
 void TestExports::cellsFollowTheFieldTypes() {
     Table table("cells", {integerField("year", "Рік"), floatField("amount", "Сума"),
@@ -311,21 +311,21 @@ void TestExports::cellsFollowTheFieldTypes() {
     const QByteArray year = QByteArray::fromHex("7e020a00"
                                                 "0100"
                                                 "0000"
-                                                "0100"
+                                                "0f00"
                                                 "521f0000");
     const QByteArray blank = QByteArray::fromHex("01020600"
                                                  "0100"
                                                  "0100"
-                                                 "0100");
+                                                 "0f00");
     const QByteArray emptyText = QByteArray::fromHex("04020800"
                                                      "0100"
                                                      "0200"
-                                                     "0100"
+                                                     "0f00"
                                                      "0000");
     const QByteArray noField = QByteArray::fromHex("01020600"
                                                    "0100"
                                                    "0300"
-                                                   "0100");
+                                                   "0f00");
     const QByteArray eof = QByteArray::fromHex("0a000000");
     QVERIFY2(bytes.endsWith(year + blank + emptyText + noField + eof),
              qPrintable(QString::fromLatin1(bytes.toHex(' '))));
