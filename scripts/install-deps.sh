@@ -9,6 +9,7 @@ packages=(
     libgtest-dev libgmock-dev libbenchmark-dev
     dpkg-dev file
     libpoppler-cpp-dev poppler-utils libxlsxwriter-dev
+    python3-xlrd unzip
 )
 
 missing=()

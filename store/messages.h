@@ -207,4 +207,17 @@ inline constexpr const char* kOutOfMemory = "недостатньо пам'ят�
 inline constexpr const char* kOutputFailed =
     "не вдається записати результат у стандартний вивід (диск заповнено чи канал закрито?)";
 
+// The exported spreadsheets: the heading's words and the totals row's label.
+inline constexpr const char* kSheetBornSuffix = " р. н.";
+inline constexpr const char* kSheetExportedOn = "; вивантажено ";
+inline constexpr const char* kSheetOfExperience = "трудовий стаж";
+inline constexpr const char* kSheetOfEarnings = "заробітки";
+inline constexpr const char* kSheetTotals = "Разом";
+
+// The total of the experience periods. %1 in the first: the text found in a period's row.
+inline constexpr const char* kInvalidExperienceLength =
+    "Не вдалося підсумувати стаж: тривалість періоду «%1» записано неправильно.";
+inline constexpr const char* kExperienceTotalTooLarge =
+    "Не вдалося підсумувати стаж: загальна тривалість завелика.";
+
 } // namespace rv::messages

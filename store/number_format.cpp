@@ -154,4 +154,18 @@ std::string formatPattern(double value, int minDecimals, int maxDecimals, char d
     return text;
 }
 
+std::string formatDisplay(double value, std::string_view displayFormat, char decimalSeparator) {
+    if (displayFormat.empty())
+        return formatGeneral(value, decimalSeparator);
+    int minimum = 0;
+    int maximum = 0;
+    const auto point = displayFormat.find('.');
+    for (auto i = point == std::string_view::npos ? displayFormat.size() : point + 1;
+         i < displayFormat.size() && (displayFormat[i] == '0' || displayFormat[i] == '#'); ++i) {
+        minimum += displayFormat[i] == '0' ? 1 : 0;
+        ++maximum;
+    }
+    return formatPattern(value, minimum, maximum, decimalSeparator);
+}
+
 } // namespace rv

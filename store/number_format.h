@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 namespace rv {
 
@@ -18,5 +19,10 @@ std::string formatFixed(double value, int decimals, char decimalSeparator);
 // Patterns like "0.00###": rounded to maxDecimals, halves away from zero, then trailing zeros
 // dropped while more than minDecimals remain.
 std::string formatPattern(double value, int minDecimals, int maxDecimals, char decimalSeparator);
+
+// A number in a display format: empty, the general format; else a pattern whose zeros after the
+// point are the decimals always written and whose hashes those written when not trailing zeros
+// ("0.00": two, "0.00###": two to five, "0.00000": five).
+std::string formatDisplay(double value, std::string_view displayFormat, char decimalSeparator);
 
 } // namespace rv

@@ -102,11 +102,6 @@ inline constexpr const char* kDeleteRecordQuestion = "Видалити цей п
 // %1: the typed text.
 inline constexpr const char* kInvalidDate =
     "«%1» — такої дати немає. Введіть дату у вигляді ДД.ММ.РРРР, наприклад 31.01.2010.";
-// %1: the text found in a period's row.
-inline constexpr const char* kInvalidExperienceLength =
-    "Не вдалося підсумувати стаж: тривалість періоду «%1» записано неправильно.";
-inline constexpr const char* kExperienceTotalTooLarge =
-    "Не вдалося підсумувати стаж: загальна тривалість завелика.";
 
 // Stage commands
 inline constexpr const char* kNewPersonQuestion =

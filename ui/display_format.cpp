@@ -8,35 +8,9 @@ namespace rv {
 
 namespace {
 
-// The decimals of a pattern like "0.00###": the zeros after the point are always written, the
-// hashes only when they are not trailing zeros.
-struct PatternDecimals {
-    int minimum = 0;
-    int maximum = 0;
-};
-
-PatternDecimals patternDecimals(const QString& pattern) {
-    PatternDecimals decimals;
-    const qsizetype point = pattern.indexOf(QLatin1Char('.'));
-    if (point < 0)
-        return decimals;
-    for (qsizetype i = point + 1; i < pattern.size(); ++i) {
-        if (pattern[i] == QLatin1Char('0'))
-            ++decimals.minimum;
-        else if (pattern[i] != QLatin1Char('#'))
-            break;
-        ++decimals.maximum;
-    }
-    return decimals;
-}
-
 QString formatFloat(double value, const QString& displayFormat) {
-    const char separator = decimalSeparator();
-    if (displayFormat.isEmpty())
-        return QString::fromStdString(formatGeneral(value, separator));
-    const PatternDecimals decimals = patternDecimals(displayFormat);
     return QString::fromStdString(
-        formatPattern(value, decimals.minimum, decimals.maximum, separator));
+        formatDisplay(value, displayFormat.toStdString(), decimalSeparator()));
 }
 
 } // namespace

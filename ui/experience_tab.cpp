@@ -4,6 +4,7 @@
 #include "store/engine/table_scopes.h"
 
 #include "calc/calendar.h"
+#include "calc/period_totals.h"
 #include "captions.h"
 #include "command.h"
 #include "contrast.h"
@@ -288,30 +289,7 @@ void ExperienceTab::bind(Table& cdsExp) {
 void ExperienceTab::RefreshExpTotal() {
     if (!m_table)
         return;
-    // Read in place: the cursor stays on its row and a row being typed stays in editing.
-    const int lengthField = m_table->fieldIndex("exp_day_str");
-    std::int64_t years = 0;
-    std::int64_t months = 0;
-    std::int64_t days = 0;
-    for (int row = 0; row < m_table->recordCount(); ++row) {
-        const Value value = m_table->viewValue(row, lengthField);
-        const auto* text = std::get_if<std::string>(&value);
-        const std::optional<YearsMonthsDays> length =
-            parseLengthText(text ? std::string_view(*text) : std::string_view());
-        if (!length)
-            throw ConversionError(QString::fromUtf8(captions::kInvalidExperienceLength)
-                                      .arg(QString::fromStdString(text ? *text : std::string()))
-                                      .toStdString());
-        years += length->years;
-        months += length->months;
-        days += length->days;
-    }
-    constexpr std::int64_t kLimit = std::numeric_limits<std::int32_t>::max();
-    if (std::max({std::abs(years), std::abs(months), std::abs(days)}) > kLimit)
-        throw ConversionError(captions::kExperienceTotalTooLarge);
-    YearsMonthsDays total{static_cast<std::int32_t>(years), static_cast<std::int32_t>(months),
-                          static_cast<std::int32_t>(days)};
-    NormalizeYMD(total);
+    const YearsMonthsDays total = sumPeriodLengths(*m_table);
     grdExp->footer()->setCellText(2, QString::fromStdString(lengthText(total)));
 }
 

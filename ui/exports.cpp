@@ -9,23 +9,34 @@
 #include "experience_tab.h"
 #include "footer_bar.h"
 #include "prompt.h"
-#include "store/biff_writer.h"
-#include "store/earnings_dump.h"
-#include "store/xlsx_writer.h"
 #include "uMain.h"
 
+#include "calc/calendar.h"
+#include "calc/ledger_summary.h"
+#include "calc/period_totals.h"
+#include "store/biff_writer.h"
+#include "store/earnings_dump.h"
+#include "store/messages.h"
+#include "store/xlsx_writer.h"
+
+#include <QDate>
 #include <QHeaderView>
 #include <QTableView>
 
-#include "calc/ledger_summary.h"
-
 #include <algorithm>
 #include <filesystem>
+#include <map>
+#include <string>
 #include <vector>
 
 namespace rv {
 
 namespace {
+
+// The totals of the earnings: hryvnias and kopecks, up to five decimals for karbovanets
+// converted; the coefficients' sum as their column shows each.
+constexpr const char* kEarningsTotalFormat = "0.00###";
+constexpr const char* kCoefficientsTotalFormat = "0.00###";
 
 // The logical columns the grid shows, in display order.
 std::vector<int> visibleColumns(const QTableView& view) {
@@ -39,23 +50,23 @@ std::vector<int> visibleColumns(const QTableView& view) {
     return columns;
 }
 
-template <typename Sheet> void writeCell(Sheet& sheet, const TableModel& model, int column) {
+// The cell of the current row in a column, as the grid shows it.
+SheetCell gridCell(const TableModel& model, int column) {
     const GridColumn& gridColumn = model.column(column);
-    if (gridColumn.field.empty()) {
-        sheet.blank();
-        return;
-    }
+    if (gridColumn.field.empty())
+        return {};
     const Table& table = model.table();
     const Value value = table.value(model.fieldPosition(column));
     // Looked-up month names arrive as texts, so they are written as the grid shows them.
-    if (isEmpty(value))
-        sheet.blank();
-    else if (const auto* integer = std::get_if<std::int32_t>(&value))
-        sheet.integer(*integer);
-    else if (const auto* real = std::get_if<double>(&value))
-        sheet.number(*real);
-    else
-        sheet.label(displayText(value, gridColumn.displayFormat).toStdString());
+    if (const auto* integer = std::get_if<std::int32_t>(&value))
+        return *integer;
+    if (const auto* real = std::get_if<double>(&value))
+        return SheetNumber{*real, model.displayFormat(table.recNo() - 1, column).toStdString()};
+    if (const auto* date = std::get_if<Date>(&value))
+        return *date;
+    if (const auto* text = std::get_if<std::string>(&value))
+        return *text;
+    return {};
 }
 
 // The grid and its table as they were before an export: the current row, the footer, the
@@ -97,54 +108,70 @@ private:
     bool m_ownFilter;
 };
 
-} // namespace
+// The totals row: "Разом" in the first column, each total under the column of its field.
+std::vector<SheetCell> totalsRow(const TableModel& model, const std::vector<int>& columns,
+                                 const ExportFrame& frame) {
+    std::vector<SheetCell> row;
+    for (const int column : columns) {
+        const auto total = frame.totals.find(model.column(column).field);
+        if (total != frame.totals.end())
+            row.push_back(total->second);
+        else if (row.empty())
+            row.emplace_back(std::string(messages::kSheetTotals));
+        else
+            row.emplace_back();
+    }
+    return row;
+}
 
-namespace {
-
-// The grid's title row, its rows and its footer into a BiffWriter or an XlsxWriter.
-template <typename Sheet> void writeGrid(DataGrid& grid, Sheet& sheet) {
+// The one description of the sheet both writers take.
+Sheet gridSheet(DataGrid& grid, const ExportFrame& frame) {
     const TableModel& model = *grid.model();
     Table& table = model.table();
     const std::vector<int> columns = visibleColumns(*grid.view());
     BoundViewsSuspension suspension(table);
-    if (!grid.view()->horizontalHeader()->isHidden()) {
+    Sheet sheet;
+    sheet.heading = frame.heading;
+    if (!grid.view()->horizontalHeader()->isHidden())
         for (const int column : columns)
-            sheet.label(model.headerData(column, Qt::Horizontal).toString().toStdString());
-        sheet.endRow();
-    }
+            sheet.titles.push_back(
+                model.headerData(column, Qt::Horizontal).toString().toStdString());
     for (table.first(); !table.eof(); table.next()) {
+        std::vector<SheetCell>& row = sheet.rows.emplace_back();
         for (const int column : columns)
-            writeCell(sheet, model, column);
-        sheet.endRow();
+            row.push_back(gridCell(model, column));
     }
-    if (const FooterBar* footer = grid.footer(); !footer->isHidden()) {
+    if (!frame.totals.empty())
+        sheet.totals = totalsRow(model, columns, frame);
+    else if (const FooterBar* footer = grid.footer(); !footer->isHidden())
         for (const int column : columns)
-            sheet.label(footer->cellText(column).toStdString());
-        sheet.endRow();
-    }
+            sheet.totals.emplace_back(footer->cellText(column).toStdString());
+    return sheet;
+}
+
+// Today in the user's local time.
+Date today() {
+    const QDate day = QDate::currentDate();
+    return dateFromCivil(day.year(), day.month(), day.day());
 }
 
 } // namespace
 
-void ExportGridToXls(DataGrid& grid, const QString& path) {
+void ExportGridToXls(DataGrid& grid, const QString& path, const ExportFrame& frame) {
     const std::filesystem::path target(path.toStdU16String());
-    if (path.endsWith(QStringLiteral(".xlsx"), Qt::CaseInsensitive)) {
-        XlsxWriter sheet;
-        writeGrid(grid, sheet);
-        sheet.save(target);
-        return;
-    }
-    BiffWriter sheet;
-    writeGrid(grid, sheet);
-    saveBiffFile(target, sheet);
+    const Sheet sheet = gridSheet(grid, frame);
+    if (path.endsWith(QStringLiteral(".xlsx"), Qt::CaseInsensitive))
+        saveXlsxFile(target, sheet);
+    else
+        saveBiffFile(target, sheet);
 }
 
-void TfrmMain::exportGrid(DataGrid& grid, const char* nameSuffix, const char* filter) {
+void TfrmMain::exportGrid(DataGrid& grid, const GridExportRequest& request) {
     if (!m_dMain)
         return;
     if (!CaseFileName.isEmpty())
         sdExport.fileName = CaseFileName.chopped(std::min<qsizetype>(4, CaseFileName.size())) +
-                            QString::fromUtf8(nameSuffix);
+                            QString::fromUtf8(request.nameSuffix);
     const std::optional<QString> path = sdExport.execute(*m_prompt, FileRequest::Mode::Save);
     if (!path)
         return;
@@ -152,8 +179,14 @@ void TfrmMain::exportGrid(DataGrid& grid, const char* nameSuffix, const char* fi
     // Whatever failed, the person learns only that the file was not written.
     const bool saved = [&] {
         try {
-            GridExportScope scope(grid, filter);
-            ExportGridToXls(grid, *path);
+            const Table& person = m_dMain->cdsPerson;
+            ExportFrame frame{.heading = sheetHeading(person.asText("person_name"),
+                                                      person.asDate("person_birthdate"),
+                                                      request.what, today())};
+            GridExportScope scope(grid, request.filter);
+            if (request.totals)
+                frame.totals = request.totals(grid.model()->table());
+            ExportGridToXls(grid, *path, frame);
             return true;
         } catch (const std::exception&) {
             return false;
@@ -166,12 +199,26 @@ void TfrmMain::exportGrid(DataGrid& grid, const char* nameSuffix, const char* fi
 }
 
 void TfrmMain::aPrintExpExecute() {
-    exportGrid(*experienceTab->grdExp, captions::kExpExportSuffix, nullptr);
+    exportGrid(*experienceTab->grdExp,
+               {.nameSuffix = captions::kExpExportSuffix,
+                .what = messages::kSheetOfExperience,
+                .totals = [](Table& periods) {
+                    return std::map<std::string, SheetCell, std::less<>>{
+                        {"exp_day_str", lengthText(sumPeriodLengths(periods))}};
+                }});
 }
 
 void TfrmMain::aPrintEarningExecute() {
-    exportGrid(*earningsTab->grdEarning, captions::kEarningExportSuffix,
-               kExportedLedgerMonthsFilter);
+    exportGrid(*earningsTab->grdEarning,
+               {.nameSuffix = captions::kEarningExportSuffix,
+                .filter = kExportedLedgerMonthsFilter,
+                .what = messages::kSheetOfEarnings,
+                .totals = [](Table& ledger) {
+                    const LedgerSums sums = sumLedger(ledger);
+                    return std::map<std::string, SheetCell, std::less<>>{
+                        {"earning_payment", SheetNumber{sums.earnings, kEarningsTotalFormat}},
+                        {"earning_k", SheetNumber{sums.coefficients, kCoefficientsTotalFormat}}};
+                }});
 }
 
 void TfrmMain::aSuperSaveExecute() {

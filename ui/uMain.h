@@ -20,6 +20,7 @@ class DataGrid;
 class DictionaryPage;
 class EarningsTab;
 class ExperienceTab;
+struct GridExportRequest;
 class PageControl;
 class PersonPanel;
 class Prompt;
@@ -168,8 +169,8 @@ private:
     // Puts the file first in "Останні файли" and rebuilds the menu.
     void rememberRecentFile(const QString& path);
     void fillRecentMenu();
-    // The export of one grid (the earnings export with its filter) under a proposed name.
-    void exportGrid(DataGrid& grid, const char* nameSuffix, const char* filter);
+    // The export of one grid under a proposed name, with its heading and totals.
+    void exportGrid(DataGrid& grid, const GridExportRequest& request);
 
     void periodStored() override;
     void ledgerRowStored() override;

@@ -115,5 +115,22 @@ TEST(NumberFormatTest, PatternKeepsBetweenMinAndMaxDecimals) {
                 << c.name << " (" << c.value << ", separator '" << separator << "')";
 }
 
+// The display formats of the grids and the exported sheets, read from their pattern.
+TEST(NumberFormatTest, DisplayFormatsFollowTheirPattern) {
+    const struct {
+        const char* format;
+        double value;
+        const char* expected;
+    } cases[] = {
+        {"", 1234.5, "1234.5"},          {"", 0.0000012, "1.2E-6"},
+        {"0.00", 1234.5, "1234.50"},     {"0.00", 0.125, "0.13"},
+        {"0.00###", 1.25103, "1.25103"}, {"0.00###", 2000, "2000.00"},
+        {"0.00000", 0.0035, "0.00350"},  {"0", 2.5, "3"},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(formatDisplay(c.value, c.format, ','), withSeparator(c.expected, ','))
+            << "format '" << c.format << "', value " << c.value;
+}
+
 } // namespace
 } // namespace rv

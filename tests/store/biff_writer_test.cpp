@@ -63,25 +63,84 @@ std::vector<Record> records(std::string_view stream) {
     return out;
 }
 
-// The records of the cells only: BOF, CODEPAGE and EOF cut away.
+bool isCell(std::uint16_t type) {
+    return type == 0x0204 || type == 0x0203 || type == 0x027E || type == 0x0201;
+}
+
+// The records of the cells only: the records before them and EOF cut away.
 std::vector<Record> cellRecords(BiffWriter& writer) {
-    std::vector<Record> all = records(writer.finish());
-    EXPECT_GE(all.size(), 3u);
-    return std::vector<Record>(all.begin() + 2, all.end() - 1);
+    std::vector<Record> cells;
+    for (Record& each : records(writer.finish()))
+        if (isCell(each.type))
+            cells.push_back(std::move(each));
+    return cells;
 }
 
 std::string recordBytes(BiffWriter& writer) {
-    const std::string stream = writer.finish();
-    // 12 bytes BOF, 6 bytes CODEPAGE before, 4 bytes EOF after the cells.
-    return stream.substr(18, stream.size() - 22);
+    std::string bytes;
+    for (const Record& cell : cellRecords(writer)) {
+        bytes += static_cast<char>(cell.type & 0xFF);
+        bytes += static_cast<char>(cell.type >> 8);
+        bytes += static_cast<char>(cell.data.size() & 0xFF);
+        bytes += static_cast<char>(cell.data.size() >> 8);
+        bytes += cell.data;
+    }
+    return bytes;
 }
 
-TEST(BiffWriter, EmptySheetIsBofCodePageEof) {
+std::string repeated(const std::string& text, int times) {
+    std::string out;
+    for (int i = 0; i < times; ++i)
+        out += text;
+    return out;
+}
+
+// The records that open every sheet, as the Excel 4.0 worksheet layout has them.
+TEST(BiffWriter, EmptySheetCarriesItsFontFormatsAndStyles) {
     BiffWriter writer;
+    const std::string generalCell = "43 04 0C 00 00 00 01 00 20 FC 00 CE 00 00 00 00 ";
     EXPECT_EQ(hexBytes(writer.finish()),
-              "09 08 08 00 00 00 10 00 00 00 00 00 " // BOF, worksheet
-              "42 00 02 00 E3 04 "                   // CODEPAGE 1251
-              "0A 00 00 00");                        // EOF
+              "09 04 06 00 00 00 10 00 00 00 "                     // BOF, BIFF4 worksheet
+              "42 00 02 00 E3 04 "                                 // CODEPAGE 1251
+              "31 02 0C 00 C8 00 00 00 FF 7F 05 41 72 69 61 6C "   // FONT Arial 10 pt
+              "1E 04 0A 00 00 00 07 47 65 6E 65 72 61 6C "         // FORMAT 0 "General"
+              "43 04 0C 00 00 00 F5 FF 20 00 00 CE 00 00 00 00 " + // XF 0: the style "Normal"
+                  repeated(generalCell, 15) +                      // XFs 1-15: general cells
+                  "93 02 04 00 00 80 00 FF "                       // STYLE "Normal" is XF 0
+                  "00 02 0A 00 00 00 00 00 00 00 00 00 00 00 "     // DIMENSIONS: no cell
+                  "0A 00 00 00");                                  // EOF
+}
+
+// Each format after "General" gets its FORMAT record and a cell XF naming it; each width a
+// COLINFO in 1/256 of a character, with the general cell's XF.
+TEST(BiffWriter, FormatsAndWidthsPrecedeTheCells) {
+    BiffWriter writer({"0.00", "dd.mm.yyyy"}, {10, 25});
+    writer.number(1.5, "dd.mm.yyyy");
+    const std::vector<Record> all = records(writer.finish());
+    std::vector<std::string> formats;
+    std::vector<int> xfFormats;
+    std::vector<std::string> columns;
+    for (const Record& each : all) {
+        if (each.type == 0x041E)
+            formats.push_back(each.data.substr(3));
+        if (each.type == 0x0443)
+            xfFormats.push_back(static_cast<unsigned char>(each.data[1]));
+        if (each.type == 0x007D)
+            columns.push_back(hexBytes(each.data));
+    }
+    EXPECT_EQ(formats, (std::vector<std::string>{"General", "0.00", "dd.mm.yyyy"}));
+    // The style, the general cells, then one cell XF for each format.
+    std::vector<int> expectedFormats(16, 0);
+    expectedFormats.insert(expectedFormats.end(), {1, 2});
+    EXPECT_EQ(xfFormats, expectedFormats);
+    EXPECT_EQ(columns, (std::vector<std::string>{"00 00 00 00 00 0A 0F 00 00 00 00 00",
+                                                 "01 00 01 00 00 19 0F 00 00 00 00 00"}));
+    ASSERT_TRUE(isCell(all[all.size() - 2].type));
+    EXPECT_EQ(littleEndian(all[all.size() - 2].data.substr(4, 2)), 17u) << "the date's XF";
+    ASSERT_EQ(all[all.size() - 3].type, 0x0200);
+    EXPECT_EQ(hexBytes(all[all.size() - 3].data), "00 00 01 00 00 00 01 00 00 00")
+        << "DIMENSIONS: one row, one column";
+    EXPECT_THROW(writer.number(1, "0.000"), std::invalid_argument);
 }
 
 TEST(BiffWriter, CellRecordsByteForByte) {
@@ -92,24 +151,24 @@ TEST(BiffWriter, CellRecordsByteForByte) {
     };
     const Case cases[] = {
         {"RK 2004 at row 0, column 0", [](BiffWriter& w) { w.integer(2004); },
-         "7E 02 0A 00 00 00 00 00 00 00 52 1F 00 00"},
-        {"RK 0", [](BiffWriter& w) { w.integer(0); }, "7E 02 0A 00 00 00 00 00 00 00 02 00 00 00"},
+         "7E 02 0A 00 00 00 00 00 0F 00 52 1F 00 00"},
+        {"RK 0", [](BiffWriter& w) { w.integer(0); }, "7E 02 0A 00 00 00 00 00 0F 00 02 00 00 00"},
         {"RK -1", [](BiffWriter& w) { w.integer(-1); },
-         "7E 02 0A 00 00 00 00 00 00 00 FE FF FF FF"},
+         "7E 02 0A 00 00 00 00 00 0F 00 FE FF FF FF"},
         {"RK largest 30-bit", [](BiffWriter& w) { w.integer((1 << 29) - 1); },
-         "7E 02 0A 00 00 00 00 00 00 00 FE FF FF 7F"},
+         "7E 02 0A 00 00 00 00 00 0F 00 FE FF FF 7F"},
         {"RK smallest 30-bit", [](BiffWriter& w) { w.integer(-(1 << 29)); },
-         "7E 02 0A 00 00 00 00 00 00 00 02 00 00 80"},
+         "7E 02 0A 00 00 00 00 00 0F 00 02 00 00 80"},
         {"integer past 30 bits becomes NUMBER", [](BiffWriter& w) { w.integer(1 << 29); },
-         "03 02 0E 00 00 00 00 00 00 00 00 00 00 00 00 00 C0 41"},
-        {"BLANK with format 0x17", [](BiffWriter& w) { w.blank(); },
-         "01 02 06 00 00 00 00 00 17 00"},
+         "03 02 0E 00 00 00 00 00 0F 00 00 00 00 00 00 00 C0 41"},
+        {"BLANK in the general cell XF", [](BiffWriter& w) { w.blank(); },
+         "01 02 06 00 00 00 00 00 0F 00"},
         {"LABEL of an empty text", [](BiffWriter& w) { w.label(""); },
-         "04 02 08 00 00 00 00 00 00 00 00 00"},
+         "04 02 08 00 00 00 00 00 0F 00 00 00"},
         {"LABEL in code page 1251", [](BiffWriter& w) { w.label("Рік"); },
-         "04 02 0B 00 00 00 00 00 00 00 03 00 D0 B3 EA"},
+         "04 02 0B 00 00 00 00 00 0F 00 03 00 D0 B3 EA"},
         {"NUMBER 1234.5", [](BiffWriter& w) { w.number(1234.5); },
-         "03 02 0E 00 00 00 00 00 00 00 00 00 00 00 00 4A 93 40"},
+         "03 02 0E 00 00 00 00 00 0F 00 00 00 00 00 00 4A 93 40"},
         {"cell at row 1, column 2",
          [](BiffWriter& w) {
              w.blank();
@@ -118,8 +177,8 @@ TEST(BiffWriter, CellRecordsByteForByte) {
              w.blank();
              w.integer(2004);
          },
-         "01 02 06 00 00 00 00 00 17 00 01 02 06 00 01 00 00 00 17 00 01 02 06 00 01 00 01 00 17 "
-         "00 7E 02 0A 00 01 00 02 00 00 00 52 1F 00 00"},
+         "01 02 06 00 00 00 00 00 0F 00 01 02 06 00 01 00 00 00 0F 00 01 02 06 00 01 00 01 00 0F "
+         "00 7E 02 0A 00 01 00 02 00 0F 00 52 1F 00 00"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -186,21 +245,28 @@ TEST(BiffWriter, CellsPastRow65535AreRefused) {
     EXPECT_THROW(writer.integer(1), std::length_error);
 }
 
+// A date is its serial day in the date format's cell XF: 01.09.1985 is day 31291.
+TEST(BiffWriter, DatesAreSerialDaysInTheDateFormat) {
+    BiffWriter writer({"0.00", kSheetDateFormat});
+    writer.date(dateFromCivil(1985, 9, 1));
+    EXPECT_EQ(hexBytes(recordBytes(writer)),
+              "03 02 0E 00 00 00 00 00 11 00 00 00 00 00 C0 8E DE 40");
+}
+
+Sheet twoPeriodExperience() {
+    Sheet sheet;
+    sheet.heading = "Петренко, 15.03.1950 р. н. — трудовий стаж; вивантажено ДД.ММ.РРРР";
+    sheet.titles = {"Дата зарахування", "Дата звільнення", "Трудовий стаж (р/м/д) *"};
+    sheet.rows = {{dateFromCivil(1985, 9, 1), dateFromCivil(1990, 8, 31), std::string("5/0/0")},
+                  {dateFromCivil(1990, 10, 1), dateFromCivil(2004, 3, 15), std::string("13/5/15")}};
+    sheet.totals = {std::string("Разом"), SheetCell{}, std::string("18/5/15")};
+    return sheet;
+}
+
 TEST(BiffWriter, TwoPeriodExperienceSheetMatchesTheGoldenFile) {
-    const char* rows[3][3] = {
-        {"Дата зарахування", "Дата звільнення", "Трудовий стаж (р/м/д) *"},
-        {"01.09.1985", "31.08.1990", "5/0/0"},
-        {"01.10.1990", "15.03.2004", "13/5/15"},
-    };
-    BiffWriter writer;
-    for (const auto& row : rows) {
-        for (const char* text : row)
-            writer.label(text);
-        writer.endRow();
-    }
     const std::string golden = readBytes(fs::path(RV_TEST_DATA_DIR) / "experience_two_periods.xls");
     ASSERT_FALSE(golden.empty());
-    EXPECT_EQ(hexBytes(writer.finish()), hexBytes(golden));
+    EXPECT_EQ(hexBytes(biffStream(twoPeriodExperience())), hexBytes(golden));
 }
 
 TEST(BiffWriter, SavingReplacesTheFileOnlyWhenComplete) {
@@ -211,17 +277,16 @@ TEST(BiffWriter, SavingReplacesTheFileOnlyWhenComplete) {
     const fs::path target = folder / "sheet.xls";
     { std::ofstream(target, std::ios::binary) << "earlier"; }
 
-    BiffWriter writer;
-    writer.integer(2004);
-    saveBiffFile(target, writer);
-    EXPECT_EQ(readBytes(target), writer.finish());
+    const Sheet sheet = twoPeriodExperience();
+    saveBiffFile(target, sheet);
+    EXPECT_EQ(readBytes(target), biffStream(sheet));
     EXPECT_EQ(std::distance(fs::directory_iterator(folder), fs::directory_iterator()), 1)
         << "a temporary file is left";
 
     fs::create_directory(folder / "folder.xls");
-    EXPECT_THROW(saveBiffFile(folder / "folder.xls", writer), fs::filesystem_error);
+    EXPECT_THROW(saveBiffFile(folder / "folder.xls", sheet), fs::filesystem_error);
     EXPECT_TRUE(fs::is_directory(folder / "folder.xls"));
-    EXPECT_THROW(saveBiffFile(folder / "missing folder" / "sheet.xls", writer),
+    EXPECT_THROW(saveBiffFile(folder / "missing folder" / "sheet.xls", sheet),
                  fs::filesystem_error);
     fs::remove_all(folder);
 }

@@ -8,8 +8,10 @@
 #include "ui/exports.h"
 #include "ui/footer_bar.h"
 #include "window_driver.h"
+#include "xlsx_contents.h"
 
 #include <QAction>
+#include <QDate>
 #include <QFile>
 #include <QMenu>
 #include <QTemporaryDir>
@@ -34,6 +36,18 @@ const QString kXlsFilter =
 const QString kCaseFilter =
     QStringLiteral("*.csf Збережені файли калькулятора (*.csf);;*.* Всі файли (*.*)");
 
+using testing_support::XlsxContents;
+
+// The heading an export of kMan's case written today starts with.
+QString heading(const char* what) {
+    return QStringLiteral("Петренко, 15.03.1950 р. н. — %1; вивантажено %2")
+        .arg(QString::fromUtf8(what), QDate::currentDate().toString(QStringLiteral("dd.MM.yyyy")));
+}
+
+QString text(const XlsxContents& book, const char* reference) {
+    return QString::fromStdString(book.text(reference));
+}
+
 QByteArray readAll(const QString& path) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
@@ -41,8 +55,12 @@ QByteArray readAll(const QString& path) {
     return file.readAll();
 }
 
+// A golden file with the day of the run as its export day, in code page 1251 as the heading is.
 QByteArray golden(const char* name) {
-    return readAll(QStringLiteral(RV_TEST_DATA_DIR "/") + QString::fromLatin1(name));
+    QByteArray bytes = readAll(QStringLiteral(RV_TEST_DATA_DIR "/") + QString::fromLatin1(name));
+    const QByteArray placeholder("\xc4\xc4.\xcc\xcc.\xd0\xd0\xd0\xd0"); // "ДД.ММ.РРРР"
+    return bytes.replace(placeholder,
+                         QDate::currentDate().toString(QStringLiteral("dd.MM.yyyy")).toLatin1());
 }
 
 // The first offset where two byte strings differ, for a failure message.
@@ -75,6 +93,8 @@ private slots:
     void exportPutsTheGridBack_data();
     void exportPutsTheGridBack();
     void cellsFollowTheFieldTypes();
+    void experienceWorkbookReadsBack();
+    void earningsWorkbookReadsBack();
     void dumpWritesTheWholeLedger_data();
     void dumpWritesTheWholeLedger();
 
@@ -264,8 +284,9 @@ void TestExports::exportPutsTheGridBack() {
     QCOMPARE(m_script->files.last().filter, kCaseFilter);
 }
 
-// The general export on a grid of its own: an integer as RK, a null as BLANK with format 0x17,
-// an empty text as a LABEL of length 0, a column without a field as BLANK.
+// The general export on a grid of its own: an integer as RK, a null as BLANK, an empty text as a
+// LABEL of length 0, a column without a field as BLANK, each in the general cell XF (15); no
+// heading and no totals row without a frame.
 void TestExports::cellsFollowTheFieldTypes() {
     Table table("cells", {integerField("year", "Рік"), floatField("amount", "Сума"),
                           textField("note", 20, "Примітка")});
@@ -290,26 +311,82 @@ void TestExports::cellsFollowTheFieldTypes() {
     const QByteArray year = QByteArray::fromHex("7e020a00"
                                                 "0100"
                                                 "0000"
-                                                "0000"
+                                                "0f00"
                                                 "521f0000");
     const QByteArray blank = QByteArray::fromHex("01020600"
                                                  "0100"
                                                  "0100"
-                                                 "1700");
+                                                 "0f00");
     const QByteArray emptyText = QByteArray::fromHex("04020800"
                                                      "0100"
                                                      "0200"
-                                                     "0000"
+                                                     "0f00"
                                                      "0000");
     const QByteArray noField = QByteArray::fromHex("01020600"
                                                    "0100"
                                                    "0300"
-                                                   "1700");
+                                                   "0f00");
     const QByteArray eof = QByteArray::fromHex("0a000000");
     QVERIFY2(bytes.endsWith(year + blank + emptyText + noField + eof),
              qPrintable(QString::fromLatin1(bytes.toHex(' '))));
     // The title of the column without a field is its own.
     QVERIFY(bytes.contains(QByteArray::fromHex("cfeef0eee6edff")));
+}
+
+// The experience saved as .xlsx through the button and the save dialog, read back: the heading,
+// a date as a date cell, the total under the lengths.
+void TestExports::experienceWorkbookReadsBack() {
+    if (!testing_support::unzipInstalled())
+        QSKIP("unzip is needed to look inside the workbook");
+    m_driver->fillPerson(kMan);
+    m_driver->confirmPerson();
+    m_driver->typePeriods(kTwoPeriods);
+    m_driver->click(m_window->gbPers->edtehPersonName);
+    const QString file = path(QStringLiteral("стаж.xlsx"));
+    m_script->fileAnswers = {file};
+    m_driver->click(m_window->experienceTab->bExpPrint);
+    QCOMPARE(m_script->messages.size(), 1);
+    QCOMPARE(m_script->messages[0].text, QStringLiteral("Файл успішно збережено"));
+
+    const XlsxContents book(file.toStdString());
+    QCOMPARE(text(book, "A1"), heading("трудовий стаж"));
+    QCOMPARE(text(book, "A2"), QStringLiteral("Дата зарахування"));
+    QCOMPARE(book.numberFormat("A3", "31291"), std::string("dd.mm.yyyy")); // 01.09.1985
+    QCOMPARE(book.numberFormat("B4", "38061"), std::string("dd.mm.yyyy")); // 15.03.2004
+    QCOMPARE(text(book, "A5"), QStringLiteral("Разом"));
+    QCOMPARE(text(book, "C5"), QStringLiteral("18/5/15"));
+    QCOMPARE(m_window->experienceTab->grdExp->footer()->cellText(2), QStringLiteral("18/5/15"));
+}
+
+// The earnings saved as .xlsx after a calculation, read back: the heading, the money in its
+// format, and the totals of the months exported as numbers.
+void TestExports::earningsWorkbookReadsBack() {
+    if (!testing_support::unzipInstalled())
+        QSKIP("unzip is needed to look inside the workbook");
+    earningsCase(true);
+    QVERIFY(!QTest::currentTestFailed());
+    const QString file = path(QStringLiteral("заробіток.xlsx"));
+    m_script->fileAnswers = {file};
+    m_driver->click(m_window->earningsTab->bEarningPrint);
+    QCOMPARE(m_script->messages.last().text, QStringLiteral("Файл успішно збережено"));
+
+    const XlsxContents book(file.toStdString());
+    QCOMPARE(text(book, "A1"), heading("заробітки"));
+    QCOMPARE(text(book, "E2"), QStringLiteral("Заробіток, грн **"));
+    // Optimisation 1 takes July 1995 to June 2000 and every month after: 102 rows, 3 to 104.
+    QCOMPARE(book.value("A3"), std::string("1995"));
+    QCOMPARE(book.numberFormat("E3", "0"), std::string("0.00000")); // karbovanets' decimals
+    QCOMPARE(book.numberFormat("E62", "350"), std::string("0.00")); // June 2000
+    QCOMPARE(text(book, "A105"), QStringLiteral("Разом"));
+    QCOMPARE(book.numberFormat("E105", "1584.5"), std::string("0.00###"));
+    // The coefficients' total is the sum of the months exported, each as the ledger holds it.
+    Table& ledger = m_window->dMain()->cdsEarning;
+    double coefficients = 0;
+    for (int row = 0; row < ledger.recordCount(); ++row)
+        coefficients += floatOrZero(ledger.viewValue(row, ledger.fieldIndex("earning_k")));
+    QVERIFY(coefficients > 0);
+    QCOMPARE(std::stod(book.value("F105")), coefficients);
+    QCOMPARE(book.value("A106"), std::string("no such cell"));
 }
 
 void TestExports::dumpWritesTheWholeLedger_data() {

@@ -47,7 +47,7 @@ bool writeAll(const QString& path, const QByteArray& bytes) {
 
 // The first bytes of a BIFF worksheet (a BOF record) and of nothing else we write.
 bool isWorksheet(const QByteArray& bytes) {
-    return bytes.startsWith(QByteArray::fromHex("0908"));
+    return bytes.startsWith(QByteArray::fromHex("0904")); // BOF of an Excel 4.0 worksheet
 }
 
 } // namespace

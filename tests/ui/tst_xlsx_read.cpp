@@ -7,10 +7,12 @@
 #include "window_driver.h"
 
 #include <QAction>
+#include <QDate>
 #include <QDir>
 #include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
+#include <QJsonObject>
 #include <QProcess>
 #include <QProcessEnvironment>
 #include <QStandardPaths>
@@ -110,19 +112,35 @@ void TestXlsxRead::earningsReadBackIntact() {
     const QString output =
         run(reader, m_node, {QStringLiteral(RV_READ_XLS_SCRIPT), file}, kReadTime, ok);
     QVERIFY2(ok, qPrintable(output));
-    const QJsonArray rows = QJsonDocument::fromJson(output.toUtf8()).array();
+    const QJsonObject sheet = QJsonDocument::fromJson(output.toUtf8()).object();
+    const QJsonArray rows = sheet[QStringLiteral("rows")].toArray();
+    const QJsonArray widths = sheet[QStringLiteral("widths")].toArray();
 
-    // The titles as the grid shows them, Cyrillic intact.
+    // The heading names the person and the day of the export.
+    QVERIFY(rows.size() > 2);
+    const QString heading = rows[0].toArray()[0].toString();
+    QVERIFY2(
+        heading.startsWith(QStringLiteral("Шевчук, 10.05.1952 р. н. — заробітки; вивантажено ")),
+        qPrintable(heading));
+    QVERIFY2(heading.endsWith(QDate::currentDate().toString(QStringLiteral("dd.MM.yyyy"))),
+             qPrintable(heading));
+
+    // The titles as the grid shows them, Cyrillic intact, each column wide enough for its title.
     const TableModel& model = *window.earningsTab->grdEarning->model();
-    QVERIFY(!rows.isEmpty());
-    const QJsonArray titles = rows[0].toArray();
+    const QJsonArray titles = rows[1].toArray();
     QCOMPARE(titles.size(), model.columnCount());
-    for (int column = 0; column < model.columnCount(); ++column)
-        QCOMPARE(titles[column].toString(), model.headerData(column, Qt::Horizontal).toString());
+    QCOMPARE(widths.size(), model.columnCount());
+    for (int column = 0; column < model.columnCount(); ++column) {
+        const QString title = model.headerData(column, Qt::Horizontal).toString();
+        QCOMPARE(titles[column].toString(), title);
+        QVERIFY2(widths[column].toDouble() >= title.size(), qPrintable(title));
+    }
 
     // Then every month paid or chosen by optimisation 1, in ledger order.
     Table& ledger = window.dMain()->cdsEarning;
-    int row = 1;
+    double payments = 0;
+    double coefficients = 0;
+    int row = 2;
     for (int month = 0; month < ledger.recordCount(); ++month) {
         const auto value = [&](const char* field) {
             return ledger.viewValue(month, ledger.fieldIndex(field));
@@ -151,10 +169,18 @@ void TestXlsxRead::earningsReadBackIntact() {
                  qPrintable(where));
         QVERIFY2(cells[7].toString() == QString::fromStdString(std::get<std::string>(opt1)),
                  qPrintable(where));
+        payments += cells[4].toDouble();
+        coefficients += cells[5].toDouble();
         ++row;
     }
-    QCOMPARE(rows.size(), row);
     QVERIFY(row > 100);
+
+    // Last, the totals of the months exported as numbers.
+    QCOMPARE(rows.size(), row + 1);
+    const QJsonArray totals = rows[row].toArray();
+    QCOMPARE(totals[0].toString(), QStringLiteral("Разом"));
+    QCOMPARE(totals[4].toDouble(), payments);
+    QCOMPARE(totals[5].toDouble(), coefficients);
 }
 
 QTEST_MAIN(TestXlsxRead)
