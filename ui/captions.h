@@ -1,5 +1,7 @@
 #pragma once
 
+#include "store/messages.h"
+
 // Every Ukrainian caption, title, menu text and message of the window, as the program shows them.
 namespace rv::captions {
 
@@ -118,25 +120,21 @@ inline constexpr const char* kLoadQuestion =
 inline constexpr const char* kCalcPanel =
     "Розрахунок розміру пенсії за віком на загальних підставах (згідно зі статтями 26–28 та 40 "
     "Закону України №1058-IV від 09.07.2003 р.)";
-inline constexpr const char* kPensAgeCaption = "Дата призначення пенсії";
-inline constexpr const char* kFullSSCaption = "Страховий стаж складає";
-inline constexpr const char* kSSMonthCaption =
-    "Кількість місяців наданої зарплатні (до оптимізації)";
-inline constexpr const char* kSSMonth2Caption =
-    "Кількість місяців врахованої зарплатні (після оптимізації)";
-inline constexpr const char* kSumKCaption =
-    "Сума коефіціентів врахованої зарплатні (після оптимізації)";
+inline constexpr const char* kPensAgeCaption = messages::kPensAgeCaption;
+inline constexpr const char* kFullSSCaption = messages::kFullSSCaption;
+inline constexpr const char* kSSMonthCaption = messages::kSSMonthCaption;
+inline constexpr const char* kSSMonth2Caption = messages::kSSMonth2Caption;
+inline constexpr const char* kSumKCaption = messages::kSumKCaption;
 inline constexpr const char* kAvgZpForYearDesigned = "Показник середньої заробітної плати (ст. 40)";
-inline constexpr const char* kEarningKCaption = "Індивідуальний коефіцієнт заробітку";
-inline constexpr const char* kISSKCaption = "Коефіцієнт страхового стажу (з урахуванням кратності)";
-inline constexpr const char* kPensCaption = "Розмір основної пенсії";
-inline constexpr const char* kExtraPensCaption = "Доплата за понаднормовий стаж";
-inline constexpr const char* kFullPensCaption = "Загальний розмір пенсії за віком";
-inline constexpr const char* kRightCaption = "Право на пенсію (ст. 26):";
-inline constexpr const char* kValuationCaption = "Величина оцінки року стажу, % (ст. 25)";
-inline constexpr const char* kMinPens65Caption =
-    "Мінімальний розмір для осіб від 65 років (ч. 2 ст. 28)";
-inline constexpr const char* kMaxPensCaption = "Максимальний розмір пенсії (ч. 3 ст. 27)";
+inline constexpr const char* kEarningKCaption = messages::kEarningKCaption;
+inline constexpr const char* kISSKCaption = messages::kISSKCaption;
+inline constexpr const char* kPensCaption = messages::kPensCaption;
+inline constexpr const char* kExtraPensCaption = messages::kExtraPensCaption;
+inline constexpr const char* kFullPensCaption = messages::kFullPensCaption;
+inline constexpr const char* kRightCaption = messages::kRightCaption;
+inline constexpr const char* kValuationCaption = messages::kValuationCaption;
+inline constexpr const char* kMinPens65Caption = messages::kMinPens65Caption;
+inline constexpr const char* kMaxPensCaption = messages::kMaxPensCaption;
 inline constexpr const char* kLawFootnote =
     "Правила беруться з довідника «Норми закону» на дати особи: право і пенсійний вік — "
     "ст. 26, оцінка стажу та межа коефіцієнта 0,75 — ст. 25, максимальний розмір — ч. 3 ст. 27, "
