@@ -46,7 +46,8 @@ std::vector<EstimatedMonths> estimatedMonths(const std::vector<LedgerMonthView>&
             continue;
         const Date monthStart = MonthStart(month.month);
         for (std::size_t i = 0; i < found.size(); ++i) {
-            if (found[i].figure == MonthFigure::Cap && !month.cap)
+            if ((found[i].figure == MonthFigure::Cap && !month.capped) ||
+                (found[i].figure == MonthFigure::MinimumWage && !month.belowMinimumWage))
                 continue;
             const SourcedRow* row = sourcedRowOn(*tables[i], monthStart);
             if (!row || !(row->flags & kEstimatedFigureFlags))

@@ -27,8 +27,10 @@ struct MonthProvenance {
     static MonthProvenance embedded();
 };
 
-// Of the counted months, those whose average wage, minimum wage or cap (where it caps) is an
-// estimate, by figure; figures without such a month are left out.
+// Of the counted months, those whose average wage, minimum wage or cap is an estimate and
+// entered the result, by figure: the average wage always, the cap where it lowered the earning,
+// the minimum wage where the month was credited in proportion to it. Figures without such a
+// month are left out.
 std::vector<EstimatedMonths> estimatedMonths(const std::vector<LedgerMonthView>& ledger,
                                              const MonthProvenance& provenance);
 

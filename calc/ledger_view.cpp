@@ -46,6 +46,9 @@ std::vector<LedgerMonthView> ledgerMonthViews(TdMain& dm) {
         view.coefficient = floatOrZero(ledger.viewValue(row, fields.coefficient));
         view.creditedDays = integerOrZero(ledger.viewValue(row, fields.creditedDays));
         view.monthDays = integerOrZero(ledger.viewValue(row, fields.monthDays));
+        view.belowMinimumWage =
+            !(monthStart < rules.proportionalCreditFrom) &&
+            std::min(view.earning, view.cap.value_or(view.earning)) < view.minimumWage;
         const bool markedCounted = ledger.viewValue(row, fields.opt1) == kCountedMark;
         view.excluded = ledger.viewValue(row, fields.opt2) == kExcludedMark;
         view.counted = markedCounted && !view.excluded;

@@ -21,9 +21,12 @@ struct LedgerMonthView {
     double coefficient = 0;    // the month's wage coefficient
     int creditedDays = 0;      // days credited to insurance experience
     int monthDays = 0;         // days the employment periods cover
-    bool counted = false;      // its coefficient enters the average (ст. 40)
-    bool earlyWindow = false;  // one of the 60 months chosen before the end of the choice
-    bool excluded = false;     // in the run left out of the average
+    // From the day months are credited by their earning (ст. 24 ч. 3): the earning was below the
+    // minimum wage, which so decided the days credited.
+    bool belowMinimumWage = false;
+    bool counted = false;     // its coefficient enters the average (ст. 40)
+    bool earlyWindow = false; // one of the 60 months chosen before the end of the choice
+    bool excluded = false;    // in the run left out of the average
 };
 
 // The current person's ledger months in calendar order, read without moving its cursor.

@@ -78,7 +78,11 @@ private:
     ProtocolFigure panelFigure(ResultField ResultsPanel::*field, std::string caption,
                                std::string article) const {
         const ResultField& shown = m_result.panel.*field;
-        return {std::move(caption), shown.text, shown.hint, std::move(article)};
+        std::string name;
+        for (const ResultFieldInfo& info : kResultFields)
+            if (info.field == field)
+                name = info.name;
+        return {std::move(caption), shown.text, shown.hint, std::move(article), name};
     }
 
     Date assignment() const { return m_result.assignmentDate; }
@@ -234,9 +238,11 @@ private:
         return section;
     }
 
-    // The rows of one monthly table that the counted months read, runs with one source as one.
+    // The rows of one monthly table that the counted months read where `uses` says a month
+    // reads it; runs of rows with one source as one line.
+    template <typename Uses>
     void addMonthFigures(ProtocolTable& table, const char* figure,
-                         const std::vector<SourcedRow>& rows, bool capOnly) {
+                         const std::vector<SourcedRow>& rows, Uses uses) {
         const SourcedRow* runFirst = nullptr;
         const SourcedRow* runLast = nullptr;
         int runRows = 0;
@@ -252,7 +258,7 @@ private:
             runRows = 0;
         };
         for (const LedgerMonthView& month : m_ledger) {
-            if (!month.counted || (capOnly && !month.cap))
+            if (!month.counted || !uses(month))
                 continue;
             const SourcedRow* row = sourcedRowOn(rows, MonthStart(month.month));
             if (!row || row == runLast)
@@ -299,9 +305,16 @@ private:
                 addDayFigure(figures, messages::kFigureMinimumWageAtAssignment,
                              provenance.minimumWage, assignment());
         }
-        addMonthFigures(figures, messages::kFigureMonthAverageWage, provenance.averageWage, false);
-        addMonthFigures(figures, messages::kFigureMonthMinimumWage, provenance.minimumWage, false);
-        addMonthFigures(figures, messages::kFigureMonthCap, provenance.cap, true);
+        const Date creditedByEarningFrom = m_dm.LedgerLawRules().proportionalCreditFrom;
+        addMonthFigures(figures, messages::kFigureMonthAverageWage, provenance.averageWage,
+                        [](const LedgerMonthView&) { return true; });
+        // Before that day a month's credited days are the days its periods cover.
+        addMonthFigures(figures, messages::kFigureMonthMinimumWage, provenance.minimumWage,
+                        [&](const LedgerMonthView& month) {
+                            return !(MonthStart(month.month) < creditedByEarningFrom);
+                        });
+        addMonthFigures(figures, messages::kFigureMonthCap, provenance.cap,
+                        [](const LedgerMonthView& month) { return month.cap.has_value(); });
         section.tableTitles.push_back(messages::kProtocolFiguresTitle);
         section.tables.push_back(std::move(figures));
 

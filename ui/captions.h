@@ -110,6 +110,15 @@ inline constexpr const char* kInvalidExperienceLength =
 inline constexpr const char* kExperienceTotalTooLarge =
     "Не вдалося підсумувати стаж: загальна тривалість завелика.";
 
+// The sources of the reference rows on the page "Довідники"
+inline constexpr const char* kFlagsTitle = "Позначки";
+inline constexpr const char* kSourceTitle = "Джерело";
+inline constexpr const char* kShowSources = "Показати джерела";
+inline constexpr const char* kSourcesLegend =
+    "Жовтим позначено оціночні значення (оцінка або припущення): їх не опубліковано для свого "
+    "періоду. Позначки й джерело рядка видно в підказці; стовпець джерел вмикає прапорець "
+    "«Показати джерела».";
+
 // Stage commands
 inline constexpr const char* kNewPersonQuestion =
     "Зміни у справі ще не збережено. Зберегти їх, перш ніж почати нову справу?";
@@ -202,6 +211,10 @@ inline constexpr const char* kCaseFileExtension = "csf";
 inline constexpr const char* kXlsFilter =
     "Книга Microsoft Office Excel (*.xls)|*.xls|Книга Excel 2007 і новіших (*.xlsx)|*.xlsx";
 inline constexpr const char* kXlsExtension = "xls";
+inline constexpr const char* kPdfFilter = "Документ PDF (*.pdf)|*.pdf";
+inline constexpr const char* kPdfExtension = "pdf";
+// The protocol's save dialog proposes "Протокол розрахунку — <ім'я>.pdf".
+inline constexpr const char* kProtocolFileName = "Протокол розрахунку";
 inline constexpr const char* kExportToCaseFileRefused =
     "Таблицю не можна записати у файл з розширенням .csf: так зберігаються справи, і справу "
     "було б знищено. Оберіть ім'я з розширенням .xls.";
@@ -242,6 +255,8 @@ inline constexpr const char* kImportClipboardEmpty = "Буфер обміну н
 inline constexpr const char* kImportRnokppInvalid = "РНОКПП %1 має неправильну контрольну цифру";
 inline constexpr const char* kImportDone = "Внесено заробітків за місяців: %1";
 inline constexpr const char* kExportLedgerCsv = "Е&кспорт заробітків у CSV...";
+inline constexpr const char* kProtocolPrint = "&Друкувати протокол розрахунку...";
+inline constexpr const char* kProtocolPdf = "Зберегти протокол розрахунку в &PDF...";
 inline constexpr const char* kLedgerCsvFilter = "Таблиця CSV (*.csv)";
 
 } // namespace rv::captions
