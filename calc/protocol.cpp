@@ -150,7 +150,7 @@ private:
             shortMonths.marks.push_back(RowMark::None);
         }
         if (shortMonths.rows.empty()) {
-            section.paragraphs.push_back(messages::kProtocolNoShortMonths);
+            section.closing.push_back(messages::kProtocolNoShortMonths);
         } else {
             section.tableTitles.push_back(messages::kProtocolShortMonthsTitle);
             section.tables.push_back(std::move(shortMonths));
@@ -293,7 +293,7 @@ private:
                                messages::kProtocolSource},
                               {},
                               {},
-                              {4, 4, 1, 3, 10}};
+                              {4, 4, 2, 3, 9}};
         if (m_result.baseYear > 0)
             addDayFigure(figures, messages::kFigureBaseAverageWage,
                          referenceProvenance("AvgZpYear.csv"),
@@ -324,22 +324,30 @@ private:
         }
 
         if (m_result.estimated.empty()) {
-            section.paragraphs.push_back(messages::kProtocolNoEstimates);
+            section.closing.push_back(messages::kProtocolNoEstimates);
         } else {
-            ProtocolTable estimates{{messages::kProtocolFigureColumn, messages::kProtocolMonths,
-                                     messages::kProtocolYears, messages::kProtocolPeriod,
-                                     messages::kProtocolSource},
+            // The panel's line says how many months and which years; the table, from which
+            // rows, those with one source as one line.
+            section.paragraphs.push_back(m_result.panel.lEstimates);
+            ProtocolTable estimates{{messages::kProtocolFigureColumn, messages::kProtocolPeriod,
+                                     messages::kProtocolRows, messages::kProtocolSource},
                                     {},
                                     {},
-                                    {4, 2, 3, 4, 10}};
-            for (const EstimatedMonths& figure : m_result.estimated)
-                for (const SourcedRow& row : figure.rows) {
+                                    {4, 4, 2, 11}};
+            for (const EstimatedMonths& figure : m_result.estimated) {
+                for (std::size_t first = 0; first < figure.rows.size();) {
+                    std::size_t last = first;
+                    while (last + 1 < figure.rows.size() &&
+                           figure.rows[last + 1].source == figure.rows[first].source)
+                        ++last;
                     estimates.rows.push_back(
-                        {estimatedFigureName(figure.figure), std::to_string(figure.months.size()),
-                         yearsText(figure.months), datesText(row.begin, row.end),
-                         std::string(row.source)});
+                        {estimatedFigureName(figure.figure),
+                         datesText(figure.rows[first].begin, figure.rows[last].end),
+                         std::to_string(last - first + 1), std::string(figure.rows[first].source)});
                     estimates.marks.push_back(RowMark::Estimated);
+                    first = last + 1;
                 }
+            }
             section.tableTitles.push_back(messages::kProtocolEstimatesTitle);
             section.tables.push_back(std::move(estimates));
         }
@@ -364,7 +372,7 @@ private:
                              messages::kProtocolRuleConfidence, messages::kProtocolSource},
                             {},
                             {},
-                            {4, 3, 2, 4, 2, 8}};
+                            {4, 3, 3, 4, 3, 7}};
         const Date day = assignment();
         std::vector<const law::Rule*> used;
         auto add = [&](const law::Rule* rule) {

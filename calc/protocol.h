@@ -31,13 +31,14 @@ struct ProtocolTable {
 };
 
 // A numbered part of the protocol, laid out in this order: figures, the chart (the ledger's
-// part), paragraphs, tables.
+// part), paragraphs, tables, closing paragraphs.
 struct ProtocolSection {
     std::string title;
     std::vector<ProtocolFigure> figures{};
     std::vector<std::string> tableTitles{}; // one per table
     std::vector<ProtocolTable> tables{};
     std::vector<std::string> paragraphs{};
+    std::vector<std::string> closing{};
     bool chart = false;
 };
 

@@ -131,7 +131,7 @@ void paintEarningsChart(QPainter& painter, const QRectF& area,
             continue;
         const double x = xOf(i);
         painter.drawLine(QPointF(x, plot.bottom()), QPointF(x, plot.bottom() + line / 4));
-        if (x < lastLabelEnd)
+        if (x < lastLabelEnd || x + yearWidth > area.right())
             continue;
         painter.drawText(QPointF(x, plot.bottom() + line * 1.2),
                          QString::number(months[i].month.year));

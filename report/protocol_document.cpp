@@ -19,8 +19,10 @@ namespace {
 
 const QString kChartResource = QStringLiteral("chart:earnings");
 constexpr int kPdfResolution = 300;       // dots per inch of the PDF's layout
+constexpr int kChartResolution = 200;     // dots per inch of the chart's picture
 constexpr double kChartHeightShare = 0.3; // of the page's width
 constexpr double kFooterLines = 2;
+constexpr std::size_t kLongestCellTable = 60; // rows; a longer table becomes a listing
 
 QString escaped(const std::string& text) {
     return QString::fromStdString(text).toHtmlEscaped();
@@ -58,8 +60,43 @@ void appendFigures(QString& html, const std::vector<ProtocolFigure>& figures) {
     html += QStringLiteral("</table>");
 }
 
+// A long table as a fixed-width listing, one line a row: laying out thousands of table cells
+// would take the document seconds, lines of text take it milliseconds.
+void appendListing(QString& html, const ProtocolTable& table) {
+    std::vector<qsizetype> widths(table.header.size(), 0);
+    auto measure = [&widths](const std::vector<std::string>& cells) {
+        for (std::size_t i = 0; i < cells.size() && i < widths.size(); ++i)
+            widths[i] = std::max(widths[i], QString::fromStdString(cells[i]).size());
+    };
+    measure(table.header);
+    for (const auto& row : table.rows)
+        measure(row);
+    auto line = [&widths](const std::vector<std::string>& cells) {
+        QString text;
+        for (std::size_t i = 0; i < cells.size() && i < widths.size(); ++i)
+            // Numbers line up on the right; the month and the mark read from the left.
+            text += i == 0 || i + 1 == cells.size()
+                        ? QString::fromStdString(cells[i]).leftJustified(widths[i] + 2)
+                        : QString::fromStdString(cells[i]).rightJustified(widths[i]) +
+                              QStringLiteral("  ");
+        return text.trimmed().toHtmlEscaped();
+    };
+    html += QStringLiteral("<pre class=\"listing\"><b>") + line(table.header) +
+            QStringLiteral("</b>\n");
+    for (std::size_t row = 0; row < table.rows.size(); ++row) {
+        const RowMark mark = row < table.marks.size() ? table.marks[row] : RowMark::None;
+        html += QStringLiteral("<span") + rowStyle(mark) + ">" + line(table.rows[row]) +
+                QStringLiteral("</span>\n");
+    }
+    html += QStringLiteral("</pre>");
+}
+
 void appendTable(QString& html, const std::string& title, const ProtocolTable& table) {
     html += "<p class=\"caption\">" + escaped(title) + "</p>";
+    if (table.rows.size() > kLongestCellTable) {
+        appendListing(html, table);
+        return;
+    }
     html += QStringLiteral("<table class=\"data\" width=\"100%\" cellspacing=\"0\" "
                            "cellpadding=\"2\"><thead><tr>");
     int totalWidth = 0;
@@ -99,18 +136,19 @@ QImage chartImage(const std::vector<LedgerMonthView>& months, int width, int dot
 } // namespace
 
 QString protocolHtml(const Protocol& protocol, QSizeF chartSize) {
-    QString html =
-        QStringLiteral("<html><head><style>"
-                       "body { font-size: 9pt; }"
-                       "h1 { font-size: 14pt; margin-bottom: 2pt; }"
-                       "h2 { font-size: 11pt; margin-top: 12pt; margin-bottom: 4pt; }"
-                       "p.made { font-size: 8pt; color: #505050; }"
-                       "p.caption { font-weight: bold; margin-top: 6pt; margin-bottom: 2pt; }"
-                       "table { border-collapse: collapse; }"
-                       "th { background-color: #e8e8e8; text-align: left; }"
-                       "td, th { border: 1px solid #a0a0a0; vertical-align: top; }"
-                       "table.data { font-size: 7.5pt; }"
-                       "</style></head><body>");
+    QString html = QStringLiteral(
+        "<html><head><style>"
+        "body { font-size: 9pt; }"
+        "h1 { font-size: 14pt; margin-bottom: 2pt; }"
+        "h2 { font-size: 11pt; margin-top: 12pt; margin-bottom: 4pt; }"
+        "p.made { font-size: 8pt; color: #505050; }"
+        "p.caption { font-weight: bold; margin-top: 6pt; margin-bottom: 2pt; }"
+        "table { border-collapse: collapse; }"
+        "th { background-color: #e8e8e8; text-align: left; }"
+        "td, th { border: 1px solid #a0a0a0; vertical-align: top; }"
+        "table.data { font-size: 7.5pt; }"
+        "pre.listing { font-family: 'DejaVu Sans Mono', monospace; font-size: 6.5pt; }"
+        "</style></head><body>");
     html += "<h1>" + escaped(protocol.title) + "</h1>";
     html += "<p class=\"made\">" + escaped(protocol.madeLine) + "</p>";
     for (const ProtocolSection& section : protocol.sections) {
@@ -126,6 +164,8 @@ QString protocolHtml(const Protocol& protocol, QSizeF chartSize) {
         for (std::size_t i = 0; i < section.tables.size(); ++i)
             appendTable(html, i < section.tableTitles.size() ? section.tableTitles[i] : "",
                         section.tables[i]);
+        for (const std::string& paragraph : section.closing)
+            html += "<p>" + escaped(paragraph) + "</p>";
     }
     html += QStringLiteral("</body></html>");
     return html;
@@ -143,12 +183,17 @@ int paintProtocol(const Protocol& protocol, QPagedPaintDevice& device) {
     const QSizeF page(device.width(), device.height() - footerHeight);
     document.setPageSize(page);
     document.setDocumentMargin(0);
-    // The layout scales a picture by the device's resolution over the screen's; the chart is
-    // drawn at the device's resolution, so its size is given in the screen's units.
-    const QImage chart = chartImage(protocol.chart, int(page.width()), device.logicalDpiX());
+    // The layout scales a picture by the device's resolution over the screen's, so the chart's
+    // size is given in the screen's units; it is drawn at no more than kChartResolution, which
+    // prints sharp and keeps the PDF small and quick to write.
     const double scale = device.logicalDpiY() / 96.0;
+    const int chartDpi = std::min(device.logicalDpiX(), kChartResolution);
+    const QImage chart =
+        chartImage(protocol.chart, int(page.width() * chartDpi / device.logicalDpiX()), chartDpi);
+    const QSizeF chartSize(page.width() / scale, page.width() * kChartHeightShare / scale);
     document.addResource(QTextDocument::ImageResource, QUrl(kChartResource), chart);
-    document.setHtml(protocolHtml(protocol, QSizeF(chart.size()) / scale));
+    const QString html = protocolHtml(protocol, chartSize);
+    document.setHtml(html);
 
     const int pages = document.pageCount();
     QPainter painter(&device);

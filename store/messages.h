@@ -252,8 +252,8 @@ inline constexpr const char* kProtocolMonth = "Місяць";
 inline constexpr const char* kProtocolCreditedDays = "Зараховано днів";
 inline constexpr const char* kProtocolMonthDays = "Днів у місяці";
 inline constexpr const char* kProtocolEarning = "Заробіток, грн";
-inline constexpr const char* kProtocolAverageWage = "Середня заробітна плата, грн";
-inline constexpr const char* kProtocolCap = "Максимальна величина доходу, грн";
+inline constexpr const char* kProtocolAverageWage = "Середня зарплата, грн";
+inline constexpr const char* kProtocolCap = "Максимум для внесків, грн";
 inline constexpr const char* kProtocolCoefficient = "Коефіцієнт";
 inline constexpr const char* kProtocolMark = "Позначка";
 inline constexpr const char* kProtocolMarkEarly = "60 міс. до 07.2000";
@@ -286,8 +286,6 @@ inline constexpr const char* kProtocolFlags = "Позначки";
 inline constexpr const char* kProtocolEstimatesTitle = "Оціночні значення у врахованих місяцях";
 inline constexpr const char* kProtocolNoEstimates =
     "Жоден врахований місяць не спирається на оціночне значення довідників.";
-inline constexpr const char* kProtocolMonths = "Місяців";
-inline constexpr const char* kProtocolYears = "Роки";
 inline constexpr const char* kFigureBaseAverageWage =
     "Показник середньої заробітної плати (ч. 2 ст. 40)";
 inline constexpr const char* kFigureSubsistenceMinimum =

@@ -138,10 +138,10 @@ TEST_F(ProtocolTest, NoEstimateWarningWhenNoCountedMonthReadsAnEstimate) {
     EXPECT_TRUE(result.estimated.empty());
     EXPECT_EQ(result.panel.lEstimates, "");
     const Protocol protocol = protocolOf(result);
-    const auto& paragraphs = protocol.sections[4].paragraphs;
-    EXPECT_NE(std::find(paragraphs.begin(), paragraphs.end(),
+    const auto& closing = protocol.sections[4].closing;
+    EXPECT_NE(std::find(closing.begin(), closing.end(),
                         "Жоден врахований місяць не спирається на оціночне значення довідників."),
-              paragraphs.end());
+              closing.end());
 }
 
 TEST_F(ProtocolTest, WarnsOfTheMonthsWhoseAverageWageIsAnEstimateAndListsThem) {
@@ -160,10 +160,9 @@ TEST_F(ProtocolTest, WarnsOfTheMonthsWhoseAverageWageIsAnEstimateAndListsThem) {
     ASSERT_EQ(reference.tables.size(), 3u); // the figures, the law's rules, the estimates
     const ProtocolTable& estimates = reference.tables.back();
     ASSERT_EQ(estimates.rows.size(), 1u);
-    EXPECT_EQ(estimates.rows[0][1], "3");
-    EXPECT_EQ(estimates.rows[0][2], "2026");
-    EXPECT_EQ(estimates.rows[0][3], "з 01.01.2026 (діє донині)");
-    EXPECT_EQ(estimates.rows[0][4].rfind("ESTIMATE:", 0), 0u);
+    EXPECT_EQ(estimates.rows[0][1], "з 01.01.2026 (діє донині)");
+    EXPECT_EQ(estimates.rows[0][2], "1");
+    EXPECT_EQ(estimates.rows[0][3].rfind("ESTIMATE:", 0), 0u);
     // The panel's line is in the protocol's formula part too.
     const auto& paragraphs = protocol.sections[3].paragraphs;
     EXPECT_NE(std::find(paragraphs.begin(), paragraphs.end(), result.panel.lEstimates),
