@@ -7,6 +7,7 @@
 #include "store/engine/table_scopes.h"
 
 #include <algorithm>
+#include <optional>
 
 namespace rv {
 
@@ -23,9 +24,15 @@ std::vector<LedgerMonthView> ledgerMonthViews(TdMain& dm) {
     const LedgerFields fields(ledger);
     const LedgerRules& rules = dm.LedgerLawRules();
 
-    const BoundViewsSuspension suspension(ledger);
-    const FilterRestored restored(ledger);
-    ledger.setFiltered(false);
+    // Reading view rows tells no view anything; only a filtered ledger (a year chosen) must be
+    // opened up, unseen, and filtered again.
+    std::optional<BoundViewsSuspension> suspension;
+    std::optional<FilterRestored> restored;
+    if (ledger.filtered()) {
+        suspension.emplace(ledger);
+        restored.emplace(ledger);
+        ledger.setFiltered(false);
+    }
 
     std::vector<LedgerMonthView> months;
     months.reserve(static_cast<std::size_t>(ledger.recordCount()));

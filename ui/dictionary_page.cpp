@@ -137,7 +137,7 @@ DictionaryPage::DictionaryPage(Prompt& prompt, QWidget* parent)
     auto* legend = new QLabel(QString::fromUtf8(captions::kSourcesLegend), this);
     legend->setObjectName(QStringLiteral("lSourcesLegend"));
     legend->setWordWrap(true);
-    layout->addWidget(m_showSources);
+    layout->addWidget(m_showSources, 0, Qt::AlignLeft);
     layout->addWidget(legend);
     connect(m_showSources, &QCheckBox::toggled, this, &DictionaryPage::setSourcesShown);
 }
@@ -158,9 +158,10 @@ void DictionaryPage::showProvenance(int gridIndex, const char* fileName,
             *rows = referenceProvenance(fileName);
         const Value beginValue = table.viewValue(row, begin);
         const Date* day = std::get_if<Date>(&beginValue);
-        const std::string keyText =
-            key < 0 ? std::string() : std::to_string(integerOrZero(table.viewValue(row, key)));
-        const SourcedRow* sourced = day ? sourcedRowOn(**rows, *day, keyText) : nullptr;
+        const Value keyValue = key < 0 ? Value{} : table.viewValue(row, key);
+        const auto* keyText = std::get_if<std::string>(&keyValue); // the type of cdsKoeff
+        const SourcedRow* sourced =
+            day ? sourcedRowOn(**rows, *day, keyText ? *keyText : std::string()) : nullptr;
         if (!sourced)
             return {};
         const QString flags = QString::fromStdString(sourceFlagsText(sourced->flags));

@@ -425,6 +425,10 @@ void TestTfrmMain::actionsHaveTheirCaptionsShortcutsAndStartStates_data() {
     row("aClearEarning", "Очистити", {}, false);
     row("aPrintEarning", "Зберегти в xls", {}, true);
     row("aCalc", "Провести розрахунок*", {}, true);
+    // The protocol's commands wait for a calculation.
+    row("aProtocolPrint", "&Друкувати протокол розрахунку...", QKeySequence(Qt::CTRL | Qt::Key_P),
+        false);
+    row("aProtocolPdf", "Зберегти протокол розрахунку в &PDF...", {}, false);
     row("aSuperSave", "Super Save", {}, true);
     row("aSuperChange", "Super State", {}, true);
 }
@@ -449,7 +453,8 @@ void TestTfrmMain::menuAndToolBarListTheCommands() {
              QStringList({"&Нова особа", "-", "&Зберегти", "Зберегти &як...", "З&авантажити...",
                           "&Останні файли", "-", "&Імпорт заробітків...",
                           "Імпорт заробітків із &буфера обміну", "Е&кспорт заробітків у CSV...",
-                          "-", "&Вихід"}));
+                          "-", "&Друкувати протокол розрахунку...",
+                          "Зберегти протокол розрахунку в &PDF...", "-", "&Вихід"}));
     QCOMPARE(actionTexts(menus.at(1)->menu()->actions()),
              QStringList({"&Довідкові дані", "-", "&Інформація про програму"}));
     QCOMPARE(menus.at(2)->text(), QStringLiteral("Super Menu"));
