@@ -12,6 +12,7 @@
 #include <QHelpEvent>
 #include <QLabel>
 #include <QProcess>
+#include <QScrollArea>
 #include <QTemporaryDir>
 #include <QToolTip>
 
@@ -134,6 +135,10 @@ void TestProtocol::theChartShowsTheCalculationAndNamesEachMonth() {
     if (qEnvironmentVariableIntValue("RAVELTA_SCREENS") == 1) {
         QDir().mkpath(QStringLiteral(RV_SCREENS_DIR));
         QVERIFY(chart->grab().save(QStringLiteral(RV_SCREENS_DIR "/protocol_chart.png")));
+        // The tab scrolled down to the estimate's line, the buttons and the chart.
+        auto* scroll = m_window->calcPanel->findChild<QScrollArea*>(QStringLiteral("saCalc"));
+        QVERIFY(scroll);
+        scroll->ensureWidgetVisible(chart);
         QVERIFY(m_window->grab().save(QStringLiteral(RV_SCREENS_DIR "/protocol_calc_tab.png")));
     }
 
