@@ -1,17 +1,20 @@
 #include "protocol_document.h"
 
 #include "earnings_chart.h"
+#include "store/atomic_file.h"
 #include "store/messages.h"
+#include "store/save_failure.h"
 
 #include <QAbstractTextDocumentLayout>
+#include <QBuffer>
 #include <QImage>
 #include <QPageLayout>
 #include <QPainter>
 #include <QPdfWriter>
-#include <QSaveFile>
 #include <QTextDocument>
 
 #include <cmath>
+#include <filesystem>
 
 namespace rv {
 
@@ -221,12 +224,10 @@ int paintProtocol(const Protocol& protocol, QPagedPaintDevice& device) {
 }
 
 std::optional<QString> writeProtocolPdf(const Protocol& protocol, const QString& path) {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return QString::fromUtf8(messages::kProtocolCannotWrite) + path + QStringLiteral(": ") +
-               file.errorString();
+    QBuffer pdf;
+    pdf.open(QIODevice::WriteOnly);
     {
-        QPdfWriter writer(&file);
+        QPdfWriter writer(&pdf);
         writer.setResolution(kPdfResolution);
         writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
                                          QMarginsF(15, 12, 12, 12), QPageLayout::Millimeter));
@@ -235,9 +236,14 @@ std::optional<QString> writeProtocolPdf(const Protocol& protocol, const QString&
         writer.setCreator(QStringLiteral("Ravelta"));
         paintProtocol(protocol, writer);
     }
-    if (!file.commit())
-        return QString::fromUtf8(messages::kProtocolCannotWrite) + path + QStringLiteral(": ") +
-               file.errorString();
+    // Written as every file of the program is: whole or not at all, with the cause in Ukrainian.
+    try {
+        writeFileAtomically(std::filesystem::path(path.toStdString()),
+                            std::string_view(pdf.data().constData(), std::size_t(pdf.size())));
+    } catch (const std::filesystem::filesystem_error& error) {
+        return QString::fromUtf8(messages::kProtocolCannotWrite) + path + QStringLiteral(". ") +
+               QString::fromStdString(saveFailureMessage(error.code()));
+    }
     return std::nullopt;
 }
 

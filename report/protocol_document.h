@@ -20,8 +20,8 @@ QString protocolHtml(const Protocol& protocol, QSizeF chartSize);
 // number of pages.
 int paintProtocol(const Protocol& protocol, QPagedPaintDevice& device);
 
-// Writes the protocol as an A4 PDF at `path` through a temporary file, so a failure leaves an
-// existing file whole; the reason of a failure in Ukrainian, none on success.
+// Writes the protocol as an A4 PDF at `path` atomically (writeFileAtomically), so a failure
+// leaves an existing file whole; the reason of a failure in Ukrainian, none on success.
 std::optional<QString> writeProtocolPdf(const Protocol& protocol, const QString& path);
 
 } // namespace rv

@@ -82,7 +82,9 @@ TEST_F(ProtocolPdfTest, AFolderThatDoesNotExistIsReportedInUkrainian) {
     const QString missing = folder.filePath(QStringLiteral("no such folder/protocol.pdf"));
     const auto failure = writeProtocolPdf(protocol, missing);
     ASSERT_TRUE(failure);
-    EXPECT_TRUE(failure->startsWith(QStringLiteral("Не вдалося записати протокол у файл ")));
+    EXPECT_EQ(*failure,
+              QStringLiteral("Не вдалося записати протокол у файл ") + missing +
+                  QStringLiteral(". Помилка при збереженні файлу: такої папки не існує."));
 }
 
 // The chart paints each month's bar in the colour of its mark and its background by its run.
