@@ -70,7 +70,9 @@ Output (JSON), exit code 0:
                          edtSSMonth2, edtSumK, lAvgZpForYear, edtAvgZpForYear,
                          lNoAvgForYear (null when hidden), edtEarningK, edtValuation,
                          edtISSK, edtPens, lMinPens, edtMinPens, edtMinPens65, edtExtraPens,
-                         edtMaxPens, edfFullPens, lPensNotFull (null when hidden)},
+                         edtMaxPens, edfFullPens, lPensNotFull (null when hidden),
+                         lEstimates (counted months with estimated reference
+                         figures; null when none)},
               "hints": {lRight, edtEarningK, edtValuation, edtISSK, edtPens, edtMinPens65,
                         edtExtraPens, edtMaxPens, edfFullPens},
               "values": {M, N1, N, SumK, AvgZp, K, KS, P, MinP, Extra, Total,

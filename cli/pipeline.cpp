@@ -126,6 +126,7 @@ ordered_json resultJson(const CalculationResult& result) {
     fields["lNoAvgForYear"] = optionalLabel(panel.lNoAvgForYearVisible, panel.lNoAvgForYear);
     fields["lMinPens"] = panel.lMinPens.value_or(messages::kMinPensDesigned);
     fields["lPensNotFull"] = optionalLabel(panel.lPensNotFullVisible, messages::kPensionIncomplete);
+    fields["lEstimates"] = optionalLabel(!panel.lEstimates.empty(), panel.lEstimates);
     const PensionFormula& formula = result.formula;
     ordered_json values = {
         {"M", result.insuranceMonths},
