@@ -118,6 +118,7 @@ void clearCalcResults(ResultsPanel& panel, bool noRight) {
         field->hint.clear();
     panel.lNoAvgForYearVisible = false;
     panel.lPensNotFullVisible = false;
+    panel.lEstimates.clear();
 }
 
 void showPensionFormula(ResultsPanel& panel, const PensionFormulaInput& input,
@@ -357,6 +358,8 @@ CalculationResult Calculate(TdMain& dm, Date applicationDate, char decimalSepara
     showPensionFormula(panel, input, result.formula, decimalSeparator);
     panel.edtValuation.text = formatGeneral(result.valuationCoefficient, decimalSeparator);
     panel.edtValuation.hint = messages::kValuationHintPrefix + formatDate(result.assignmentDate);
+    result.estimated = estimatedMonths(ledgerMonthViews(dm), MonthProvenance::embedded());
+    panel.lEstimates = estimateWarning(result.estimated, result.countedMonths);
     return result;
 }
 

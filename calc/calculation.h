@@ -1,5 +1,6 @@
 #pragma once
 
+#include "calc/estimated_figures.h"
 #include "calc/pension_right.h"
 #include "store/engine/date.h"
 
@@ -86,6 +87,8 @@ struct ResultsPanel {
     ResultField edtMaxPens; // the ceiling of ст. 27 ч. 3, or "—"
     ResultField edfFullPens;
     bool lPensNotFullVisible = false;
+    // How many counted months rest on an estimated reference figure; empty: none, hidden.
+    std::string lEstimates;
 };
 
 // How a result reaches the person: a read-only field without a hint, one with its formula as the
@@ -154,6 +157,8 @@ struct CalculationResult {
     std::optional<double> minimumPension65;
     std::optional<double> maximumPension;
     PensionFormula formula; // all zero with no right
+    // The counted months whose reference figures are estimates, by figure.
+    std::vector<EstimatedMonths> estimated;
     ResultsPanel panel;
 };
 

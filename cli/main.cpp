@@ -4,6 +4,7 @@
 #include "earnings_option.h"
 #include "input_reading.h"
 #include "pipeline.h"
+#include "protocol_output.h"
 #include "reference_json.h"
 #include "store/dmMain.h"
 #include "store/engine/errors.h"
@@ -27,12 +28,13 @@ constexpr int kExitRefused = 2;
 constexpr int kExitBadInput = 1;
 
 const char* usageText() {
-    return R"(Usage: ravelta-calc [--save-case OUT.csf] FILE | -
+    return R"(Usage: ravelta-calc [--save-case OUT.csf] [--protocol OUT.pdf] FILE | -
                                calculate the case in FILE (JSON, or a case file *.csf)
                                or in standard input (JSON); with --save-case, also write
-                               the calculated case as a case file. Options may come before
-                               or after FILE; "--save-case=OUT.csf" works too, and "--"
-                               ends the options
+                               the calculated case as a case file; with --protocol, also
+                               write the protocol of the calculation as an A4 PDF (needs no
+                               display). Options may come before or after FILE;
+                               "--save-case=OUT.csf" works too, and "--" ends the options
        ravelta-calc --earnings SOURCE FILE | -
                                calculate the case with the earnings of SOURCE (a statement's
                                PDF or text, a wage certificate, a CSV year;month;amount) in
@@ -68,7 +70,9 @@ Output (JSON), exit code 0:
                          edtSSMonth2, edtSumK, lAvgZpForYear, edtAvgZpForYear,
                          lNoAvgForYear (null when hidden), edtEarningK, edtValuation,
                          edtISSK, edtPens, lMinPens, edtMinPens, edtMinPens65, edtExtraPens,
-                         edtMaxPens, edfFullPens, lPensNotFull (null when hidden)},
+                         edtMaxPens, edfFullPens, lPensNotFull (null when hidden),
+                         lEstimates (counted months with estimated reference
+                         figures; null when none)},
               "hints": {lRight, edtEarningK, edtValuation, edtISSK, edtPens, edtMinPens65,
                         edtExtraPens, edtMaxPens, edfFullPens},
               "values": {M, N1, N, SumK, AvgZp, K, KS, P, MinP, Extra, Total,
@@ -99,6 +103,7 @@ struct Options {
     bool help = false;
     bool reference = false;
     std::optional<std::string> savePath;
+    std::optional<std::string> protocolPath;
     std::optional<std::string> input;
 };
 
@@ -113,6 +118,8 @@ const KnownOption kOptions[] = {
     {"--reference", false, [](Options& options, std::string) { options.reference = true; }},
     {"--save-case", true,
      [](Options& options, std::string value) { options.savePath = std::move(value); }},
+    {"--protocol", true,
+     [](Options& options, std::string value) { options.protocolPath = std::move(value); }},
 };
 
 // option := "--" name ["=" value] | "--" name value (for an option that takes one)
@@ -151,7 +158,8 @@ Options parseOptions(int argc, char** argv) {
         }
         option->apply(options, std::move(value));
     }
-    if (!options.help && options.reference && (options.input || options.savePath))
+    if (!options.help && options.reference &&
+        (options.input || options.savePath || options.protocolPath))
         throw UsageError{};
     if (!options.help && !options.reference && !options.input)
         throw UsageError{};
@@ -177,7 +185,8 @@ int printed(const rv::cli::PipelineOutput& output) {
     return output.refused ? kExitRefused : 0;
 }
 
-int runFile(const std::string& path, const std::optional<std::string>& savePath) {
+int runFile(const std::string& path, const std::optional<std::string>& savePath,
+            const rv::cli::CalculatedCase& calculated) {
     if (isCaseFile(path)) {
         std::error_code error;
         const auto status = std::filesystem::status(path, error);
@@ -187,11 +196,24 @@ int runFile(const std::string& path, const std::optional<std::string>& savePath)
         if (!std::filesystem::is_regular_file(status))
             throw rv::cli::ReadError(std::string(rv::messages::kInputUnreadable) +
                                      rv::messages::kReadNotAFile);
-        return printed(rv::cli::runCaseFile(path, savePath));
+        return printed(rv::cli::runCaseFile(path, savePath, calculated));
     }
     const std::string text = rv::cli::readInput(path, rv::cli::kLargestJsonInput);
-    return printed(
-        rv::cli::runCase(rv::cli::parseCaseInput(rv::cli::parseCaseJson(text)), savePath));
+    return printed(rv::cli::runCase(rv::cli::parseCaseInput(rv::cli::parseCaseJson(text)), savePath,
+                                    calculated));
+}
+
+// The case, and its protocol when asked: a protocol not written is reported after the result.
+int runCaseWithProtocol(const Options& options) {
+    if (!options.protocolPath)
+        return runFile(*options.input, options.savePath, {});
+    rv::cli::ProtocolOutput protocol(*options.protocolPath);
+    const int exitCode = runFile(*options.input, options.savePath, protocol.writer());
+    if (const auto failure = protocol.failure()) {
+        std::cerr << "ravelta-calc: " << *options.protocolPath << ": " << *failure << '\n';
+        return exitCode == 0 ? kExitBadInput : exitCode;
+    }
+    return exitCode;
 }
 
 int run(const Options& options) {
@@ -204,7 +226,7 @@ int run(const Options& options) {
         print(rv::cli::referenceDataJson(dm));
         return 0;
     }
-    return runFile(*options.input, options.savePath);
+    return runCaseWithProtocol(options);
 }
 
 // Everything that can go wrong, mapped to a message and an exit code in this one place.

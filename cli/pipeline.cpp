@@ -127,6 +127,7 @@ ordered_json resultJson(const CalculationResult& result) {
     fields["lNoAvgForYear"] = optionalLabel(panel.lNoAvgForYearVisible, panel.lNoAvgForYear);
     fields["lMinPens"] = panel.lMinPens.value_or(messages::kMinPensDesigned);
     fields["lPensNotFull"] = optionalLabel(panel.lPensNotFullVisible, messages::kPensionIncomplete);
+    fields["lEstimates"] = optionalLabel(!panel.lEstimates.empty(), panel.lEstimates);
     const PensionFormula& formula = result.formula;
     ordered_json values = {
         {"M", result.insuranceMonths},
@@ -223,7 +224,8 @@ PipelineOutput caseOutput(TdMain& dm, const CalculationResult* result) {
 
 } // namespace
 
-PipelineOutput runCase(const CaseInput& input, const std::optional<std::string>& savePath) {
+PipelineOutput runCase(const CaseInput& input, const std::optional<std::string>& savePath,
+                       const CalculatedCase& calculated) {
     CollectingPrompt prompt;
     TdMain dm;
     dm.setPrompt(&prompt);
@@ -238,6 +240,8 @@ PipelineOutput runCase(const CaseInput& input, const std::optional<std::string>&
         refusal = storeEarnings(dm, input.earnings);
     if (!refusal)
         refusal = calculate(dm, input.person.applicationDate, result);
+    if (!refusal && calculated)
+        calculated(dm, result);
     if (!refusal && savePath)
         refusal = saveCase(dm, prompt, *savePath);
     if (refusal)
@@ -245,7 +249,8 @@ PipelineOutput runCase(const CaseInput& input, const std::optional<std::string>&
     return caseOutput(dm, &result);
 }
 
-PipelineOutput runCaseFile(const std::string& path, const std::optional<std::string>& savePath) {
+PipelineOutput runCaseFile(const std::string& path, const std::optional<std::string>& savePath,
+                           const CalculatedCase& calculated) {
     CollectingPrompt prompt;
     TdMain dm;
     dm.setPrompt(&prompt);
@@ -262,6 +267,8 @@ PipelineOutput runCaseFile(const std::string& path, const std::optional<std::str
             refusal = Refusal{"person", 4, {messages::kPersonMessages[4]}};
         else
             refusal = calculate(dm, *application, result);
+        if (!refusal && calculated)
+            calculated(dm, result);
     }
     if (!refusal && savePath)
         refusal = saveCase(dm, prompt, *savePath);

@@ -220,4 +220,153 @@ inline constexpr const char* kInvalidExperienceLength =
 inline constexpr const char* kExperienceTotalTooLarge =
     "Не вдалося підсумувати стаж: загальна тривалість завелика.";
 
+// Estimated reference figures among the counted months (the results panel's line): "12 із 282
+// врахованих місяців мають оціночне значення середньої заробітної плати (1993–1994)".
+inline constexpr const char* kEstimateOf = " із ";
+inline constexpr const char* kEstimateCountedMonths = " врахованих місяців ";
+inline constexpr const char* kEstimateHasOne = "має оціночне значення ";
+inline constexpr const char* kEstimateHaveOne = "мають оціночне значення ";
+inline constexpr const char* kEstimateHaveSeveral = "мають оціночні значення: ";
+inline constexpr const char* kFigureAverageWage = "середньої заробітної плати";
+inline constexpr const char* kFigureMinimumWage = "мінімальної заробітної плати";
+inline constexpr const char* kFigureCap = "максимальної величини доходу, з якої сплачуються внески";
+
+// The captions of the results panel's fields (the window and the protocol show them).
+inline constexpr const char* kPensAgeCaption = "Дата призначення пенсії";
+inline constexpr const char* kFullSSCaption = "Страховий стаж складає";
+inline constexpr const char* kSSMonthCaption =
+    "Кількість місяців наданої зарплатні (до оптимізації)";
+inline constexpr const char* kSSMonth2Caption =
+    "Кількість місяців врахованої зарплатні (після оптимізації)";
+inline constexpr const char* kSumKCaption =
+    "Сума коефіцієнтів врахованої зарплатні (після оптимізації)";
+inline constexpr const char* kEarningKCaption = "Індивідуальний коефіцієнт заробітку";
+inline constexpr const char* kISSKCaption = "Коефіцієнт страхового стажу (з урахуванням кратності)";
+inline constexpr const char* kPensCaption = "Розмір основної пенсії";
+inline constexpr const char* kExtraPensCaption = "Доплата за понаднормовий стаж";
+inline constexpr const char* kFullPensCaption = "Загальний розмір пенсії за віком";
+inline constexpr const char* kRightCaption = "Право на пенсію (ст. 26):";
+inline constexpr const char* kValuationCaption = "Величина оцінки року стажу, % (ст. 25)";
+inline constexpr const char* kMinPens65Caption =
+    "Мінімальний розмір для осіб від 65 років (ч. 2 ст. 28)";
+inline constexpr const char* kMaxPensCaption = "Максимальний розмір пенсії (ч. 3 ст. 27)";
+
+// The protocol of a calculation ("Протокол розрахунку").
+inline constexpr const char* kProtocolTitle = "Протокол розрахунку пенсії за віком";
+inline constexpr const char* kProtocolMade = "Складено ";
+inline constexpr const char* kProtocolProgram = " програмою «Равелта» версії ";
+inline constexpr const char* kProtocolReferenceDate = ", довідники станом на ";
+inline constexpr const char* kProtocolPersonSection = "1. Особа, дати та право на пенсію";
+inline constexpr const char* kProtocolExperienceSection = "2. Трудовий і страховий стаж";
+inline constexpr const char* kProtocolLedgerSection = "3. Заробітки за місяцями";
+inline constexpr const char* kProtocolFormulaSection = "4. Розрахунок розміру пенсії";
+inline constexpr const char* kProtocolReferenceSection = "5. Довідкові показники та їхні джерела";
+inline constexpr const char* kProtocolNotesSection = "6. Припущення програми та застереження";
+inline constexpr const char* kProtocolName = "Прізвище, ім'я, по батькові";
+inline constexpr const char* kProtocolBirthDate = "Дата народження";
+inline constexpr const char* kProtocolGender = "Стать";
+inline constexpr const char* kProtocolApplicationDate = "Дата звернення";
+inline constexpr const char* kProtocolPeriodsTitle = "Періоди трудової діяльності";
+inline constexpr const char* kProtocolPeriodBegin = "Початок";
+inline constexpr const char* kProtocolPeriodEnd = "Кінець";
+inline constexpr const char* kProtocolPeriodLength = "Тривалість (р/м/д)";
+inline constexpr const char* kProtocolShortMonthsTitle =
+    "Місяці з 2004 року, зараховані до страхового стажу не повністю (ч. 3 ст. 24): заробіток "
+    "менший за мінімальну заробітну плату";
+inline constexpr const char* kProtocolNoShortMonths =
+    "Усі місяці з 2004 року зараховано до страхового стажу повністю.";
+inline constexpr const char* kProtocolMonth = "Місяць";
+inline constexpr const char* kProtocolCreditedDays = "Зараховано днів";
+inline constexpr const char* kProtocolMonthDays = "Днів у місяці";
+inline constexpr const char* kProtocolEarning = "Заробіток, грн";
+inline constexpr const char* kProtocolAverageWage = "Середня зарплата, грн";
+inline constexpr const char* kProtocolCap = "Максимум для внесків, грн";
+inline constexpr const char* kProtocolCoefficient = "Коефіцієнт";
+inline constexpr const char* kProtocolMark = "Позначка";
+inline constexpr const char* kProtocolMarkEarly = "60 міс. до 07.2000";
+inline constexpr const char* kProtocolMarkExcluded = "виключено";
+inline constexpr const char* kProtocolMarkCounted = "враховано";
+inline constexpr const char* kProtocolMarkNotCounted = "не враховано";
+inline constexpr const char* kProtocolMarkCapped = ", обмежено максимумом";
+inline constexpr const char* kProtocolLedgerTitle = "Усі місяці заробітків";
+inline constexpr const char* kProtocolChartNote =
+    "Графік: коефіцієнт заробітку кожного місяця (заробіток, поділений на середню заробітну "
+    "плату місяця). Лінія 1,0 — середня по країні. Синім позначено враховані місяці, сірим — "
+    "не враховані; зеленим тлом — 60 місяців, вибраних до липня 2000 року, червоним — "
+    "виключений період (ч. 1 ст. 40).";
+inline constexpr const char* kProtocolFormulaColumn = "Як обчислено";
+inline constexpr const char* kProtocolArticleColumn = "Норма закону";
+inline constexpr const char* kProtocolValueColumn = "Значення";
+inline constexpr const char* kProtocolFigureColumn = "Показник";
+inline constexpr const char* kProtocolFromReference = "із довідника";
+inline constexpr const char* kProtocolRulesTitle = "Норми закону, застосовані на дату призначення";
+inline constexpr const char* kProtocolRuleId = "Правило";
+inline constexpr const char* kProtocolRuleValue = "Значення";
+inline constexpr const char* kProtocolRuleDates = "Діє";
+inline constexpr const char* kProtocolRuleArticle = "Стаття";
+inline constexpr const char* kProtocolRuleConfidence = "Достовірність";
+inline constexpr const char* kProtocolSource = "Джерело";
+inline constexpr const char* kProtocolFiguresTitle = "Довідкові показники, що ввійшли в розрахунок";
+inline constexpr const char* kProtocolPeriod = "Період";
+inline constexpr const char* kProtocolRows = "Рядків";
+inline constexpr const char* kProtocolFlags = "Позначки";
+inline constexpr const char* kProtocolEstimatesTitle = "Оціночні значення у врахованих місяцях";
+inline constexpr const char* kProtocolNoEstimates =
+    "Жоден врахований місяць не спирається на оціночне значення довідників.";
+inline constexpr const char* kFigureBaseAverageWage =
+    "Показник середньої заробітної плати (ч. 2 ст. 40)";
+inline constexpr const char* kFigureSubsistenceMinimum =
+    "Прожитковий мінімум для осіб, які втратили працездатність";
+inline constexpr const char* kFigureMinimumWageAtAssignment =
+    "Мінімальна заробітна плата на дату призначення";
+inline constexpr const char* kFigureMonthAverageWage = "Середня заробітна плата місяців";
+inline constexpr const char* kFigureMonthMinimumWage = "Мінімальна заробітна плата місяців";
+inline constexpr const char* kFigureMonthCap = "Максимальна величина доходу місяців";
+inline constexpr const char* kProtocolSince = "з ";
+inline constexpr const char* kProtocolUntilNow = " (діє донині)";
+// Why the protocol's result is an estimate, and what the program assumes.
+inline constexpr const char* kProtocolNotes[] = {
+    "Це орієнтовний розрахунок, а не рішення Пенсійного фонду України. Розмір пенсії "
+    "визначає Пенсійний фонд за документами особи; його розрахунок може відрізнятися.",
+    "Заробітки та періоди роботи взято так, як їх введено в програму; програма не перевіряє "
+    "їх за документами.",
+    "Пенсію обчислено за загальними підставами (статті 24–28 та 40 Закону №1058-IV) без "
+    "пільг, особливих видів стажу, перерахунків, індексацій і надбавок.",
+    "До липня 2000 року враховано найвигідніші 60 місяців поспіль; з липня 2000 року — усі "
+    "місяці, крім виключеного періоду, який найбільше підвищує середній коефіцієнт "
+    "(ч. 1 ст. 40).",
+    "Довідкові показники мають джерела; позначені як оцінка чи припущення не опубліковані для "
+    "свого періоду і можуть відрізнятися від тих, що застосує Пенсійний фонд.",
+};
+
+// Where the protocol's figures come from, where no dated rule of the law book names it.
+inline constexpr const char* kArticleAssignment = "ч. 1 ст. 45";
+inline constexpr const char* kArticleExperience = "ст. 24";
+inline constexpr const char* kArticleEarnings = "ч. 1 ст. 40";
+inline constexpr const char* kArticleIndividualCoefficient = "ч. 1 ст. 40";
+inline constexpr const char* kArticleBasicPension = "ч. 1 ст. 27";
+inline constexpr const char* kArticleTotal = "ст. 27, 28";
+
+// The earnings chart (the calculation tab and the protocol).
+inline constexpr const char* kChartEmpty =
+    "Графік коефіцієнтів заробітку з'явиться після розрахунку";
+inline constexpr const char* kChartTitle = "Коефіцієнт заробітку за місяцями";
+inline constexpr const char* kChartAverageLine = "1,0 — середня по країні";
+inline constexpr const char* kChartCounted = "враховано";
+inline constexpr const char* kChartNotCounted = "не враховано";
+inline constexpr const char* kChartEarlyWindow = "60 місяців до 07.2000";
+inline constexpr const char* kChartExcluded = "виключений період";
+inline constexpr const char* kChartTipCoefficient = ": коефіцієнт ";
+inline constexpr const char* kChartTipEarning = ", заробіток ";
+inline constexpr const char* kChartTipAverage = " грн при середній ";
+inline constexpr const char* kChartTipCurrency = " грн";
+inline constexpr const char* kProtocolPage = "Сторінка ";
+inline constexpr const char* kProtocolPageOf = " з ";
+
+inline constexpr const char* kProtocolCannotWrite = "Не вдалося записати протокол у файл ";
+
+// ravelta-calc --protocol: a case that was not calculated has no protocol.
+inline constexpr const char* kProtocolNotCalculated =
+    "протокол не складено: справу не розраховано (див. результат)";
+
 } // namespace rv::messages

@@ -1,11 +1,13 @@
 #include "calc_panel.h"
 
 #include "captions.h"
+#include "earnings_chart_view.h"
 #include "store/messages.h"
 
 #include <QAction>
 #include <QGridLayout>
 #include <QGroupBox>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -52,9 +54,23 @@ void showField(QLineEdit* field, const ResultField& shown) {
     field->setCursorPosition(0); // a long text shows its beginning
 }
 
+// A push button that follows its action's text and enabled state and triggers it.
+QPushButton* actionButton(const char* name, QAction* action, QWidget* parent) {
+    auto* button = new QPushButton(action->text(), parent);
+    button->setObjectName(QString::fromLatin1(name));
+    button->setEnabled(action->isEnabled());
+    QObject::connect(action, &QAction::changed, button, [button, action] {
+        button->setText(action->text());
+        button->setEnabled(action->isEnabled());
+    });
+    QObject::connect(button, &QPushButton::clicked, action, &QAction::trigger);
+    return button;
+}
+
 } // namespace
 
-CalcPanel::CalcPanel(QAction* aCalc, QWidget* parent)
+CalcPanel::CalcPanel(QAction* aCalc, QAction* aProtocolPrint, QAction* aProtocolPdf,
+                     QWidget* parent)
     : QWidget(parent), gbCalc(new QGroupBox(QString::fromUtf8(captions::kCalcPanel), this)) {
     gbCalc->setObjectName(QStringLiteral("gbCalc"));
     lRight = namedLabel("lRight", "", gbCalc);
@@ -85,8 +101,13 @@ CalcPanel::CalcPanel(QAction* aCalc, QWidget* parent)
     edtMaxPens = resultField("edtMaxPens", gbCalc);
     edfFullPens = resultField("edfFullPens", gbCalc);
     lPensNotFull = note("lPensNotFull", messages::kPensionIncomplete, gbCalc);
-    bbCalc = new QPushButton(aCalc->text(), gbCalc);
-    bbCalc->setObjectName(QStringLiteral("bbCalc"));
+    lEstimates = namedLabel("lEstimates", "", gbCalc);
+    lEstimates->setWordWrap(true);
+    lEstimates->hide();
+    bbCalc = actionButton("bbCalc", aCalc, gbCalc);
+    bbProtocolPrint = actionButton("bbProtocolPrint", aProtocolPrint, gbCalc);
+    bbProtocolPdf = actionButton("bbProtocolPdf", aProtocolPdf, gbCalc);
+    chEarnings = new EarningsChartView(this);
     lCalcFootnote = namedLabel("lCalcFootnote", captions::kCalcFootnote, this);
     lCalcFootnote->setWordWrap(true);
     lLawFootnote = namedLabel("lLawFootnote", captions::kLawFootnote, this);
@@ -126,7 +147,12 @@ CalcPanel::CalcPanel(QAction* aCalc, QWidget* parent)
     addRow(caption(captions::kMaxPensCaption), edtMaxPens);
     addRow(caption(captions::kFullPensCaption), edfFullPens);
     grid->addWidget(lPensNotFull, row++, 1);
-    grid->addWidget(bbCalc, row++, 0, Qt::AlignLeft);
+    grid->addWidget(lEstimates, row++, 0, 1, 3);
+    auto* buttons = new QHBoxLayout;
+    for (QPushButton* button : {bbCalc, bbProtocolPrint, bbProtocolPdf})
+        buttons->addWidget(button);
+    buttons->addStretch(1);
+    grid->addLayout(buttons, row++, 0, 1, 3);
     grid->setColumnStretch(2, 1);
 
     // The panel scrolls where the window is shorter than it, so that the window's size never
@@ -135,6 +161,7 @@ CalcPanel::CalcPanel(QAction* aCalc, QWidget* parent)
     auto* layout = new QVBoxLayout(content);
     layout->setContentsMargins(4, 4, 4, 4);
     layout->addWidget(gbCalc);
+    layout->addWidget(chEarnings);
     layout->addWidget(lCalcFootnote);
     layout->addWidget(lLawFootnote);
     layout->addStretch(1);
@@ -146,13 +173,6 @@ CalcPanel::CalcPanel(QAction* aCalc, QWidget* parent)
     auto* pageLayout = new QVBoxLayout(this);
     pageLayout->setContentsMargins(0, 0, 0, 0);
     pageLayout->addWidget(scroll);
-
-    bbCalc->setEnabled(aCalc->isEnabled());
-    connect(aCalc, &QAction::changed, bbCalc, [this, aCalc] {
-        bbCalc->setText(aCalc->text());
-        bbCalc->setEnabled(aCalc->isEnabled());
-    });
-    connect(bbCalc, &QPushButton::clicked, aCalc, &QAction::trigger);
 
     // As designed: every result "0", the captions naming 2011 and no date.
     m_shown.edtPensAge.text = "0";
@@ -175,6 +195,11 @@ void CalcPanel::showResults(const ResultsPanel& panel) {
 void CalcPanel::clear(bool noRight) {
     clearCalcResults(m_shown, noRight);
     apply();
+    showChart({});
+}
+
+void CalcPanel::showChart(std::vector<LedgerMonthView> months) {
+    chEarnings->setMonths(std::move(months));
 }
 
 void CalcPanel::apply() {
@@ -202,6 +227,8 @@ void CalcPanel::apply() {
     lNoAvgForYear->setText(fromUtf8(m_shown.lNoAvgForYear));
     lNoAvgForYear->setVisible(m_shown.lNoAvgForYearVisible);
     lPensNotFull->setVisible(m_shown.lPensNotFullVisible);
+    lEstimates->setText(fromUtf8(m_shown.lEstimates));
+    lEstimates->setVisible(!m_shown.lEstimates.empty());
 }
 
 } // namespace rv

@@ -12,13 +12,17 @@ class QPushButton;
 
 namespace rv {
 
+class EarningsChartView;
+
 // The calculation tab tsCalc: the results panel gbCalc with its read-only result fields (the
-// formula behind each as its tooltip), the button "Провести розрахунок*" of aCalc and the
-// footnote on the optimisations.
+// formula behind each as its tooltip), the button "Провести розрахунок*" of aCalc, the buttons
+// of the protocol's two actions, the chart of the earnings and the footnote on the
+// optimisations.
 class CalcPanel : public QWidget {
     Q_OBJECT
 public:
-    explicit CalcPanel(QAction* aCalc, QWidget* parent = nullptr);
+    CalcPanel(QAction* aCalc, QAction* aProtocolPrint, QAction* aProtocolPdf,
+              QWidget* parent = nullptr);
 
     // Shows a calculation's panel: every field with its hint, the notes shown or hidden. The
     // captions of lAvgZpForYear and lMinPens change only where the panel gives one.
@@ -26,6 +30,8 @@ public:
     // Resets the fields and hints as ClearCalcResults does: with noRight edtPensAge reads
     // "Право відсутнє" and edtFullSS keeps its text. The two captions stay as they are.
     void clear(bool noRight);
+    // The months of the chart: those of the calculation shown, none after clear().
+    void showChart(std::vector<LedgerMonthView> months);
 
     QGroupBox* gbCalc;
     QLabel* lRight;
@@ -48,7 +54,11 @@ public:
     QLineEdit* edtMaxPens;
     QLineEdit* edfFullPens;
     QLabel* lPensNotFull;
+    QLabel* lEstimates; // how many counted months rest on estimated figures
     QPushButton* bbCalc;
+    QPushButton* bbProtocolPrint;
+    QPushButton* bbProtocolPdf;
+    EarningsChartView* chEarnings;
     QLabel* lCalcFootnote;
     QLabel* lLawFootnote;
 

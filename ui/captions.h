@@ -1,5 +1,7 @@
 #pragma once
 
+#include "store/messages.h"
+
 // Every Ukrainian caption, title, menu text and message of the window, as the program shows them.
 namespace rv::captions {
 
@@ -103,6 +105,15 @@ inline constexpr const char* kDeleteRecordQuestion = "Видалити цей п
 inline constexpr const char* kInvalidDate =
     "«%1» — такої дати немає. Введіть дату у вигляді ДД.ММ.РРРР, наприклад 31.01.2010.";
 
+// The sources of the reference rows on the page "Довідники"
+inline constexpr const char* kFlagsTitle = "Позначки";
+inline constexpr const char* kSourceTitle = "Джерело";
+inline constexpr const char* kShowSources = "Показати джерела";
+inline constexpr const char* kSourcesLegend =
+    "Жовтим позначено оціночні значення (оцінка або припущення): їх не опубліковано для свого "
+    "періоду. Позначки й джерело рядка видно в підказці; стовпець джерел вмикає прапорець "
+    "«Показати джерела».";
+
 // Stage commands
 inline constexpr const char* kNewPersonQuestion =
     "Зміни у справі ще не збережено. Зберегти їх, перш ніж почати нову справу?";
@@ -113,25 +124,21 @@ inline constexpr const char* kLoadQuestion =
 inline constexpr const char* kCalcPanel =
     "Розрахунок розміру пенсії за віком на загальних підставах (згідно зі статтями 26–28 та 40 "
     "Закону України №1058-IV від 09.07.2003 р.)";
-inline constexpr const char* kPensAgeCaption = "Дата призначення пенсії";
-inline constexpr const char* kFullSSCaption = "Страховий стаж складає";
-inline constexpr const char* kSSMonthCaption =
-    "Кількість місяців наданої зарплатні (до оптимізації)";
-inline constexpr const char* kSSMonth2Caption =
-    "Кількість місяців врахованої зарплатні (після оптимізації)";
-inline constexpr const char* kSumKCaption =
-    "Сума коефіціентів врахованої зарплатні (після оптимізації)";
+inline constexpr const char* kPensAgeCaption = messages::kPensAgeCaption;
+inline constexpr const char* kFullSSCaption = messages::kFullSSCaption;
+inline constexpr const char* kSSMonthCaption = messages::kSSMonthCaption;
+inline constexpr const char* kSSMonth2Caption = messages::kSSMonth2Caption;
+inline constexpr const char* kSumKCaption = messages::kSumKCaption;
 inline constexpr const char* kAvgZpForYearDesigned = "Показник середньої заробітної плати (ст. 40)";
-inline constexpr const char* kEarningKCaption = "Індивідуальний коефіцієнт заробітку";
-inline constexpr const char* kISSKCaption = "Коефіцієнт страхового стажу (з урахуванням кратності)";
-inline constexpr const char* kPensCaption = "Розмір основної пенсії";
-inline constexpr const char* kExtraPensCaption = "Доплата за понаднормовий стаж";
-inline constexpr const char* kFullPensCaption = "Загальний розмір пенсії за віком";
-inline constexpr const char* kRightCaption = "Право на пенсію (ст. 26):";
-inline constexpr const char* kValuationCaption = "Величина оцінки року стажу, % (ст. 25)";
-inline constexpr const char* kMinPens65Caption =
-    "Мінімальний розмір для осіб від 65 років (ч. 2 ст. 28)";
-inline constexpr const char* kMaxPensCaption = "Максимальний розмір пенсії (ч. 3 ст. 27)";
+inline constexpr const char* kEarningKCaption = messages::kEarningKCaption;
+inline constexpr const char* kISSKCaption = messages::kISSKCaption;
+inline constexpr const char* kPensCaption = messages::kPensCaption;
+inline constexpr const char* kExtraPensCaption = messages::kExtraPensCaption;
+inline constexpr const char* kFullPensCaption = messages::kFullPensCaption;
+inline constexpr const char* kRightCaption = messages::kRightCaption;
+inline constexpr const char* kValuationCaption = messages::kValuationCaption;
+inline constexpr const char* kMinPens65Caption = messages::kMinPens65Caption;
+inline constexpr const char* kMaxPensCaption = messages::kMaxPensCaption;
 inline constexpr const char* kLawFootnote =
     "Правила беруться з довідника «Норми закону» на дати особи: право і пенсійний вік — "
     "ст. 26, оцінка стажу та межа коефіцієнта 0,75 — ст. 25, максимальний розмір — ч. 3 ст. 27, "
@@ -193,6 +200,10 @@ inline constexpr const char* kCaseFileExtension = "csf";
 inline constexpr const char* kXlsFilter =
     "Книга Microsoft Office Excel (*.xls)|*.xls|Книга Excel 2007 і новіших (*.xlsx)|*.xlsx";
 inline constexpr const char* kXlsExtension = "xls";
+inline constexpr const char* kPdfFilter = "Документ PDF (*.pdf)|*.pdf";
+inline constexpr const char* kPdfExtension = "pdf";
+// The protocol's save dialog proposes "Протокол розрахунку — <ім'я>.pdf".
+inline constexpr const char* kProtocolFileName = "Протокол розрахунку";
 inline constexpr const char* kExportToCaseFileRefused =
     "Таблицю не можна записати у файл з розширенням .csf: так зберігаються справи, і справу "
     "було б знищено. Оберіть ім'я з розширенням .xls.";
@@ -233,6 +244,8 @@ inline constexpr const char* kImportClipboardEmpty = "Буфер обміну н
 inline constexpr const char* kImportRnokppInvalid = "РНОКПП %1 має неправильну контрольну цифру";
 inline constexpr const char* kImportDone = "Внесено заробітків за місяців: %1";
 inline constexpr const char* kExportLedgerCsv = "Е&кспорт заробітків у CSV...";
+inline constexpr const char* kProtocolPrint = "&Друкувати протокол розрахунку...";
+inline constexpr const char* kProtocolPdf = "Зберегти протокол розрахунку в &PDF...";
 inline constexpr const char* kLedgerCsvFilter = "Таблиця CSV (*.csv)";
 
 } // namespace rv::captions

@@ -4,6 +4,8 @@
 
 #include <array>
 
+class QCheckBox;
+
 namespace rv {
 
 class DataGrid;
@@ -26,10 +28,18 @@ public:
 
     PageControl* pcDict() const { return m_pages; }
     DataGrid* grid(int index) const { return m_grids.at(static_cast<std::size_t>(index)); }
+    // Shows or hides the sources' column of the dated reference grids.
+    QCheckBox* cbShowSources() const { return m_showSources; }
 
 private:
     PageControl* m_pages;
+    // The sources and flags of a dated grid's rows, in its extra columns and tooltips.
+    void showProvenance(int gridIndex, const char* fileName, const std::string& beginField,
+                        const std::string& keyField);
+    void setSourcesShown(bool shown);
+
     std::array<DataGrid*, kGridCount> m_grids{};
+    QCheckBox* m_showSources;
 };
 
 } // namespace rv

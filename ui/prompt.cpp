@@ -7,6 +7,8 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
 
 namespace rv {
 
@@ -44,6 +46,18 @@ QMessageBox::StandardButton DialogPromptHandler::showMessage(QWidget* parent,
     if (!request.details.isEmpty())
         box.setDetailedText(request.details);
     return static_cast<QMessageBox::StandardButton>(box.exec());
+}
+
+void DialogPromptHandler::printWithPreview(QWidget* parent, const QString& title,
+                                           const std::function<void(QPrinter&)>& paint) {
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setPageSize(QPageSize(QPageSize::A4));
+    printer.setDocName(title);
+    QPrintPreviewDialog preview(&printer, parent);
+    preview.setWindowTitle(title);
+    QObject::connect(&preview, &QPrintPreviewDialog::paintRequested, &preview,
+                     [&paint](QPrinter* chosen) { paint(*chosen); });
+    preview.exec();
 }
 
 std::optional<QString> DialogPromptHandler::chooseFile(QWidget* parent,
@@ -136,6 +150,10 @@ void Prompt::plain(const QString& text) {
 bool Prompt::askPlainYesNo(const QString& text) {
     return show({applicationTitle(), text, PromptIcon::Question,
                  QMessageBox::Yes | QMessageBox::No}) == QMessageBox::Yes;
+}
+
+void Prompt::printWithPreview(const QString& title, const std::function<void(QPrinter&)>& paint) {
+    m_handler->printWithPreview(m_window, title, paint);
 }
 
 std::optional<QString> Prompt::chooseFile(const FileRequest& request) {

@@ -8,9 +8,11 @@
 #include <QPair>
 #include <QString>
 
+#include <functional>
 #include <optional>
 #include <string>
 
+class QPrinter;
 class QWidget;
 
 namespace rv {
@@ -52,6 +54,10 @@ public:
                                                     const MessageRequest& request) = 0;
     // The chosen path; empty when the person cancels.
     virtual std::optional<QString> chooseFile(QWidget* parent, const FileRequest& request) = 0;
+    // The print preview with its print dialog: `paint` lays the document out on the printer
+    // chosen, for the preview and for printing.
+    virtual void printWithPreview(QWidget* parent, const QString& title,
+                                  const std::function<void(QPrinter&)>& paint) = 0;
 };
 
 // The real message boxes and file dialogs of the toolkit.
@@ -60,6 +66,8 @@ public:
     QMessageBox::StandardButton showMessage(QWidget* parent,
                                             const MessageRequest& request) override;
     std::optional<QString> chooseFile(QWidget* parent, const FileRequest& request) override;
+    void printWithPreview(QWidget* parent, const QString& title,
+                          const std::function<void(QPrinter&)>& paint) override;
 };
 
 // The one way the program talks to the person in boxes and dialogs. It holds the title and icon
@@ -93,6 +101,7 @@ public:
     // The toolkit's own question (a grid's "Delete record?"): Yes and No, titled like plain boxes.
     bool askPlainYesNo(const QString& text);
     std::optional<QString> chooseFile(const FileRequest& request);
+    void printWithPreview(const QString& title, const std::function<void(QPrinter&)>& paint);
 
     // The title of plain boxes: the program file's base name ("Ravelta").
     static QString applicationTitle();

@@ -91,25 +91,35 @@ void TfrmMain::aVerifyEarningExecute() {
 }
 
 void TfrmMain::aCalcExecute() {
+    calculateAndShow();
+}
+
+std::optional<CalculationResult> TfrmMain::calculateAndShow() {
     if (!m_dMain)
-        return;
+        return std::nullopt;
     const std::optional<Date> applicationDate = gbPers->dtehPersonZvernennya->date();
     if (!applicationDate)
         throw UserError(
             messages::kPersonMessages[static_cast<int>(ConfirmCode::BadApplicationDate)]);
 
     LedgerRefreshPause pause(*this);
-    const CalculationResult result = Calculate(*m_dMain, *applicationDate, decimalSeparator());
+    CalculationResult result = Calculate(*m_dMain, *applicationDate, decimalSeparator());
     calcPanel->showResults(result.panel);
     if (result.noRight)
         ClearCalcResults(true);
     else
         earningsTab->setOptimisationColumnsVisible(true);
+    calcPanel->showChart(ledgerMonthViews(*m_dMain));
+    for (QAction* action : {aProtocolPrint, aProtocolPdf})
+        action->setEnabled(true);
+    return result;
 }
 
 void TfrmMain::ClearCalcResults(bool noRight) {
     calcPanel->clear(noRight);
     RefreshExpTotal();
+    for (QAction* action : {aProtocolPrint, aProtocolPdf})
+        action->setEnabled(false);
 }
 
 } // namespace rv

@@ -144,9 +144,16 @@ Value TableModel::cellValue(int row, int column) const {
     return m_table.viewValue(row, position);
 }
 
+void TableModel::setCellHook(std::function<QVariant(int row, int column, int role)> hook) {
+    m_cellHook = std::move(hook);
+}
+
 QVariant TableModel::data(const QModelIndex& index, int role) const {
     if (!index.isValid() || !checkIndex(index, CheckIndexOption::ParentIsInvalid))
         return {};
+    if (m_cellHook && index.row() < m_table.recordCount())
+        if (QVariant hooked = m_cellHook(index.row(), index.column(), role); hooked.isValid())
+            return hooked;
     const GridColumn& setup = column(index.column());
     switch (role) {
     case Qt::DisplayRole:

@@ -53,6 +53,9 @@ public:
     void setForegroundHook(std::function<std::optional<QColor>(int row, int column)> hook);
     // Display format of one cell when the hook gives one, else the column's.
     void setDisplayFormatHook(std::function<std::optional<QString>(int row, int column)> hook);
+    // Data of a cell (view row, column) for a role when the hook gives some; an invalid QVariant
+    // leaves the cell to the column. Columns without a field get their texts so.
+    void setCellHook(std::function<QVariant(int row, int column, int role)> hook);
     // The display format of a cell (view row, column).
     QString displayFormat(int row, int column) const;
 
@@ -87,6 +90,7 @@ private:
     QColor m_titleColour;
     std::function<std::optional<QColor>(int, int)> m_foregroundHook;
     std::function<std::optional<QString>(int, int)> m_displayFormatHook;
+    std::function<QVariant(int, int, int)> m_cellHook;
 };
 
 } // namespace rv

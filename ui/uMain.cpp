@@ -129,6 +129,9 @@ void TfrmMain::createActions() {
     aImportEarnings = makeAction(this, "aImportEarnings", captions::kImportEarnings);
     aImportEarningsPaste = makeAction(this, "aImportEarningsPaste", captions::kImportEarningsPaste);
     aExportLedgerCsv = makeAction(this, "aExportLedgerCsv", captions::kExportLedgerCsv);
+    aProtocolPrint = makeAction(this, "aProtocolPrint", captions::kProtocolPrint,
+                                QKeySequence(Qt::CTRL | Qt::Key_P), false);
+    aProtocolPdf = makeAction(this, "aProtocolPdf", captions::kProtocolPdf, {}, false);
 
     aNewPerson->setIcon(themeIcon("document-new", QStyle::SP_FileIcon));
     aSave->setIcon(themeIcon("document-save", QStyle::SP_DialogSaveButton));
@@ -156,6 +159,8 @@ void TfrmMain::createActions() {
     connectCommand(aImportEarnings, &TfrmMain::aImportEarningsExecute);
     connectCommand(aImportEarningsPaste, &TfrmMain::aImportEarningsPasteExecute);
     connectCommand(aExportLedgerCsv, &TfrmMain::aExportLedgerCsvExecute);
+    connectCommand(aProtocolPrint, &TfrmMain::aProtocolPrintExecute);
+    connectCommand(aProtocolPdf, &TfrmMain::aProtocolPdfExecute);
 }
 
 void TfrmMain::createMenu() {
@@ -174,6 +179,9 @@ void TfrmMain::createMenu() {
     file->addAction(aImportEarnings);
     file->addAction(aImportEarningsPaste);
     file->addAction(aExportLedgerCsv);
+    file->addSeparator();
+    file->addAction(aProtocolPrint);
+    file->addAction(aProtocolPdf);
     file->addSeparator();
     file->addAction(aExit);
 
@@ -239,7 +247,7 @@ QWidget* TfrmMain::createPages() {
             [this] { runCommand(*m_prompt, [this] { earningsTab->aClearEarningExecute(); }); });
     connect(aSuperChange, &QAction::triggered, this,
             [this] { runCommand(*m_prompt, [this] { earningsTab->aSuperChangeExecute(); }); });
-    calcPanel = new CalcPanel(aCalc);
+    calcPanel = new CalcPanel(aCalc, aProtocolPrint, aProtocolPdf);
     tsCalc = calcPanel;
 
     const std::pair<QWidget*, const char*> pages[] = {{tsDictionary, "tsDictionary"},
@@ -285,6 +293,10 @@ void TfrmMain::FormCreate(const StoredReferenceData& reference) {
     sdExport.defaultExtension = QString::fromUtf8(captions::kXlsExtension);
     sdExport.refusedExtension = QString::fromUtf8(captions::kCaseFileExtension);
     sdExport.refusedExtensionMessage = QString::fromUtf8(captions::kExportToCaseFileRefused);
+    sdProtocol.filter = QString::fromUtf8(captions::kPdfFilter);
+    sdProtocol.defaultExtension = QString::fromUtf8(captions::kPdfExtension);
+    sdProtocol.refusedExtension = QString::fromUtf8(captions::kCaseFileExtension);
+    sdProtocol.refusedExtensionMessage = QString::fromUtf8(captions::kExportToCaseFileRefused);
     LedgerRefreshEnabled = true;
 }
 

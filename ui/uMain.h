@@ -1,5 +1,6 @@
 #pragma once
 
+#include "calc/protocol.h"
 #include "file_dialog.h"
 #include "store/dmMain.h"
 
@@ -69,6 +70,11 @@ public:
     void aNewPersonExecute();
     void aVerifyEarningExecute();
     void aCalcExecute();
+    // The protocol of the calculation (protocol_commands.cpp): the case is calculated again, so
+    // that the protocol shows the data as they stand, then printed through the print dialog with
+    // its preview or saved as PDF.
+    void aProtocolPrintExecute();
+    void aProtocolPdfExecute();
     // Resets the results panel and refreshes the experience total; with noRight edtPensAge reads
     // "Право відсутнє" and edtFullSS keeps the insurance text.
     void ClearCalcResults(bool noRight);
@@ -101,6 +107,7 @@ public:
     FileDialogState sdMain;
     FileDialogState odMain;
     FileDialogState sdExport;
+    FileDialogState sdProtocol; // the protocol's PDF
 
     // Actions of alMain
     QAction* aNewPerson;
@@ -123,6 +130,8 @@ public:
     QAction* aImportEarnings;
     QAction* aImportEarningsPaste;
     QAction* aExportLedgerCsv;
+    QAction* aProtocolPrint;
+    QAction* aProtocolPdf;
 
     QAction* aNextPage;
     QAction* aPreviousPage;
@@ -151,6 +160,10 @@ protected:
 
 private:
     void createActions();
+    // Calculates the case and shows the results and the chart; none when the window has no
+    // data module.
+    std::optional<CalculationResult> calculateAndShow();
+    Protocol makeProtocol(const CalculationResult& result);
     void createMenu();
     void createToolBar();
     QWidget* createPages();

@@ -3,7 +3,9 @@
 #include "ui/prompt.h"
 
 #include <QList>
+#include <QPrinter>
 #include <QString>
+#include <QStringList>
 
 #include <optional>
 
@@ -36,7 +38,22 @@ public:
         return fileAnswers.takeFirst();
     }
 
+    // The preview is not shown: the document is laid out on a PDF printer writing to
+    // printPath when a test names one, as printing would.
+    void printWithPreview(QWidget*, const QString& title,
+                          const std::function<void(QPrinter&)>& paint) override {
+        printTitles.append(title);
+        if (printPath.isEmpty())
+            return;
+        QPrinter printer(QPrinter::HighResolution);
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(printPath);
+        paint(printer);
+    }
+
     QList<rv::MessageRequest> messages;
+    QStringList printTitles;
+    QString printPath;
     QList<QWidget*> parents;
     QList<QMessageBox::StandardButton> answers;
     QList<rv::FileRequest> files;

@@ -1,8 +1,10 @@
 // The main window as a person meets it: the start state, the reference grids, the menu and tool
 // bar, help and about, closing, the Enter chain and a start-up without reference data.
 
+#include "calc/reference_provenance.h"
 #include "scripted_prompt.h"
 #include "store/messages.h"
+#include "store/source_flags.h"
 #include "typing.h"
 #include "ui/captions.h"
 #include "ui/data_grid.h"
@@ -13,6 +15,7 @@
 #include "ui/uMain.h"
 
 #include <QAbstractItemModelTester>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QHeaderView>
 #include <QLabel>
@@ -207,7 +210,8 @@ void TestTfrmMain::referenceGridsShowTheirTables_data() {
     QTest::addColumn<QString>("caption");
     QTest::addColumn<QStringList>("titles");
     QTest::addColumn<QStringList>("fields");
-    QTest::addColumn<QString>("valueFormat"); // of the last column; empty: general
+    QTest::addColumn<QString>("valueFormat"); // of the value column; empty: general
+    QTest::addColumn<QString>("file");        // the CSV of the rows' sources
 
     const QString begin = QStringLiteral("Дата початку дії");
     const QString end = QStringLiteral("Дата закінчення дії");
@@ -217,21 +221,27 @@ void TestTfrmMain::referenceGridsShowTheirTables_data() {
     };
     QTest::newRow("tsDict1") << 0 << "Середня ЗП по Україні (місячний)"
                              << QStringList{begin, end, "Середній розмір ЗП по НГ, грн"}
-                             << dated("azm") << "0.00###";
+                             << dated("azm") << "0.00###"
+                             << "AvgZpMonth.csv";
     QTest::newRow("tsDict2") << 1 << "Середня ЗП по Україні (річний)"
                              << QStringList{begin, end, "Середній розмір ЗП по НГ, грн"}
-                             << dated("azy") << "0.00";
+                             << dated("azy") << "0.00"
+                             << "AvgZpYear.csv";
     QTest::newRow("tsDict3") << 2 << "Мінімальна ЗП в Україні"
                              << QStringList{begin, end, "Мінімальна зарплата, грн"} << dated("mz")
-                             << "0.00";
+                             << "0.00"
+                             << "MinZP.csv";
     QTest::newRow("tsDict4") << 3 << "Коефіцієнти оцінки стажу"
-                             << QStringList{begin, end, "Значення"} << dated("k") << "";
+                             << QStringList{begin, end, "Значення"} << dated("k") << ""
+                             << "Koeff.csv";
     QTest::newRow("tsDict5") << 4 << "Мінімальні пенсії за віком"
                              << QStringList{begin, end, "Розмір прожиткового мінімуму, грн"}
-                             << dated("mp") << "0.00";
+                             << dated("mp") << "0.00"
+                             << "MinPens.csv";
     QTest::newRow("tsMaxIncome") << 6 << "Максимальний дохід, з якого сплачуються СВ"
                                  << QStringList{begin, end, "Розмір максимального доходу, грн"}
-                                 << dated("mi") << "";
+                                 << dated("mi") << ""
+                                 << "MaxIncome.csv";
 }
 
 void TestTfrmMain::referenceGridsShowTheirTables() {
@@ -240,6 +250,10 @@ void TestTfrmMain::referenceGridsShowTheirTables() {
     QFETCH(QStringList, titles);
     QFETCH(QStringList, fields);
     QFETCH(QString, valueFormat);
+    QFETCH(QString, file);
+    // After the table's own columns: each row's flags and source.
+    titles << QStringLiteral("Позначки") << QStringLiteral("Джерело");
+    fields << QString() << QString();
 
     showActive();
     QCOMPARE(m_window->dictionary->pcDict()->caption(page), caption);
@@ -256,6 +270,8 @@ void TestTfrmMain::referenceGridsShowTheirTables() {
     for (int column = 0; column < titles.size(); ++column) {
         QCOMPARE(grid->model()->headerData(column, Qt::Horizontal).toString(), titles[column]);
         QCOMPARE(grid->model()->column(column).field, fields[column].toStdString());
+        if (fields[column].isEmpty())
+            continue; // the rows' flags and source
         QVERIFY(!(grid->model()->flags(grid->model()->index(0, column)) & Qt::ItemIsEditable));
         const QColor grey(233, 233, 233); // every reference column is read-only
         QCOMPARE(grid->model()->index(0, column).data(Qt::BackgroundRole).value<QBrush>().color(),
@@ -268,8 +284,38 @@ void TestTfrmMain::referenceGridsShowTheirTables() {
                  Qt::Alignment(Qt::AlignCenter));
     }
 
+    // The sources' column shows when the person ticks "Показати джерела".
+    const int sourceColumn = titles.size() - 1;
+    QVERIFY(grid->view()->isColumnHidden(sourceColumn));
+    QTest::mouseClick(m_window->dictionary->cbShowSources(), Qt::LeftButton);
+    QVERIFY(!grid->view()->isColumnHidden(sourceColumn));
+
+    // Each row keeps the source and flags of its CSV row, in file order; estimates stand out.
+    const std::vector<SourcedRow> sourced = referenceProvenance(file.toStdString());
+    QCOMPARE(int(sourced.size()), table.recordCount());
+    int estimated = 0;
+    for (int row = 0; row < table.recordCount(); ++row) {
+        const QModelIndex flags = grid->model()->index(row, sourceColumn - 1);
+        const QModelIndex source = grid->model()->index(row, sourceColumn);
+        const QString sourceText = QString::fromStdString(std::string(sourced[row].source));
+        QCOMPARE(source.data().toString(), sourceText);
+        QCOMPARE(flags.data().toString(),
+                 QString::fromStdString(sourceFlagsText(sourced[row].flags)));
+        QVERIFY(grid->model()
+                    ->index(row, 0)
+                    .data(Qt::ToolTipRole)
+                    .toString()
+                    .contains(sourceText.toHtmlEscaped()));
+        const bool isEstimate = sourced[row].flags & kEstimatedFigureFlags;
+        estimated += isEstimate;
+        if (isEstimate)
+            QCOMPARE(flags.data(Qt::BackgroundRole).value<QBrush>().color(), QColor(255, 240, 192));
+    }
+    if (file == QStringLiteral("AvgZpMonth.csv"))
+        QVERIFY(estimated > 40);
+
     for (int row = 0; row < table.recordCount(); ++row)
-        for (int column = 0; column < titles.size(); ++column) {
+        for (int column = 0; column < titles.size() - 2; ++column) {
             const Value value =
                 table.viewValue(row, table.fieldIndex(fields[column].toStdString()));
             const QString format = column == 2 ? valueFormat : QString();
@@ -379,6 +425,10 @@ void TestTfrmMain::actionsHaveTheirCaptionsShortcutsAndStartStates_data() {
     row("aClearEarning", "Очистити", {}, false);
     row("aPrintEarning", "Зберегти в xls", {}, true);
     row("aCalc", "Провести розрахунок*", {}, true);
+    // The protocol's commands wait for a calculation.
+    row("aProtocolPrint", "&Друкувати протокол розрахунку...", QKeySequence(Qt::CTRL | Qt::Key_P),
+        false);
+    row("aProtocolPdf", "Зберегти протокол розрахунку в &PDF...", {}, false);
     row("aSuperSave", "Super Save", {}, true);
     row("aSuperChange", "Super State", {}, true);
 }
@@ -403,7 +453,8 @@ void TestTfrmMain::menuAndToolBarListTheCommands() {
              QStringList({"&Нова особа", "-", "&Зберегти", "Зберегти &як...", "З&авантажити...",
                           "&Останні файли", "-", "&Імпорт заробітків...",
                           "Імпорт заробітків із &буфера обміну", "Е&кспорт заробітків у CSV...",
-                          "-", "&Вихід"}));
+                          "-", "&Друкувати протокол розрахунку...",
+                          "Зберегти протокол розрахунку в &PDF...", "-", "&Вихід"}));
     QCOMPARE(actionTexts(menus.at(1)->menu()->actions()),
              QStringList({"&Довідкові дані", "-", "&Інформація про програму"}));
     QCOMPARE(menus.at(2)->text(), QStringLiteral("Super Menu"));

@@ -1,0 +1,44 @@
+#pragma once
+
+#include "calc/ledger_view.h"
+#include "calc/reference_provenance.h"
+
+#include <string>
+#include <vector>
+
+namespace rv {
+
+// The reference figures a counted month depends on.
+enum class MonthFigure { AverageWage, MinimumWage, Cap };
+
+// The counted months whose figure of one kind is an estimate (kEstimatedFigureFlags), and the
+// reference rows they took it from.
+struct EstimatedMonths {
+    MonthFigure figure;
+    std::vector<LedgerMonth> months;
+    std::vector<SourcedRow> rows; // each once, in date order
+};
+
+// The sourced rows of the three tables a month reads, kept together for the checks.
+struct MonthProvenance {
+    std::vector<SourcedRow> averageWage; // AvgZpMonth.csv
+    std::vector<SourcedRow> minimumWage; // MinZP.csv
+    std::vector<SourcedRow> cap;         // MaxIncome.csv
+    static MonthProvenance embedded();
+};
+
+// Of the counted months, those whose average wage, minimum wage or cap is an estimate and
+// entered the result, by figure: the average wage always, the cap where it lowered the earning,
+// the minimum wage where the month was credited in proportion to it. Figures without such a
+// month are left out.
+std::vector<EstimatedMonths> estimatedMonths(const std::vector<LedgerMonthView>& ledger,
+                                             const MonthProvenance& provenance);
+
+// The results panel's line on them: "12 із 282 врахованих місяців мають оціночне значення
+// середньої заробітної плати (1993–1994)"; empty when no counted month has one.
+std::string estimateWarning(const std::vector<EstimatedMonths>& estimated, int countedMonths);
+
+// "1993–1994, 2026": the years of the months, runs of consecutive years joined.
+std::string yearsText(const std::vector<LedgerMonth>& months);
+
+} // namespace rv

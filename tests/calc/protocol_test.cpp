@@ -1,0 +1,237 @@
+#include "calc/protocol.h"
+
+#include "case_builders.h"
+
+#include "calc/calculation.h"
+#include "calc/estimated_figures.h"
+#include "calc/reference_provenance.h"
+#include "store/dmMain.h"
+#include "store/source_flags.h"
+
+#include <gtest/gtest.h>
+
+#include <map>
+#include <string>
+
+namespace rv {
+namespace {
+
+using testing_support::addPeriod;
+using testing_support::confirmedPerson;
+using testing_support::day;
+
+// Each month earns `factor` times its average wage.
+void earnTimesTheAverage(TdMain& dm, int fromYear, int toYear, double factor) {
+    Table& ledger = dm.cdsEarning;
+    for (ledger.first(); !ledger.eof(); ledger.next()) {
+        const int year = ledger.asInteger("earning_year");
+        if (year < fromYear || year > toYear)
+            continue;
+        ledger.edit();
+        ledger.setValue("earning_payment", ledger.asFloat("earning_avg_zp") * factor);
+        ledger.post();
+    }
+}
+
+// A man born 10.05.1958 (65 on 11.05.2023): six years before 2000 at 1.5 times the average,
+// then from 10.2011 on at the average, and the case's last months at twice it. No month of it
+// reads an estimated reference figure unless it reaches into 2026, whose average wage is an
+// estimate.
+class ProtocolTest : public testing::Test {
+protected:
+    CalculationResult calculate(const char* lastDay, const char* application) {
+        confirmedPerson(dm, day("10.05.1958"), 0, day(application));
+        dm.cdsPerson.edit();
+        dm.cdsPerson.setValue("person_name", std::string("Коваленко Петро"));
+        dm.cdsPerson.post();
+        addPeriod(dm, day("01.01.1985"), day("31.12.1990"));
+        addPeriod(dm, day("01.10.2011"), day(lastDay));
+        EXPECT_TRUE(dm.BuildLedger());
+        earnTimesTheAverage(dm, 1985, 1990, 1.5);
+        earnTimesTheAverage(dm, 2011, 2024, 1.0);
+        earnTimesTheAverage(dm, 2025, 2026, 2.0);
+        return Calculate(dm, day(application), ',');
+    }
+
+    Protocol protocolOf(const CalculationResult& result) {
+        return buildProtocol(dm, result, {"10.12.2026 17:30", "1.2", ','});
+    }
+
+    TdMain dm;
+};
+
+std::map<std::string, ProtocolFigure> figuresByField(const Protocol& protocol) {
+    std::map<std::string, ProtocolFigure> figures;
+    for (const ProtocolSection& section : protocol.sections)
+        for (const ProtocolFigure& figure : section.figures)
+            if (!figure.field.empty())
+                figures.emplace(figure.field, figure);
+    return figures;
+}
+
+TEST_F(ProtocolTest, HoldsEveryFigureAndHintOfTheResultsPanelAsShown) {
+    const CalculationResult result = calculate("31.12.2025", "15.01.2026");
+    ASSERT_FALSE(result.noRight);
+    const Protocol protocol = protocolOf(result);
+    const auto figures = figuresByField(protocol);
+
+    for (const ResultFieldInfo& info : kResultFields) {
+        const ResultField& shown = result.panel.*info.field;
+        const auto found = figures.find(std::string(info.name));
+        ASSERT_NE(found, figures.end()) << info.name;
+        const ProtocolFigure& figure = found->second;
+        // The total carries "неповна" after it when the panel shows that note.
+        EXPECT_EQ(figure.value.substr(0, shown.text.size()), shown.text) << info.name;
+        if (info.kind == ResultFieldKind::Label)
+            EXPECT_EQ(figure.article, shown.hint) << info.name; // the right's article
+        else
+            EXPECT_EQ(figure.formula, shown.hint) << info.name;
+    }
+    // Every figure of the formula names where in the law it comes from.
+    for (const char* name : {"edtEarningK", "edtValuation", "edtISSK", "edtPens", "edtMinPens",
+                             "edtExtraPens", "edfFullPens", "edtAvgZpForYear"})
+        EXPECT_FALSE(figures.at(name).article.empty()) << name;
+    EXPECT_NE(figures.at("edtValuation").article.find("A25.VS"), std::string::npos);
+    EXPECT_EQ(figures.at("edtAvgZpForYear").caption, result.panel.lAvgZpForYear);
+
+    EXPECT_EQ(protocol.personName, "Коваленко Петро");
+    EXPECT_NE(protocol.madeLine.find("10.12.2026 17:30"), std::string::npos);
+    EXPECT_NE(protocol.madeLine.find("1.2"), std::string::npos);
+    ASSERT_EQ(protocol.sections.size(), 6u);
+    // The periods and every ledger month are listed.
+    EXPECT_EQ(protocol.sections[1].tables.front().rows.size(), 2u);
+    EXPECT_EQ(protocol.sections[2].tables.front().rows.size(), protocol.chart.size());
+}
+
+TEST_F(ProtocolTest, TheChartFollowsTheLedgersCoefficientsAndMarks) {
+    const CalculationResult result = calculate("31.12.2025", "15.01.2026");
+    const Protocol protocol = protocolOf(result);
+
+    Table& ledger = dm.cdsEarning;
+    ledger.setFiltered(false);
+    ASSERT_EQ(protocol.chart.size(), static_cast<std::size_t>(ledger.recordCount()));
+    int counted = 0;
+    int early = 0;
+    int excluded = 0;
+    std::size_t index = 0;
+    for (ledger.first(); !ledger.eof(); ledger.next(), ++index) {
+        const LedgerMonthView& month = protocol.chart[index];
+        const std::string where =
+            std::to_string(month.month.year) + "-" + std::to_string(month.month.month0 + 1);
+        ASSERT_EQ(month.month.year, ledger.asInteger("earning_year")) << where;
+        ASSERT_EQ(month.month.month0, ledger.asInteger("earning_month")) << where;
+        EXPECT_EQ(month.coefficient, ledger.asFloat("earning_k")) << where;
+        EXPECT_EQ(month.excluded, ledger.asText("earning_opt2") == "-") << where;
+        EXPECT_EQ(month.counted, ledger.asText("earning_opt1") == "+" && !month.excluded) << where;
+        counted += month.counted;
+        early += month.earlyWindow;
+        excluded += month.excluded;
+    }
+    EXPECT_EQ(counted, result.countedMonths);
+    EXPECT_EQ(early, 60); // 72 months before 07.2000, of which the best 60 count
+    EXPECT_EQ(excluded, result.monthsAfterOptimisation1 - result.countedMonths);
+    EXPECT_GT(excluded, 0);
+}
+
+TEST_F(ProtocolTest, NoEstimateWarningWhenNoCountedMonthReadsAnEstimate) {
+    const CalculationResult result = calculate("31.12.2025", "15.01.2026");
+    EXPECT_TRUE(result.estimated.empty());
+    EXPECT_EQ(result.panel.lEstimates, "");
+    const Protocol protocol = protocolOf(result);
+    const auto& closing = protocol.sections[4].closing;
+    EXPECT_NE(std::find(closing.begin(), closing.end(),
+                        "Жоден врахований місяць не спирається на оціночне значення довідників."),
+              closing.end());
+}
+
+TEST_F(ProtocolTest, WarnsOfTheMonthsWhoseAverageWageIsAnEstimateAndListsThem) {
+    // The average wage of every month of 2026 is an estimate (flag ESTIMATE in AvgZpMonth.csv).
+    const CalculationResult result = calculate("31.03.2026", "15.04.2026");
+    ASSERT_FALSE(result.noRight);
+    ASSERT_EQ(result.estimated.size(), 1u);
+    EXPECT_EQ(result.estimated.front().figure, MonthFigure::AverageWage);
+    EXPECT_EQ(result.estimated.front().months.size(), 3u);
+    EXPECT_EQ(result.panel.lEstimates,
+              "3 із " + std::to_string(result.countedMonths) +
+                  " врахованих місяців мають оціночне значення середньої заробітної плати (2026)");
+
+    const Protocol protocol = protocolOf(result);
+    const ProtocolSection& reference = protocol.sections[4];
+    ASSERT_EQ(reference.tables.size(), 3u); // the figures, the law's rules, the estimates
+    const ProtocolTable& estimates = reference.tables.back();
+    ASSERT_EQ(estimates.rows.size(), 1u);
+    EXPECT_EQ(estimates.rows[0][1], "з 01.01.2026 (діє донині)");
+    EXPECT_EQ(estimates.rows[0][2], "1");
+    EXPECT_EQ(estimates.rows[0][3].rfind("ESTIMATE:", 0), 0u);
+    // The panel's line is in the protocol's formula part too.
+    const auto& paragraphs = protocol.sections[3].paragraphs;
+    EXPECT_NE(std::find(paragraphs.begin(), paragraphs.end(), result.panel.lEstimates),
+              paragraphs.end());
+}
+
+TEST(EstimateWarningTest, CountsMonthsOnceAndAgreesWithTheirNumber) {
+    const LedgerMonth march93{1993, 2};
+    const LedgerMonth april93{1993, 3};
+    const LedgerMonth may94{1994, 4};
+    const LedgerMonth may96{1996, 4};
+    const struct {
+        const char* name;
+        std::vector<EstimatedMonths> estimated;
+        std::string expected;
+    } cases[] = {
+        {"none", {}, ""},
+        {"one month takes the singular",
+         {{MonthFigure::AverageWage, {may94}, {}}},
+         "1 із 282 врахованих місяців має оціночне значення середньої заробітної плати (1994)"},
+        {"consecutive years are joined",
+         {{MonthFigure::AverageWage, {march93, april93, may94}, {}}},
+         "3 із 282 врахованих місяців мають оціночне значення середньої заробітної плати "
+         "(1993–1994)"},
+        {"two figures, a month in both counted once",
+         {{MonthFigure::AverageWage, {march93, may96}, {}},
+          {MonthFigure::MinimumWage, {may96}, {}}},
+         "2 із 282 врахованих місяців мають оціночні значення: середньої заробітної плати — 2 "
+         "(1993, 1996), мінімальної заробітної плати — 1 (1996)"},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(estimateWarning(c.estimated, 282), c.expected) << c.name;
+}
+
+TEST(ReferenceProvenanceTest, ReadsRowsFlagsAndSharedSources) {
+    const std::string text = "01.01.2004;31.12.2007;1;0;0\n"
+                             "01.01.2004;;2;2;1\n"
+                             "01.01.2008;;1;18;0\n"
+                             "\n"
+                             "first source; with a semicolon\n"
+                             "ESTIMATE: second\n";
+    const std::vector<SourcedRow> rows = parseProvenance(text);
+    ASSERT_EQ(rows.size(), 3u);
+    EXPECT_EQ(rows[0].source, "first source; with a semicolon");
+    EXPECT_EQ(rows[2].source, rows[0].source);
+    EXPECT_EQ(rows[1].flags, unsigned{kFlagEstimate});
+    EXPECT_EQ(rows[2].flags, unsigned{kFlagEstimate | kFlagDerived});
+    EXPECT_FALSE(rows[1].end);
+    EXPECT_EQ(sourceFlagsText(rows[2].flags), "оцінка, обчислено");
+
+    EXPECT_EQ(sourcedRowOn(rows, day("31.12.2007"), "1"), &rows[0]);
+    EXPECT_EQ(sourcedRowOn(rows, day("01.01.2030"), "1"), &rows[2]);
+    EXPECT_EQ(sourcedRowOn(rows, day("01.01.2030"), "2"), &rows[1]);
+    EXPECT_EQ(sourcedRowOn(rows, day("31.12.2003"), "1"), nullptr);
+}
+
+TEST(ReferenceProvenanceTest, TheEmbeddedDataKeepsEveryRowsSourceAndFlag) {
+    for (const char* file : {"AvgZpMonth.csv", "AvgZpYear.csv", "MinZP.csv", "Koeff.csv",
+                             "MinPens.csv", "MaxIncome.csv"})
+        EXPECT_FALSE(referenceProvenance(file).empty()) << file;
+    const std::vector<SourcedRow> months = referenceProvenance("AvgZpMonth.csv");
+    const SourcedRow* open = sourcedRowOn(months, day("01.06.2026"));
+    ASSERT_NE(open, nullptr);
+    EXPECT_EQ(open->begin, day("01.01.2026"));
+    EXPECT_TRUE(open->flags & kFlagEstimate);
+    const SourcedRow* first = sourcedRowOn(months, day("15.06.1950"));
+    ASSERT_NE(first, nullptr);
+    EXPECT_EQ(first->source.substr(0, 14), "USSR (not UkrS");
+}
+
+} // namespace
+} // namespace rv
