@@ -127,7 +127,9 @@ void showPensionFormula(ResultsPanel& panel, const PensionFormulaInput& input,
     auto twoDecimals = [decimalSeparator](double x) { return formatFixed(x, 2, decimalSeparator); };
     const std::string requiredYears = std::to_string(input.requiredYears);
 
-    panel.edtSumK.text = general(input.sumOfCoefficients);
+    // A sum of coefficients kept to 5 places has no more: the double's tail (…769999999) is noise.
+    panel.edtSumK.text =
+        formatPattern(input.sumOfCoefficients, 0, kWageCoefficientPlaces, decimalSeparator);
 
     panel.edtISSK.text = general(formula.experienceCoefficient);
     panel.edtISSK.hint = "((" + std::to_string(input.insuranceMonths / 12) + " * 12 + " +

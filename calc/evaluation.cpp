@@ -16,8 +16,6 @@ namespace rv {
 
 namespace {
 
-constexpr int kCoefficientPlaces = 5;
-
 // From the law's month an earning counts only up to the maximum income subject to contributions
 // (ст. 40); before it the coefficient has a cap of its own.
 bool isCappedByMaxIncome(const LedgerRules& rules, int year, int month0) {
@@ -93,7 +91,7 @@ double TdMain::WageCoefficient(int year, int month0, double earning, double aver
     double coefficient = CapEarning(year, month0, earning) / average;
     if (coefficient > rules.earlyCoefficientCap && !isCappedByMaxIncome(rules, year, month0))
         coefficient = rules.earlyCoefficientCap;
-    return static_cast<double>(RoundToPlaces(coefficient, kCoefficientPlaces));
+    return static_cast<double>(RoundToPlaces(coefficient, kWageCoefficientPlaces));
 }
 
 // Days of the month credited to insurance experience, ст. 24: before 2004 the days the periods
