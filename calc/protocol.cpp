@@ -3,8 +3,10 @@
 #include "calc/calendar.h"
 #include "calc/law.h"
 #include "calc/law_rule_ids.h"
+#include "calc/ledger_rules.h"
 #include "calc/ledger_summary.h"
 #include "calc/reference_provenance.h"
+#include "calc/rounding.h"
 #include "store/dmMain.h"
 #include "store/fixed_lists.h"
 #include "store/messages.h"
@@ -18,6 +20,8 @@ namespace rv {
 namespace {
 
 namespace ids = law::ids;
+
+constexpr int kKarbovanetsPlaces = 5; // one karbovanets is 0,00001 hryvnia
 
 std::string dateText(const std::optional<Date>& date) {
     return date ? formatDate(*date) : std::string();
@@ -72,8 +76,17 @@ public:
     }
 
 private:
-    std::string general(double x) const { return formatGeneral(x, m_making.decimalSeparator); }
     std::string money(double x) const { return formatFixed(x, 2, m_making.decimalSeparator); }
+    // As the earnings grid shows them: kopecks, or five places for karbovanets converted.
+    std::string earningText(const LedgerMonthView& month) const {
+        const bool karbovanets = isBeforeCurrencyReform(m_dm.LedgerLawRules(), month.month);
+        return formatFixed(month.earning, karbovanets ? kKarbovanetsPlaces : 2,
+                           m_making.decimalSeparator);
+    }
+    // "0.00###": average wages and coefficients, kept to five places.
+    std::string upToFivePlaces(double x) const {
+        return formatPattern(x, 2, kWageCoefficientPlaces, m_making.decimalSeparator);
+    }
 
     ProtocolFigure panelFigure(ResultField ResultsPanel::*field, std::string caption,
                                std::string article) const {
@@ -144,7 +157,7 @@ private:
             if (!isShortCreditedMonth(rules, month.month.year, month.month.month0,
                                       month.creditedDays))
                 continue;
-            shortMonths.rows.push_back({monthText(month.month), general(month.earning),
+            shortMonths.rows.push_back({monthText(month.month), earningText(month),
                                         std::to_string(month.creditedDays),
                                         std::to_string(MonthLength(MonthStart(month.month)))});
             shortMonths.marks.push_back(RowMark::None);
@@ -182,10 +195,10 @@ private:
                                                    : messages::kProtocolMarkNotCounted;
             if (month.capped)
                 mark += messages::kProtocolMarkCapped;
-            ledger.rows.push_back({monthText(month.month), general(month.earning),
-                                   general(month.averageWage),
+            ledger.rows.push_back({monthText(month.month), earningText(month),
+                                   upToFivePlaces(month.averageWage),
                                    month.cap ? money(*month.cap) : messages::kNotApplicable,
-                                   general(month.coefficient), mark});
+                                   upToFivePlaces(month.coefficient), mark});
             ledger.marks.push_back(month.excluded      ? RowMark::Excluded
                                    : month.earlyWindow ? RowMark::EarlyWindow
                                    : month.counted     ? RowMark::None
