@@ -1,5 +1,6 @@
 #include "calc_panel.h"
 
+#include "action_button.h"
 #include "captions.h"
 #include "earnings_chart_view.h"
 #include "store/messages.h"
@@ -54,19 +55,6 @@ void showField(QLineEdit* field, const ResultField& shown) {
     field->setCursorPosition(0); // a long text shows its beginning
 }
 
-// A push button that follows its action's text and enabled state and triggers it.
-QPushButton* actionButton(const char* name, QAction* action, QWidget* parent) {
-    auto* button = new QPushButton(action->text(), parent);
-    button->setObjectName(QString::fromLatin1(name));
-    button->setEnabled(action->isEnabled());
-    QObject::connect(action, &QAction::changed, button, [button, action] {
-        button->setText(action->text());
-        button->setEnabled(action->isEnabled());
-    });
-    QObject::connect(button, &QPushButton::clicked, action, &QAction::trigger);
-    return button;
-}
-
 } // namespace
 
 CalcPanel::CalcPanel(QAction* aCalc, QAction* aProtocolPrint, QAction* aProtocolPdf,
@@ -104,9 +92,9 @@ CalcPanel::CalcPanel(QAction* aCalc, QAction* aProtocolPrint, QAction* aProtocol
     lEstimates = namedLabel("lEstimates", "", gbCalc);
     lEstimates->setWordWrap(true);
     lEstimates->hide();
-    bbCalc = actionButton("bbCalc", aCalc, gbCalc);
-    bbProtocolPrint = actionButton("bbProtocolPrint", aProtocolPrint, gbCalc);
-    bbProtocolPdf = actionButton("bbProtocolPdf", aProtocolPdf, gbCalc);
+    bbCalc = actionButton(aCalc, "bbCalc", gbCalc);
+    bbProtocolPrint = actionButton(aProtocolPrint, "bbProtocolPrint", gbCalc);
+    bbProtocolPdf = actionButton(aProtocolPdf, "bbProtocolPdf", gbCalc);
     chEarnings = new EarningsChartView(this);
     lCalcFootnote = namedLabel("lCalcFootnote", captions::kCalcFootnote, this);
     lCalcFootnote->setWordWrap(true);

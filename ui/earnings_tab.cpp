@@ -1,5 +1,6 @@
 #include "earnings_tab.h"
 
+#include "action_button.h"
 #include "calc/amount_text.h"
 #include "calc/ledger_rules.h"
 #include "calc/ledger_summary.h"
@@ -194,18 +195,6 @@ public:
         return result;
     }
 };
-
-QPushButton* actionButton(QAction* action, const char* name, QWidget* parent) {
-    auto* button = new QPushButton(action->text(), parent);
-    button->setObjectName(QString::fromLatin1(name));
-    button->setEnabled(action->isEnabled());
-    QObject::connect(action, &QAction::changed, button, [button, action] {
-        button->setText(action->text());
-        button->setEnabled(action->isEnabled());
-    });
-    QObject::connect(button, &QPushButton::clicked, action, &QAction::trigger);
-    return button;
-}
 
 // The value rounded to its first `digits` significant digits.
 double toSignificantDigits(double value, int digits) {
