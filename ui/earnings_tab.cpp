@@ -343,25 +343,29 @@ void EarningsTab::setOptimisationColumnsVisible(bool visible) {
     fitColumnWidths();
 }
 
-// Scales the visible columns to fill the grid's width, keeping their proportions; the person may
-// resize them afterwards until the grid's width changes.
+// Scales the visible columns to fill the grid's width, keeping their proportions; the year and the
+// month keep their widths, so a narrow grid never cuts them. The person may resize the columns
+// afterwards until the grid's width changes.
 void EarningsTab::fitColumnWidths() {
     const TableModel* model = grdEarning->model();
     QTableView* view = grdEarning->view();
     if (!model)
         return;
+    const auto keepsWidth = [](int column) {
+        return column == YearColumn || column == MonthColumn;
+    };
     int scalable = 0;
     int fixed = 0;
     for (int column = 0; column < model->columnCount(); ++column) {
         if (view->isColumnHidden(column))
             continue;
-        (column == MonthColumn ? fixed : scalable) += model->column(column).width;
+        (keepsWidth(column) ? fixed : scalable) += model->column(column).width;
     }
     const int available = view->viewport()->width() - fixed;
     if (scalable <= 0 || available <= 0)
         return;
     for (int column = 0; column < model->columnCount(); ++column)
-        if (!view->isColumnHidden(column) && column != MonthColumn)
+        if (!view->isColumnHidden(column) && !keepsWidth(column))
             view->horizontalHeader()->resizeSection(column, model->column(column).width *
                                                                 available / scalable);
 }

@@ -180,6 +180,18 @@ void TestWindowLooks::nothingIsCut() {
                      qPrintable(page->objectName() + QStringLiteral(": ") + label->text()));
         }
     }
+    // The ledger's year and month stay whole however narrow the grid: the window at its narrowest.
+    m_driver->clickTab(m_window->tsEarning);
+    m_window->resize(m_window->minimumSizeHint().width(), m_window->height());
+    QApplication::processEvents();
+    QTableView* ledger = m_driver->ledgerView();
+    const QAbstractItemView* cells = ledger; // QTableView hides sizeHintForColumn
+    for (const int column : {EarningsTab::YearColumn, EarningsTab::MonthColumn})
+        QVERIFY2(ledger->columnWidth(column) >= cells->sizeHintForColumn(column),
+                 qPrintable(QStringLiteral("ledger column %1: %2 < %3")
+                                .arg(column)
+                                .arg(ledger->columnWidth(column))
+                                .arg(cells->sizeHintForColumn(column))));
     for (QWidget* panel : {static_cast<QWidget*>(m_window->gbPers)}) {
         QVERIFY(panel->width() >= panel->minimumSizeHint().width());
         QVERIFY(panel->height() >= panel->minimumSizeHint().height());
