@@ -1,5 +1,6 @@
 #include "uMain.h"
 
+#include "calc/protocol.h"
 #include "calc_panel.h"
 #include "captions.h"
 #include "command.h"
@@ -348,15 +349,7 @@ QString TfrmMain::makeVersionText() const {
         QString::fromUtf8(captions::kProgramTitle) + QLatin1Char(' ') + QStringLiteral(RV_VERSION);
     if (!m_dMain)
         return text;
-    std::optional<Date> newest;
-    for (const Table* table : {&m_dMain->cdsAvgZpMonth, &m_dMain->cdsAvgZpYear, &m_dMain->cdsMinZP,
-                               &m_dMain->cdsKoeff, &m_dMain->cdsMinPens, &m_dMain->cdsMaxIncome})
-        for (int row = 0; row < table->recordCount(); ++row) {
-            const Value begin = table->viewValue(row, 0);
-            if (const auto* date = std::get_if<Date>(&begin); date && (!newest || *newest < *date))
-                newest = *date;
-        }
-    if (newest)
+    if (const std::optional<Date> newest = referenceDataDate(*m_dMain))
         text += QString::fromUtf8(captions::kReferenceDatePrefix) +
                 QString::fromStdString(formatDate(*newest));
     return text;
