@@ -1,5 +1,6 @@
 #pragma once
 
+#include "calc/estimated_figures.h"
 #include "calc/law.h"
 #include "calc/ledger_rules.h"
 #include "store/engine/date.h"
@@ -63,6 +64,8 @@ struct CalcCache {
     std::optional<LedgerRules> ledgerRules; // of `law`, made on first use
     std::uint64_t lawRulesChangeCount = 0;
     std::uint64_t womenAgeChangeCount = 0;
+    // The embedded provenance never changes: parsed on first use.
+    std::optional<MonthProvenance> monthProvenance;
 };
 
 // The cache held in `slot`, made on first use.

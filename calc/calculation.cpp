@@ -360,7 +360,7 @@ CalculationResult Calculate(TdMain& dm, Date applicationDate, char decimalSepara
     showPensionFormula(panel, input, result.formula, decimalSeparator);
     panel.edtValuation.text = formatGeneral(result.valuationCoefficient, decimalSeparator);
     panel.edtValuation.hint = messages::kValuationHintPrefix + formatDate(result.assignmentDate);
-    result.estimated = estimatedMonths(ledgerMonthViews(dm), MonthProvenance::embedded());
+    result.estimated = estimatedMonths(ledgerMonthViews(dm), dm.EmbeddedMonthProvenance());
     panel.lEstimates = estimateWarning(result.estimated, result.countedMonths);
     return result;
 }

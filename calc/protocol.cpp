@@ -299,7 +299,7 @@ private:
 
     ProtocolSection referenceSection() {
         ProtocolSection section{messages::kProtocolReferenceSection};
-        const MonthProvenance provenance = MonthProvenance::embedded();
+        const MonthProvenance& provenance = m_dm.EmbeddedMonthProvenance();
 
         ProtocolTable figures{{messages::kProtocolFigureColumn, messages::kProtocolPeriod,
                                messages::kProtocolRows, messages::kProtocolFlags,

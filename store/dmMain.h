@@ -47,6 +47,7 @@ enum class ConfirmCode : std::uint8_t {
 struct CalcCache;       // calc/calc_cache.h
 struct YearsMonthsDays; // calc/calendar.h
 struct LedgerRules;     // calc/ledger_rules.h
+struct MonthProvenance; // calc/estimated_figures.h
 namespace law {
 class LawBook; // calc/law.h
 }
@@ -153,6 +154,9 @@ public:
     const law::LawBook& Law();
     // The rules every ledger month follows; throws UserError when the law book lacks one.
     const LedgerRules& LedgerLawRules();
+    // Where the figures a ledger month reads come from, parsed from the program's embedded
+    // data once (calc/estimated_figures.cpp).
+    const MonthProvenance& EmbeddedMonthProvenance();
     void RunOptimization1();
     void RunOptimization2(std::int32_t& countedMonths, std::int32_t insuranceMonths,
                           double& averageCoefficient, double& sumOfCoefficients);
