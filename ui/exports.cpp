@@ -16,6 +16,7 @@
 #include "calc/period_totals.h"
 #include "store/biff_writer.h"
 #include "store/earnings_dump.h"
+#include "store/engine/table_scopes.h"
 #include "store/messages.h"
 #include "store/xlsx_writer.h"
 
@@ -26,6 +27,7 @@
 #include <algorithm>
 #include <filesystem>
 #include <map>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -70,42 +72,40 @@ SheetCell gridCell(const TableModel& model, int column) {
 }
 
 // The grid and its table as they were before an export: the current row, the footer, the
-// display and (for the earnings) the filter come back on every way out.
+// display and (for the earnings) the filter come back on every way out, in reverse order of
+// the members: the filter, then the cursor, then the views, then the footer.
 class GridExportScope {
 public:
     GridExportScope(DataGrid& grid, const char* filter)
-        : m_grid(grid), m_table(grid.model()->table()), m_recNo(m_table.recNo()),
-          m_footerShown(!grid.footer()->isHidden()), m_filter(m_table.filter()),
-          m_filtered(m_table.filtered()), m_ownFilter(filter != nullptr) {
-        m_grid.setFooterVisible(false);
-        m_table.suspendBoundViews();
-        if (m_ownFilter) {
-            m_table.setFilter(filter);
-            m_table.setFiltered(true);
-        }
+        : m_footer(grid), m_views(grid.model()->table()), m_cursor(grid.model()->table()) {
+        if (!filter)
+            return;
+        Table& table = grid.model()->table();
+        m_filter.emplace(table);
+        table.setFilter(filter);
+        table.setFiltered(true);
     }
-    ~GridExportScope() {
-        if (m_ownFilter) {
-            m_table.setFiltered(false);
-            m_table.setFilter(m_filter);
-            m_table.setFiltered(m_filtered);
-        }
-        if (m_recNo > 0)
-            m_table.setRecNo(m_recNo);
-        m_table.resumeBoundViews();
-        m_grid.setFooterVisible(m_footerShown);
-    }
-    GridExportScope(const GridExportScope&) = delete;
-    GridExportScope& operator=(const GridExportScope&) = delete;
 
 private:
-    DataGrid& m_grid;
-    Table& m_table;
-    int m_recNo;
-    bool m_footerShown;
-    std::string m_filter;
-    bool m_filtered;
-    bool m_ownFilter;
+    // Hides the grid's footer for the scope, if it was shown.
+    class FooterHidden {
+    public:
+        explicit FooterHidden(DataGrid& grid) : m_grid(grid), m_shown(!grid.footer()->isHidden()) {
+            m_grid.setFooterVisible(false);
+        }
+        ~FooterHidden() { m_grid.setFooterVisible(m_shown); }
+        FooterHidden(const FooterHidden&) = delete;
+        FooterHidden& operator=(const FooterHidden&) = delete;
+
+    private:
+        DataGrid& m_grid;
+        bool m_shown;
+    };
+
+    FooterHidden m_footer;
+    BoundViewsSuspension m_views;
+    KeptCursor m_cursor;
+    std::optional<FilterRestored> m_filter;
 };
 
 // The totals row: "Разом" in the first column, each total under the column of its field.
