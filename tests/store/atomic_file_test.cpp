@@ -1,4 +1,5 @@
 #include "child_process.h"
+#include "file_bytes.h"
 #include "store/atomic_file.h"
 
 #include <gtest/gtest.h>
@@ -16,10 +17,7 @@ namespace {
 
 namespace fs = std::filesystem;
 
-std::string readBytes(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), {});
-}
+using testing_support::readBytes;
 
 void writePlain(const fs::path& path, const std::string& bytes) {
     std::ofstream(path, std::ios::binary | std::ios::trunc) << bytes;

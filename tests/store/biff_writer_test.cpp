@@ -1,3 +1,4 @@
+#include "file_bytes.h"
 #include "store/atomic_file.h"
 #include "store/biff_writer.h"
 
@@ -30,10 +31,7 @@ std::string hexBytes(std::string_view bytes) {
     return hex;
 }
 
-std::string readBytes(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), {});
-}
+using testing_support::readBytes;
 
 struct Record {
     std::uint16_t type = 0;

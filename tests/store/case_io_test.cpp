@@ -1,5 +1,6 @@
 #include "case_builders.h"
 #include "child_process.h"
+#include "file_bytes.h"
 #include "protect/case_file.h"
 #include "store/case_limits.h"
 #include "store/dmMain.h"
@@ -169,10 +170,7 @@ void expectSameState(const CaseState& before, const CaseState& after) {
 
 // ---- files
 
-std::string readBytes(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), {});
-}
+using testing_support::readBytes;
 
 // A new file each time: ext4 flushes a truncated file to disk on close, which is slow.
 void writeBytes(const fs::path& path, const std::string& bytes) {

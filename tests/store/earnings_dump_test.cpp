@@ -1,4 +1,5 @@
 #include "case_builders.h"
+#include "file_bytes.h"
 #include "store/dmMain.h"
 #include "store/earnings_dump.h"
 
@@ -16,10 +17,7 @@ namespace {
 
 namespace fs = std::filesystem;
 
-std::string readBytes(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), {});
-}
+using testing_support::readBytes;
 
 struct Month {
     int year;
