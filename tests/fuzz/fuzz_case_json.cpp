@@ -1,6 +1,6 @@
 // libFuzzer target for the JSON case of ravelta-calc, run as the calculator runs it: parse the
 // text with its caps (parseCaseJson), read the case, then confirm the person, store and check the
-// periods, store the earnings and calculate (rv::cli::runCase).
+// periods, store the earnings, calculate and run its what-if variants (rv::cli::runCase).
 #include "cli/case_input.h"
 #include "cli/pipeline.h"
 #include "store/case_limits.h"
