@@ -43,6 +43,10 @@ inline constexpr std::string_view kMaxIncomeFrom = "A40.P1.MAX_INCOME_FROM";
 // ст. 24 ч. 3: a month's experience in proportion to its contributions
 inline constexpr std::string_view kProportionalMonthCredit = "A24.P3.TP_FORMULA";
 
+// Закон № 2464-VI ст. 8: the rate of the single contribution; the minimum insurance contribution
+// is the minimum wage times it (ст. 1 Закону № 1058-IV)
+inline constexpr std::string_view kSingleContributionRate = "ESV.RATE";
+
 // КЗпП ст. 188: the youngest age of work
 inline constexpr std::string_view kMinimumWorkingAge = "KZPP.188.MIN_WORK_AGE";
 

@@ -63,11 +63,11 @@ struct ScenarioOutcome {
     // None when the variant could not be calculated; `refusal` then says why.
     std::optional<ScenarioFigures> figures;
     std::string refusal;
-    Date workFrom;     // the first day of the added months (work or contributions)
-    Date workUntil;    // their last day
-    double monthlyWage = 0; // the wage of the added months; for voluntary months the minimum
-    double delta = 0;       // total − today's total, hryvnias a month
-    std::optional<double> cost;                // voluntary contributions paid, hryvnias
+    Date workFrom;              // the first day of the added months (work or contributions)
+    Date workUntil;             // their last day
+    double monthlyWage = 0;     // the wage of the added months; for voluntary months the minimum
+    double delta = 0;           // total − today's total, hryvnias a month
+    std::optional<double> cost; // voluntary contributions paid, hryvnias
     std::optional<std::int32_t> paybackMonths; // months of the gain that repay the cost
     bool best = false;                         // the highest total of the list
 };

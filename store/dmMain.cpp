@@ -123,7 +123,7 @@ TdMain::TdMain(const StoredReferenceData& stored, DataModuleListener* listener)
       dsEarningOpt2(cdsEarningOpt2), dsGender(cdsGender), dsMonth(cdsMonth),
       dsAvgZpMonth(cdsAvgZpMonth), dsAvgZpYear(cdsAvgZpYear), dsMinZP(cdsMinZP), dsKoeff(cdsKoeff),
       dsMinPens(cdsMinPens), dsParam(cdsParam), dsMaxIncome(cdsMaxIncome), dsLawRules(cdsLawRules),
-      dsWomenAge(cdsWomenAge), m_listener(listener) {
+      dsWomenAge(cdsWomenAge), m_listener(listener), m_stored(stored) {
     m_superState = false;
     try {
         UnpackReferenceData(stored, m_reference); // on failure no table is created

@@ -75,6 +75,8 @@ public:
     void setPrompt(CorePrompt* prompt) { m_prompt = prompt; }
 
     const ReferenceData& reference() const { return m_reference; }
+    // The stored reference data this module was made from, so that a copy can be made alike.
+    const StoredReferenceData& storedReference() const { return m_stored; }
 
     // The next person identity; the first of a run is 1.
     std::int32_t NewPersonId();
@@ -213,6 +215,7 @@ private:
 
     DataModuleListener* m_listener = nullptr;
     CorePrompt* m_prompt = nullptr;
+    StoredReferenceData m_stored;
     ReferenceData m_reference;
     std::int32_t m_currentPersonId = -1;
     std::int32_t m_lastPersonId = 0;

@@ -369,4 +369,16 @@ inline constexpr const char* kProtocolCannotWrite = "Не вдалося зап�
 inline constexpr const char* kProtocolNotCalculated =
     "протокол не складено: справу не розраховано (див. результат)";
 
+
+// What-if scenarios: variants of a calculated case.
+inline constexpr const char* kScenarioEditPending =
+    "Спершу збережіть або скасуйте зміни, які ви зараз вносите, а тоді рахуйте варіанти.";
+inline constexpr const char* kScenarioNotCalculated =
+    "Варіанти рахуються для розрахованої справи: спершу проведіть розрахунок.";
+inline constexpr const char* kScenarioMonthsOutOfRange =
+    "Кількість місяців має бути від 1 до 600 (50 років).";
+inline constexpr const char* kScenarioWageNegative = "Заробіток не може бути від'ємним.";
+inline constexpr const char* kScenarioDateMissing = "Укажіть дату звернення для цього варіанта.";
+inline constexpr const char* kScenarioNotCalculable = "Цей варіант не вдалося розрахувати: ";
+
 } // namespace rv::messages
