@@ -204,7 +204,7 @@ void ScenarioPanel::fitWrappedTexts() {
     const int width = contentsRect().width() - margins.left() - margins.right();
     for (QLabel* label : {lScenarioIntro, lScenarioNote, lEarliestRight, lScenarioAssumptions}) {
         label->setMinimumHeight(0); // a label's height for a width is never below its minimum
-        label->setFixedHeight(label->heightForWidth(width));
+        label->setFixedHeight(std::max(0, label->heightForWidth(width))); // -1: no text
     }
 }
 

@@ -12,6 +12,7 @@
 #include "ui/totals_chart_view.h"
 
 #include <QComboBox>
+#include <QGroupBox>
 #include <QLabel>
 #include <QRadioButton>
 #include <QScrollArea>
@@ -70,6 +71,14 @@ private:
     QString cell(int row, int column) const {
         QTableWidgetItem* item = panel().tblScenarios->item(row, column);
         return item ? item->text() : QStringLiteral("<none>");
+    }
+    // Every field of the results panel.
+    QStringList resultTexts() const {
+        QStringList texts;
+        for (const QLineEdit* field :
+             m_session.window->calcPanel->gbCalc->findChildren<QLineEdit*>())
+            texts << field->objectName() + QLatin1Char('=') + field->text();
+        return texts;
     }
     void chooseKind(ScenarioPanel::Kind kind);
     void typeMonths(int months);
@@ -183,6 +192,7 @@ void TestScenarios::workingLongerAgreesWithTheCoreAsTheMonthsChange() {
     if (QTest::currentTestFailed())
         return;
     const std::array<std::string, 3> before = caseSnapshot(m_session.driver->dm());
+    const QStringList resultsBefore = resultTexts();
     std::unique_ptr<ScenarioRunner> core = referenceRunner();
 
     // Today's row is the calculation shown above.
@@ -246,8 +256,9 @@ void TestScenarios::workingLongerAgreesWithTheCoreAsTheMonthsChange() {
     QCOMPARE(panel().tblScenarios->rowCount(), 2);
     QCOMPARE(panel().scenarios().size(), std::size_t(1));
 
-    // Nothing of this touched the open case.
+    // Nothing of this touched the open case or its results.
     QVERIFY(caseSnapshot(m_session.driver->dm()) == before);
+    QCOMPARE(resultTexts(), resultsBefore);
 }
 
 void TestScenarios::voluntaryContributionsShowTheirCostAndPayback() {
