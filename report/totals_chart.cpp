@@ -21,7 +21,7 @@ using namespace chart;
 
 const QColor& kWorkingOn = kBlue;
 const QColor& kNotWorking = kOrange;
-constexpr int kScaleLines = 5; // at most this many steps of the scale above 0
+constexpr int kScaleLines = 6; // at most this many steps of the scale above 0
 
 QString text(const char* utf8) {
     return QString::fromUtf8(utf8);

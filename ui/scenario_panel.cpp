@@ -163,9 +163,12 @@ ScenarioPanel::ScenarioPanel(QWidget* parent)
     layout->addWidget(lScenarioAssumptions);
     layout->addWidget(chTotals);
 
+    // Another kind is another variant: the controls leave the selected one and describe the next.
     connect(cbScenarioKind, &QComboBox::currentIndexChanged, this, [this] {
+        tblScenarios->clearSelection();
         showKindControls();
-        controlsEdited();
+        changeFromControls();
+        showNote();
     });
     connect(slMonths, &QSlider::valueChanged, sbMonths, &QSpinBox::setValue);
     connect(sbMonths, &QSpinBox::valueChanged, this, [this](int months) {

@@ -24,9 +24,10 @@ class TotalsChartView;
 
 // The panel "Що буде, якщо…" of the calculation tab: variants of the case just calculated, each
 // run by the core on a copy, in a table beside today's result, the best one marked, and the chart
-// of the pension by application date over the next five years. The controls describe the
-// variant selected in the table and recalculate it as they change; with no variant selected they
-// describe the next one "Додати варіант" adds. Disabled until a calculation succeeded.
+// of the pension by application date over the next five years. The months, the wage and the date
+// describe the variant selected in the table and recalculate it as they change; with no variant
+// selected, or once another kind is chosen, the controls describe the next one "Додати варіант"
+// adds. Disabled until a calculation succeeded.
 class ScenarioPanel : public QGroupBox {
     Q_OBJECT
 public:

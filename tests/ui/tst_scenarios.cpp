@@ -20,6 +20,7 @@
 #include <QSpinBox>
 #include <QTableWidget>
 
+#include <algorithm>
 #include <array>
 
 using namespace rv;
@@ -229,32 +230,39 @@ void TestScenarios::workingLongerAgreesWithTheCoreAsTheMonthsChange() {
     compareRow(2, expected(*core, WorkLonger{42, 30000.5}));
     QVERIFY2(cell(2, NameColumn).contains(QStringLiteral("30000.50 грн")), qPrintable(cell(2, 0)));
 
-    // Applying a year later instead, the date typed into its field.
+    // Another kind leaves the selected variant as it is; added, it is the third, and its date
+    // is typed into its field.
     chooseKind(ScenarioPanel::ApplyOnKind);
-    compareRow(2, expected(*core, ApplyOn{*parseDate("10.04.2027")})); // the field's first date
+    QVERIFY(panel().tblScenarios->selectedItems().isEmpty());
+    QVERIFY(!panel().bbRemoveScenario->isEnabled());
+    compareRow(2, expected(*core, WorkLonger{42, 30000.5}));
+    m_session.driver->click(panel().bbAddScenario);
+    QCOMPARE(panel().tblScenarios->rowCount(), 4);
+    compareRow(3, expected(*core, ApplyOn{*parseDate("10.04.2027")})); // the field's first date
     m_session.driver->typeDate(panel().dtScenarioDate, QStringLiteral("01.09.2028"));
-    compareRow(2, expected(*core, ApplyOn{*parseDate("01.09.2028")}));
+    compareRow(3, expected(*core, ApplyOn{*parseDate("01.09.2028")}));
 
-    // The best of the list is marked, in bold; the first variant is still as it was.
+    // The best of the list is marked, in bold.
     std::vector<Scenario> listed;
-    for (const ScenarioChange& change : {ScenarioChange(WorkLonger{42, std::nullopt}),
-                                         ScenarioChange(ApplyOn{*parseDate("01.09.2028")})})
+    for (const ScenarioChange& change :
+         {ScenarioChange(WorkLonger{42, std::nullopt}), ScenarioChange(WorkLonger{42, 30000.5}),
+          ScenarioChange(ApplyOn{*parseDate("01.09.2028")})})
         listed.push_back({scenarioName(change, '.').toStdString(), change});
     const std::vector<ScenarioOutcome> all = core->runAll(listed);
-    for (int variant = 0; variant < 2; ++variant) {
-        const int row = panel().rowOfScenario(std::size_t(variant));
-        compareRow(row, all[std::size_t(variant)]);
-        QCOMPARE(cell(row, NameColumn).endsWith(QStringLiteral(" — найкращий")),
-                 all[std::size_t(variant)].best);
-        QCOMPARE(panel().tblScenarios->item(row, TotalColumn)->font().bold(),
-                 all[std::size_t(variant)].best);
+    QCOMPARE(std::count_if(all.begin(), all.end(), [](const auto& one) { return one.best; }), 1);
+    for (std::size_t variant = 0; variant < all.size(); ++variant) {
+        const int row = panel().rowOfScenario(variant);
+        compareRow(row, all[variant]);
+        QCOMPARE(cell(row, NameColumn).endsWith(QStringLiteral(" — найкращий")), all[variant].best);
+        QCOMPARE(panel().tblScenarios->item(row, TotalColumn)->font().bold(), all[variant].best);
     }
     saveScreens("work_longer");
 
-    // Removing the selected variant leaves the other.
+    // Removing the selected variant leaves the others.
     m_session.driver->click(panel().bbRemoveScenario);
-    QCOMPARE(panel().tblScenarios->rowCount(), 2);
-    QCOMPARE(panel().scenarios().size(), std::size_t(1));
+    QCOMPARE(panel().tblScenarios->rowCount(), 3);
+    QCOMPARE(panel().scenarios().size(), std::size_t(2));
+    compareRow(2, expected(*core, WorkLonger{42, 30000.5}));
 
     // Nothing of this touched the open case or its results.
     QVERIFY(caseSnapshot(m_session.driver->dm()) == before);
@@ -322,12 +330,14 @@ void TestScenarios::refusedValuesAreSaidAndChangeNothing() {
 
     // A date blanked: said, the variant keeps the last date it had.
     chooseKind(ScenarioPanel::ApplyOnKind);
+    m_session.driver->click(panel().bbAddScenario);
     const ScenarioOutcome yearLater = expected(*core, ApplyOn{*parseDate("10.04.2027")});
-    compareRow(1, yearLater);
+    compareRow(2, yearLater);
     m_session.driver->typeDate(panel().dtScenarioDate, QString());
     QVERIFY2(panel().lScenarioNote->text().contains(QStringLiteral("дд.мм.рррр")),
              qPrintable(panel().lScenarioNote->text()));
-    compareRow(1, yearLater);
+    compareRow(2, yearLater);
+    compareRow(1, expected(*core, WorkLonger{6, std::nullopt}));
 }
 
 void TestScenarios::withoutARightTodayTheEarliestRightIsShown() {
