@@ -8,9 +8,9 @@ std::vector<rv::FieldDef> ledgerLikeFields() {
     std::vector<rv::FieldDef> fields;
     for (const char* name : {"earning_id", "earning_person_id", "earning_year", "earning_month"})
         fields.push_back(rv::integerField(name));
-    for (const char* name : {"earning_avg_zp", "earning_avg_zp_year", "earning_min_zp",
-                             "earning_min_zp_year", "earning_payment", "earning_payment_year",
-                             "earning_k"})
+    for (const char* name :
+         {"earning_avg_zp", "earning_avg_zp_year", "earning_min_zp", "earning_min_zp_year",
+          "earning_payment", "earning_payment_year", "earning_k"})
         fields.push_back(rv::floatField(name));
     fields.push_back(rv::integerField("earning_day"));
     fields.push_back(rv::integerField("earning_month_day"));
@@ -35,9 +35,9 @@ void BM_LedgerShapedPosts(benchmark::State& state) {
             table.setValue("earning_person_id", 1);
             table.setValue("earning_year", 1950 + i / 12);
             table.setValue("earning_month", i % 12);
-            for (const char* name : {"earning_avg_zp", "earning_avg_zp_year", "earning_min_zp",
-                                     "earning_min_zp_year", "earning_payment",
-                                     "earning_payment_year", "earning_k"})
+            for (const char* name :
+                 {"earning_avg_zp", "earning_avg_zp_year", "earning_min_zp", "earning_min_zp_year",
+                  "earning_payment", "earning_payment_year", "earning_k"})
                 table.setValue(name, 1.5);
             table.setValue("earning_day", 30);
             table.setValue("earning_month_day", 30);

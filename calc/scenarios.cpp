@@ -18,8 +18,6 @@ namespace rv {
 
 namespace {
 
-// The most months a variant may add: a working life.
-constexpr std::int32_t kMostAddedMonths = 600;
 // How far past the first estimate the earliest right is searched: months credited in part
 // (earnings below the minimum wage) may need more months than the days suggest.
 constexpr std::int32_t kEarliestRightExtraMonths = 36;
@@ -193,7 +191,7 @@ Date workStartOf(std::optional<Date> lastExperienceDay, Date applicationDate) {
 }
 
 void checkMonths(std::int32_t months) {
-    if (months < 1 || months > kMostAddedMonths)
+    if (months < 1 || months > kMostScenarioMonths)
         throw UserError(messages::kScenarioMonthsOutOfRange);
 }
 
@@ -287,14 +285,14 @@ std::optional<EarliestRight> ScenarioRunner::earliestRight() {
     const Date target = *m_copy->projectedRightDate;
     // The fewest whole months after which the application falls on or after that day.
     std::int32_t months = 0;
-    while (IncMonth(workStart, months) < target && months < kMostAddedMonths)
+    while (IncMonth(workStart, months) < target && months < kMostScenarioMonths)
         ++months;
     for (std::int32_t extra = 0; extra <= kEarliestRightExtraMonths; ++extra) {
         ScenarioOutcome outcome;
         if (months + extra == 0) {
             outcome = run({"", ApplyOn{workStart}});
         } else {
-            if (months + extra > kMostAddedMonths)
+            if (months + extra > kMostScenarioMonths)
                 break;
             outcome = run({"", WorkLonger{months + extra, std::nullopt}});
         }

@@ -14,6 +14,9 @@ namespace rv {
 
 class TdMain;
 
+// The most months a variant may add: a working life.
+inline constexpr std::int32_t kMostScenarioMonths = 600;
+
 // Work `months` more months, then apply. The work starts the day after the last period, or on the
 // application date when that is later; a month's wage is `monthlyWage`, or "as now": the average
 // coefficient of the person's last 12 months with earnings times the month's average wage (the

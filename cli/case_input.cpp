@@ -56,6 +56,32 @@ const json& arrayMember(const json& document, const char* name) {
     return value;
 }
 
+// scenario := {"name": text, one of "work_months": months ["monthly_wage": number | null],
+//              "apply_on": date, "voluntary_months": months}
+Scenario scenarioOf(const json& entry, const std::string& where) {
+    Scenario scenario;
+    scenario.name = textOf(member(entry, "name", where), where + ".name");
+    const bool work = entry.contains("work_months");
+    const bool apply = entry.contains("apply_on");
+    const bool voluntary = entry.contains("voluntary_months");
+    if (work + apply + voluntary != 1)
+        throw InputError(where + messages::kJsonScenarioKind);
+    if (work) {
+        WorkLonger change;
+        change.months =
+            integerOf(entry.at("work_months"), where + ".work_months", 1, kMostScenarioMonths);
+        if (const auto wage = entry.find("monthly_wage"); wage != entry.end() && !wage->is_null())
+            change.monthlyWage = numberOf(*wage, where + ".monthly_wage");
+        scenario.change = change;
+    } else if (apply) {
+        scenario.change = ApplyOn{dateOf(entry.at("apply_on"), where + ".apply_on")};
+    } else {
+        scenario.change = VoluntaryContributions{integerOf(
+            entry.at("voluntary_months"), where + ".voluntary_months", 1, kMostScenarioMonths)};
+    }
+    return scenario;
+}
+
 // A case nests three levels (the case, a list, an entry); a text nested far deeper is refused as
 // it is read: a few megabytes of "[[[[" would otherwise take seconds and many times their size.
 constexpr int kDeepestJson = 16;
@@ -97,6 +123,14 @@ CaseInput parseCaseInput(const json& document) {
             {integerOf(member(earnings[i], "year", where), where + ".year", 1, 9999),
              integerOf(member(earnings[i], "month", where), where + ".month", 1, 12),
              numberOf(member(earnings[i], "amount", where), where + ".amount")});
+    }
+
+    if (document.contains("scenarios")) {
+        const json& scenarios = arrayMember(document, "scenarios");
+        input.scenarios.emplace();
+        for (std::size_t i = 0; i < scenarios.size(); ++i)
+            input.scenarios->push_back(
+                scenarioOf(scenarios[i], "scenarios[" + std::to_string(i) + "]"));
     }
     return input;
 }

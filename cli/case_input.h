@@ -1,9 +1,11 @@
 #pragma once
 
+#include "calc/scenarios.h"
 #include "store/engine/date.h"
 
 #include <nlohmann/json.hpp>
 
+#include <optional>
 #include <stdexcept>
 #include <string>
 #include <string_view>
@@ -30,6 +32,8 @@ struct CaseInput {
         double amount = 0;
     };
     std::vector<Earning> earnings;
+    // The what-if variants to calculate after the case; none: the output has no "scenarios".
+    std::optional<std::vector<Scenario>> scenarios;
 };
 
 // A case that is not well formed; the text says where.

@@ -55,7 +55,20 @@ Input (JSON):
   {"person": {"name": "...", "birthdate": "dd.mm.yyyy", "gender": 0 (man) | 1 (woman),
               "application_date": "dd.mm.yyyy"},
    "periods": [{"begin": "dd.mm.yyyy", "end": "dd.mm.yyyy"}, ...],
-   "earnings": [{"year": 2005, "month": 3, "amount": 1234.5}, ...]}
+   "earnings": [{"year": 2005, "month": 3, "amount": 1234.5}, ...],
+   "scenarios": [...]}    (optional: what-if variants of the case, each calculated on a copy)
+  A variant is {"name": "...", and exactly one of:
+     "work_months": 1..600, "monthly_wage": hryvnias | null
+                   work that many more months from the day after the last period (or from
+                   the application date, if later), then apply; null wage: "as now", the
+                   average coefficient of the last 12 months with earnings times each month's
+                   average wage (months ahead take the last one known, in today's prices)
+     "apply_on": "dd.mm.yyyy"   apply on that day instead, under the rules of that day
+     "voluntary_months": 1..600 pay voluntary contributions (ст. 10 Закону № 2464-VI) for
+                   that many whole months from the first whole month after the last period
+                   (or the application date), then apply: each month at the minimum
+                   contribution, 22 % of the minimum wage, counts as a month of experience
+                   with the minimum wage as earnings. Paying for past periods is not modelled.}
 
 Output (JSON), exit code 0:
   {"result": {"right": bool (the right exists on the application date), "incomplete": bool,
@@ -82,11 +95,23 @@ Output (JSON), exit code 0:
                          ProportionalMinP (the proportional minimum, ст. 28 ч. 3, or null)}},
    "periods": [{begin, end, exp_day, exp_day_str}, ...],
    "ledger": [{year, month (1..12), avg_zp, avg_zp_year, min_zp, payment, k, day,
-               month_day, opt1, opt2}, ...]}
+               month_day, opt1, opt2}, ...],
+   with "scenarios" in the input, also:
+   "scenarios": [{name, right, age_rule, right_date, application_date, assignment_date,
+                  M, K, KS, Total, delta (Total minus today's, hryvnias a month),
+                  added_from, added_until, monthly_wage (of the months added, or null),
+                  cost (voluntary contributions paid, or null), payback_months (months of
+                  the gain that repay the cost, or null), best (the highest Total),
+                  error (null, or why the variant could not be calculated)}, ...],
+   "earliest_right": null when the case has the right, else {date (the day the right
+                  arises by working on as now), right, age_rule, right_date,
+                  application_date, assignment_date, M, K, KS, Total} or null when none
+                  arises within the search}
   Raw numbers read back to the same double.
 
 A step that refuses the case prints, with exit code 2:
-  {"error": {"stage": "person" | "periods" | "earnings" | "calculation" | "load" | "save",
+  {"error": {"stage": "person" | "periods" | "earnings" | "calculation" | "scenarios" |
+                      "load" | "save",
              "code": the person confirmation code or null,
              "messages": [the program's texts, in order]}}
 Malformed input (or JSON input larger than 4 MiB), an unreadable file, or output that

@@ -1,6 +1,7 @@
 #include "pipeline.h"
 
 #include "calc/calculation.h"
+#include "scenario_json.h"
 #include "store/dmMain.h"
 #include "store/engine/errors.h"
 #include "store/ledger_columns.h"
@@ -215,6 +216,20 @@ std::optional<Refusal> restorePeriods(TdMain& dm) {
     return std::nullopt;
 }
 
+// The variants of the calculated case, when the input asks for them.
+std::optional<Refusal> runScenarios(TdMain& dm, const CalculationResult& result,
+                                    const CaseInput& input, ordered_json& scenarios) {
+    if (!input.scenarios)
+        return std::nullopt;
+    try {
+        ScenarioRunner runner(dm, result, input.person.applicationDate);
+        addScenarios(scenarios, runner, *input.scenarios);
+    } catch (const UserError& error) {
+        return Refusal{"scenarios", std::nullopt, {error.what()}};
+    }
+    return std::nullopt;
+}
+
 PipelineOutput caseOutput(TdMain& dm, const CalculationResult* result) {
     ordered_json document = {{"result", result ? resultJson(*result) : ordered_json(nullptr)},
                              {"periods", periodsJson(dm.cdsExp)},
@@ -242,11 +257,17 @@ PipelineOutput runCase(const CaseInput& input, const std::optional<std::string>&
         refusal = calculate(dm, input.person.applicationDate, result);
     if (!refusal && calculated)
         calculated(dm, result);
+    ordered_json scenarios = ordered_json::object();
+    if (!refusal)
+        refusal = runScenarios(dm, result, input, scenarios);
     if (!refusal && savePath)
         refusal = saveCase(dm, prompt, *savePath);
     if (refusal)
         return {refusalJson(*refusal), true};
-    return caseOutput(dm, &result);
+    PipelineOutput output = caseOutput(dm, &result);
+    for (auto& item : scenarios.items())
+        output.document[item.key()] = std::move(item.value());
+    return output;
 }
 
 PipelineOutput runCaseFile(const std::string& path, const std::optional<std::string>& savePath,
