@@ -32,10 +32,7 @@ namespace rv {
 
 namespace {
 
-constexpr int kMaximumMonths = 480; // forty more years
 constexpr int kDefaultMonths = 24;
-constexpr int kChartMonths = 60; // the chart's five years ahead
-constexpr int kChartStepMonths = 1;
 constexpr int kVisibleTableRows = 6; // the table's height before it scrolls
 const QColor kRefusalInk(176, 0, 32);
 
@@ -86,8 +83,8 @@ ScenarioPanel::ScenarioPanel(QWidget* parent)
         cbScenarioKind->addItem(text(kind));
     cbScenarioKind->setItemData(VoluntaryKind, text(captions::kScenarioVoluntaryNote),
                                 Qt::ToolTipRole);
-    slMonths->setRange(1, kMaximumMonths);
-    sbMonths->setRange(1, kMaximumMonths);
+    slMonths->setRange(1, kMostScenarioMonths);
+    sbMonths->setRange(1, kMostScenarioMonths);
     sbMonths->setSuffix(text(captions::kMonthsShort));
     sbMonths->setValue(kDefaultMonths);
     slMonths->setValue(kDefaultMonths);

@@ -32,6 +32,9 @@ class ScenarioPanel : public QGroupBox {
     Q_OBJECT
 public:
     enum Kind { WorkLongerKind, ApplyOnKind, VoluntaryKind };
+    // The chart's application dates: five years ahead, one each quarter.
+    static constexpr int kChartMonths = 60;
+    static constexpr int kChartStepMonths = 3;
 
     explicit ScenarioPanel(QWidget* parent = nullptr);
     ~ScenarioPanel() override;

@@ -361,7 +361,8 @@ void TestScenarios::withoutARightTodayTheEarliestRightIsShown() {
     QCOMPARE(panel().rowOfScenario(0), 2);
 
     // The chart holds the core's totals over five years.
-    const std::vector<TotalOnDate> totals = core->totalsByApplicationDate(60, 1);
+    const std::vector<TotalOnDate> totals =
+        core->totalsByApplicationDate(ScenarioPanel::kChartMonths, ScenarioPanel::kChartStepMonths);
     const std::vector<TotalOnDate>& shown = panel().chTotals->totals();
     QCOMPARE(shown.size(), totals.size());
     for (std::size_t i = 0; i < totals.size(); ++i) {
