@@ -254,6 +254,11 @@ void ScenarioPanel::clear() {
     fitWrappedTexts();
 }
 
+void ScenarioPanel::clearVariants() {
+    m_scenarios.clear();
+    clear();
+}
+
 ScenarioPanel::Kind ScenarioPanel::kind() const {
     return static_cast<Kind>(cbScenarioKind->currentIndex());
 }

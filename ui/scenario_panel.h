@@ -46,6 +46,8 @@ public:
     // Forgets the calculation: the table and the chart empty, the panel disabled. The variants
     // stay listed, to be calculated again with the next calculation.
     void clear();
+    // Forgets the variants too, for another person's case.
+    void clearVariants();
 
     const std::vector<Scenario>& scenarios() const { return m_scenarios; }
     // The table's row of the variant `index`.

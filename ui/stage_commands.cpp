@@ -83,6 +83,7 @@ void TfrmMain::aNewPersonExecute() {
     CaseFileName.clear();
     refreshTitle();
     ClearCalcResults(false);
+    calcPanel->gbScenarios->clearVariants();
 }
 
 void TfrmMain::aVerifyEarningExecute() {

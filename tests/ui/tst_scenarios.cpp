@@ -11,6 +11,7 @@
 #include "ui/scenario_rows.h"
 #include "ui/totals_chart_view.h"
 
+#include <QAction>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
@@ -395,6 +396,12 @@ void TestScenarios::theVariantsFollowTheCalculation() {
     QCOMPARE(panel().tblScenarios->rowCount(), 2);
     std::unique_ptr<ScenarioRunner> core = referenceRunner();
     compareRow(1, expected(*core, WorkLonger{24, std::nullopt}));
+
+    // Another person starts without them.
+    m_session.window->CaseModified = false; // no question about saving
+    m_session.window->aNewPerson->trigger();
+    QVERIFY(panel().scenarios().empty());
+    QVERIFY(!panel().isEnabled());
 }
 
 QTEST_MAIN(TestScenarios)
