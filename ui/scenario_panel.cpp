@@ -97,7 +97,7 @@ ScenarioPanel::ScenarioPanel(QWidget* parent)
     wageChoice->addButton(rbWageAmount);
     rbWageAsNow->setChecked(true);
     edtWage->setMaximumWidth(140);
-    edtWage->setPlaceholderText(QStringLiteral("15000,00"));
+    edtWage->setPlaceholderText(QString::fromStdString(formatFixed(15000, 2, decimalSeparator())));
     // Word-wrapped, each at the height fitWrappedTexts gives it rather than by height for width,
     // which the tab's scroll area does not follow.
     for (QLabel* label : {lScenarioIntro, lScenarioNote, lEarliestRight, lScenarioAssumptions}) {
