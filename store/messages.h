@@ -190,6 +190,8 @@ inline constexpr const char* kJsonOutOfRangeFrom = ": має бути від ";
 inline constexpr const char* kJsonOutOfRangeTo = " до ";
 inline constexpr const char* kJsonNotNumber = ": очікується число";
 inline constexpr const char* kJsonNotList = ": очікується список";
+inline constexpr const char* kJsonScenarioKind =
+    ": очікується рівно одне з полів work_months, apply_on або voluntary_months";
 inline constexpr const char* kJsonTooDeepPrefix = "JSON вкладено глибше, ніж на ";
 inline constexpr const char* kJsonTooDeepSuffix = " рівнів";
 // A line of `ravelta-calc --batch` that is not a case: "рядок 7: порожній рядок".
