@@ -1,5 +1,7 @@
 #include "earnings_chart.h"
 
+#include "chart_style.h"
+
 #include "store/messages.h"
 #include "store/number_format.h"
 
@@ -14,14 +16,13 @@ namespace rv {
 
 namespace {
 
-const QColor kCounted(47, 109, 181);
-const QColor kNotCounted(176, 176, 176);
-const QColor kEarlyWindow(208, 236, 204);
-const QColor kExcluded(247, 206, 206);
-const QColor kAverageLine(214, 110, 0);
-const QColor kPaper(Qt::white);
-const QColor kInk(40, 40, 40);
-constexpr double kFontPoints = 8;
+using namespace chart;
+
+const QColor& kCounted = kBlue;
+const QColor& kNotCounted = kGrey;
+const QColor& kEarlyWindow = kPaleGreen;
+const QColor& kExcluded = kPaleRed;
+const QColor& kAverageLine = kOrange;
 
 QString text(const char* utf8) {
     return QString::fromUtf8(utf8);
@@ -33,23 +34,6 @@ double scaleTop(const std::vector<LedgerMonthView>& months) {
     for (const LedgerMonthView& month : months)
         highest = std::max(highest, month.coefficient);
     return std::max(2.0, std::ceil(highest * 2) / 2);
-}
-
-void legendEntry(QPainter& painter, QPointF& at, const QColor& color, const QString& label,
-                 bool line) {
-    const QFontMetricsF metrics(painter.font(), painter.device());
-    const double box = metrics.height() * 0.8;
-    const QRectF swatch(at.x(), at.y() - box, box, box);
-    if (line) {
-        painter.setPen(QPen(color, box / 4, Qt::DashLine));
-        painter.drawLine(QPointF(swatch.left(), swatch.center().y()),
-                         QPointF(swatch.right(), swatch.center().y()));
-    } else {
-        painter.fillRect(swatch, color);
-    }
-    painter.setPen(kInk);
-    painter.drawText(QPointF(swatch.right() + box / 2, at.y() - metrics.descent()), label);
-    at.rx() += box * 2 + metrics.horizontalAdvance(label) + box;
 }
 
 // Room for the title and legend above, the scale on the left and the years below, in lines of
@@ -66,9 +50,7 @@ ChartGeometry geometryWith(const QRectF& area, const std::vector<LedgerMonthView
 } // namespace
 
 ChartGeometry chartGeometry(const QRectF& area, const std::vector<LedgerMonthView>& months) {
-    QFont font;
-    font.setPointSizeF(kFontPoints);
-    return geometryWith(area, months, QFontMetricsF(font).height());
+    return geometryWith(area, months, lineHeight());
 }
 
 void paintEarningsChart(QPainter& painter, const QRectF& area,
@@ -102,7 +84,7 @@ void paintEarningsChart(QPainter& painter, const QRectF& area,
             painter.fillRect(QRectF(xOf(i), plot.top(), geometry.step, plot.height()),
                              kEarlyWindow);
     }
-    painter.setPen(QPen(QColor(225, 225, 225), 0));
+    painter.setPen(QPen(kGridLine, 0));
     for (double value = 0.5; value <= geometry.maximum + 1e-9; value += 0.5)
         painter.drawLine(QPointF(plot.left(), yOf(value)), QPointF(plot.right(), yOf(value)));
     const double barWidth = std::max(geometry.step * 0.8, 0.5);
@@ -145,11 +127,11 @@ void paintEarningsChart(QPainter& painter, const QRectF& area,
     painter.drawText(QPointF(plot.left(), area.top() + line), text(messages::kChartTitle));
     painter.setFont(font);
     QPointF at(plot.left(), area.top() + line * 2.2);
-    legendEntry(painter, at, kCounted, text(messages::kChartCounted), false);
-    legendEntry(painter, at, kNotCounted, text(messages::kChartNotCounted), false);
-    legendEntry(painter, at, kEarlyWindow, text(messages::kChartEarlyWindow), false);
-    legendEntry(painter, at, kExcluded, text(messages::kChartExcluded), false);
-    legendEntry(painter, at, kAverageLine, text(messages::kChartAverageLine), true);
+    legendEntry(painter, at, kCounted, text(messages::kChartCounted), Swatch::Box);
+    legendEntry(painter, at, kNotCounted, text(messages::kChartNotCounted), Swatch::Box);
+    legendEntry(painter, at, kEarlyWindow, text(messages::kChartEarlyWindow), Swatch::Box);
+    legendEntry(painter, at, kExcluded, text(messages::kChartExcluded), Swatch::Box);
+    legendEntry(painter, at, kAverageLine, text(messages::kChartAverageLine), Swatch::DashedLine);
     painter.restore();
 }
 

@@ -3,6 +3,7 @@
 #include "action_button.h"
 #include "captions.h"
 #include "earnings_chart_view.h"
+#include "scenario_panel.h"
 #include "store/messages.h"
 
 #include <QAction>
@@ -95,6 +96,7 @@ CalcPanel::CalcPanel(QAction* aCalc, QAction* aProtocolPrint, QAction* aProtocol
     bbCalc = actionButton(aCalc, "bbCalc", gbCalc);
     bbProtocolPrint = actionButton(aProtocolPrint, "bbProtocolPrint", gbCalc);
     bbProtocolPdf = actionButton(aProtocolPdf, "bbProtocolPdf", gbCalc);
+    gbScenarios = new ScenarioPanel(this);
     chEarnings = new EarningsChartView(this);
     lCalcFootnote = namedLabel("lCalcFootnote", captions::kCalcFootnote, this);
     lCalcFootnote->setWordWrap(true);
@@ -149,6 +151,7 @@ CalcPanel::CalcPanel(QAction* aCalc, QAction* aProtocolPrint, QAction* aProtocol
     auto* layout = new QVBoxLayout(content);
     layout->setContentsMargins(4, 4, 4, 4);
     layout->addWidget(gbCalc);
+    layout->addWidget(gbScenarios);
     layout->addWidget(chEarnings);
     layout->addWidget(lCalcFootnote);
     layout->addWidget(lLawFootnote);
@@ -184,6 +187,7 @@ void CalcPanel::clear(bool noRight) {
     clearCalcResults(m_shown, noRight);
     apply();
     showChart({});
+    gbScenarios->clear();
 }
 
 void CalcPanel::showChart(std::vector<LedgerMonthView> months) {

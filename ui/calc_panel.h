@@ -13,11 +13,12 @@ class QPushButton;
 namespace rv {
 
 class EarningsChartView;
+class ScenarioPanel;
 
 // The calculation tab tsCalc: the results panel gbCalc with its read-only result fields (the
 // formula behind each as its tooltip), the button "Провести розрахунок*" of aCalc, the buttons
-// of the protocol's two actions, the chart of the earnings and the footnote on the
-// optimisations.
+// of the protocol's two actions, the panel "Що буде, якщо…", the chart of the earnings and the
+// footnote on the optimisations.
 class CalcPanel : public QWidget {
     Q_OBJECT
 public:
@@ -28,7 +29,8 @@ public:
     // captions of lAvgZpForYear and lMinPens change only where the panel gives one.
     void showResults(const ResultsPanel& panel);
     // Resets the fields and hints as ClearCalcResults does: with noRight edtPensAge reads
-    // "Право відсутнє" and edtFullSS keeps its text. The two captions stay as they are.
+    // "Право відсутнє" and edtFullSS keeps its text. The two captions stay as they are. The
+    // variants are cleared too.
     void clear(bool noRight);
     // The months of the chart: those of the calculation shown, none after clear().
     void showChart(std::vector<LedgerMonthView> months);
@@ -58,6 +60,7 @@ public:
     QPushButton* bbCalc;
     QPushButton* bbProtocolPrint;
     QPushButton* bbProtocolPdf;
+    ScenarioPanel* gbScenarios; // the variants of the case calculated
     EarningsChartView* chEarnings;
     QLabel* lCalcFootnote;
     QLabel* lLawFootnote;

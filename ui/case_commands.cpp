@@ -7,6 +7,7 @@
 #include "ledger_refresh_pause.h"
 #include "page_control.h"
 #include "prompt.h"
+#include "scenario_panel.h"
 #include "uMain.h"
 
 #include <QAction>
@@ -87,6 +88,7 @@ bool TfrmMain::loadCase(const QString& path) {
         return false;
 
     ClearCalcResults(false);
+    calcPanel->gbScenarios->clearVariants(); // they were made for the case set aside
     pcMain->setCurrentPage(tsCalc);
     earningsTab->setOptimisationColumnsVisible(false);
     setWorkPageEnabled(tsExp, true);

@@ -11,6 +11,7 @@
 #include "page_control.h"
 #include "person_panel.h"
 #include "prompt.h"
+#include "scenario_panel.h"
 #include "store/engine/errors.h"
 #include "store/messages.h"
 #include "uMain.h"
@@ -82,6 +83,7 @@ void TfrmMain::aNewPersonExecute() {
     CaseFileName.clear();
     refreshTitle();
     ClearCalcResults(false);
+    calcPanel->gbScenarios->clearVariants();
 }
 
 void TfrmMain::aVerifyEarningExecute() {
@@ -110,6 +112,7 @@ std::optional<CalculationResult> TfrmMain::calculateAndShow() {
     else
         earningsTab->setOptimisationColumnsVisible(true);
     calcPanel->showChart(ledgerMonthViews(*m_dMain));
+    calcPanel->gbScenarios->setCase(*m_dMain, result, *applicationDate);
     for (QAction* action : {aProtocolPrint, aProtocolPdf})
         action->setEnabled(true);
     return result;

@@ -1,11 +1,17 @@
-// Latency of the three steps a person waits for on a 45-year career (540 ledger months), measured
+// Latency of the steps a person waits for on a 45-year career (540 ledger months), measured
 // offscreen through the real buttons and keys: "Підтвердити стаж", typing one earning and leaving
-// its row (with the year footer's refresh) and "Провести розрахунок*". The figures are reported,
-// never judged: a slow machine does not fail this program.
+// its row (with the year footer's refresh), "Провести розрахунок*" (with the variants of "Що
+// буде, якщо…" and their chart) and one step of the months' slider of a variant. The figures are
+// reported, never judged: a slow machine does not fail this program.
 
 #include "scripted_prompt.h"
 #include "window_driver.h"
 
+#include "ui/scenario_panel.h"
+#include "ui/scenario_rows.h"
+
+#include <QSlider>
+#include <QTableWidget>
 #include <QtTest>
 
 #include <memory>
@@ -22,6 +28,7 @@ private slots:
     void confirmPeriods();
     void typeOneEarning();
     void calculate();
+    void moveTheScenarioSlider();
 
 private:
     std::unique_ptr<ScriptedPrompt> m_script;
@@ -85,6 +92,26 @@ void BenchWorkflow::calculate() {
     }
     QVERIFY(m_script->messages.isEmpty());
     QVERIFY(m_window->calcPanel->edfFullPens->text() != QStringLiteral("0"));
+}
+
+// A variant "work longer as now" recalculated on each step of the slider, as while dragging it.
+void BenchWorkflow::moveTheScenarioSlider() {
+    ScenarioPanel& panel = *m_window->calcPanel->gbScenarios;
+    QVERIFY(panel.isEnabled());
+    if (panel.scenarios().empty()) // QBENCHMARK may run this function more than once
+        m_driver->click(panel.bbAddScenario);
+    QCOMPARE(panel.tblScenarios->rowCount(), panel.rowOfScenario(0) + 1);
+    QSlider* slider = panel.slMonths;
+    slider->setFocus();
+    bool up = true;
+    QBENCHMARK {
+        QTest::keyClick(slider, up ? Qt::Key_Right : Qt::Key_Left);
+        up = !up;
+        QApplication::processEvents();
+    }
+    QVERIFY(panel.tblScenarios->item(panel.rowOfScenario(0), TotalColumn)->text() !=
+            QStringLiteral("0.00"));
+    QVERIFY(m_script->messages.isEmpty());
 }
 
 QTEST_MAIN(BenchWorkflow)

@@ -495,7 +495,7 @@ void TestTfrmMain::helpShowsTheHelpText() {
     const QString text = help->toPlainText();
     qsizetype at = 0;
     for (const char* heading : {"Введення даних користувачем", "Етап 1.", "Етап 2.", "Етап 3.",
-                                "Етап 4.", "Оптимізація 1.", "Оптимізація 2."}) {
+                                "Етап 4.", "Оптимізація 1.", "Оптимізація 2.", "Що буде, якщо…"}) {
         const qsizetype found = text.indexOf(QString::fromUtf8(heading), at);
         QVERIFY2(found > at, heading); // each section present, in order
         at = found;

@@ -1,0 +1,34 @@
+#pragma once
+
+#include "calc/scenarios.h"
+
+#include <QWidget>
+
+#include <vector>
+
+namespace rv {
+
+// The chart of the pension by application date on the panel "Що буде, якщо…", painted by the
+// report's code; a tooltip names the date and both totals under the mouse. Empty before the
+// first calculation.
+class TotalsChartView : public QWidget {
+    Q_OBJECT
+public:
+    explicit TotalsChartView(QWidget* parent = nullptr);
+
+    void setTotals(std::vector<TotalOnDate> totals);
+    const std::vector<TotalOnDate>& totals() const { return m_totals; }
+    // The tooltip at a point of the widget; empty outside the plot.
+    QString tipAt(const QPoint& point) const;
+
+    QSize sizeHint() const override;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    bool event(QEvent* event) override;
+
+private:
+    std::vector<TotalOnDate> m_totals;
+};
+
+} // namespace rv
