@@ -24,18 +24,6 @@ constexpr std::int32_t kEarliestRightExtraMonths = 36;
 // The average of a person's wage "as now" is taken over this many of their latest paid months.
 constexpr std::size_t kMonthsOfWageAsNow = 12;
 
-// The copy's warnings are gathered, never shown: a variant that fails reports its texts.
-class GatheringPrompt : public CorePrompt {
-public:
-    void warning(const std::string& text) override { texts.push_back(text); }
-    void error(const std::string& text) override { texts.push_back(text); }
-    std::vector<std::string> texts;
-};
-
-std::array<Table*, 3> caseTablesOf(TdMain& dm) {
-    return {&dm.cdsPerson, &dm.cdsExp, &dm.cdsEarning};
-}
-
 // The average coefficient of the latest months with earnings; 0 when none has any.
 double averageOfLatestPaidMonths(const std::vector<LedgerMonthView>& months) {
     double sum = 0;
@@ -86,25 +74,20 @@ ScenarioFigures scenarioFiguresOf(const CalculationResult& result, Date applicat
 struct ScenarioRunner::Copy {
     explicit Copy(const StoredReferenceData& stored) : dm(stored) { dm.setPrompt(&prompt); }
 
-    GatheringPrompt prompt;
+    GatheringPrompt prompt; // never shown: a variant that fails reports its texts
     TdMain dm;
     std::array<std::string, 3> snapshots; // person, periods, ledger
     Date birthDate;
     std::optional<Date> lastExperienceDay;
     std::optional<Date> projectedRightDate; // today's right by working on, when none yet
+    double coefficientAsNow = 0;            // see WorkLonger
 
     void restore() {
         prompt.texts.clear();
-        const std::array<Table*, 3> tables = caseTablesOf(dm);
-        for (std::size_t i = 0; i < tables.size(); ++i) {
-            if (tables[i]->isEditing())
-                tables[i]->cancel();
-            tables[i]->empty();
-            tables[i]->setFilter("");
-            tables[i]->loadSnapshot(snapshots[i]);
-            tables[i]->setFiltered(false);
-        }
-        dm.AdoptLoadedPersonIds();
+        for (Table* table : dm.caseTables()) // an edit a variant left unfinished is dropped
+            if (table->isEditing())
+                table->cancel();
+        dm.ReplaceCaseRows(snapshots[0], snapshots[1], snapshots[2]);
     }
 
     CalculationResult calculate(Date applicationDate) {
@@ -132,10 +115,16 @@ struct ScenarioRunner::Copy {
 
     // The wage of a month ahead "as now": the coefficient times the month's average wage, at
     // least the minimum wage when nothing was earned before.
-    double wageAsNow(LedgerMonth month, double coefficient) {
-        if (coefficient <= 0)
+    double wageAsNow(LedgerMonth month) {
+        if (coefficientAsNow <= 0)
             return dm.GetMinZp(month);
-        return hryvnias(coefficient * dm.GetAvgZpMonth(month));
+        return hryvnias(coefficientAsNow * dm.GetAvgZpMonth(month));
+    }
+
+    // Adds the months [from, until] of work (or contributions) at `wage(month)` a month.
+    template <typename Wage> void addWork(Date from, Date until, const Wage& wage) {
+        addPeriod(from, until);
+        fillEarnings(from, until, wage);
     }
 
     // Writes `wage(month)` into every month of [from, until] that has no earnings yet.
@@ -157,14 +146,14 @@ struct ScenarioRunner::Copy {
 ScenarioRunner::ScenarioRunner(TdMain& openCase, const CalculationResult& today,
                                Date applicationDate)
     : m_applicationDate(applicationDate) {
-    for (Table* table : caseTablesOf(openCase))
+    for (Table* table : openCase.caseTables())
         if (table->isEditing())
             throw UserError(messages::kScenarioEditPending);
     if (openCase.cdsEarning.recordCount() == 0)
         throw UserError(messages::kScenarioNotCalculated);
 
     m_copy = std::make_unique<Copy>(openCase.storedReference());
-    const std::array<Table*, 3> tables = caseTablesOf(openCase);
+    const std::array<Table*, 3> tables = openCase.caseTables();
     for (std::size_t i = 0; i < tables.size(); ++i)
         m_copy->snapshots[i] = tables[i]->saveSnapshot(); // every row, the filter untouched
     m_copy->restore();
@@ -176,10 +165,14 @@ ScenarioRunner::ScenarioRunner(TdMain& openCase, const CalculationResult& today,
     if (today.noRight)
         m_copy->projectedRightDate = today.right.rightDate;
     m_today = scenarioFiguresOf(today, applicationDate);
-    m_coefficientAsNow = averageOfLatestPaidMonths(ledgerMonthViews(openCase));
+    m_copy->coefficientAsNow = averageOfLatestPaidMonths(ledgerMonthViews(openCase));
 }
 
 ScenarioRunner::~ScenarioRunner() = default;
+
+double ScenarioRunner::coefficientAsNow() const {
+    return m_copy->coefficientAsNow;
+}
 
 namespace {
 
@@ -218,24 +211,21 @@ ScenarioOutcome ScenarioRunner::run(const Scenario& scenario) {
             applicationDate = IncMonth(workStart, work->months);
             outcome.workFrom = workStart;
             outcome.workUntil = Date{applicationDate.serial - 1};
-            copy.addPeriod(outcome.workFrom, outcome.workUntil);
-            const double coefficient = m_coefficientAsNow;
             const std::optional<double> given = work->monthlyWage;
-            const auto wage = [&copy, coefficient, given](LedgerMonth month) {
-                return given ? hryvnias(*given) : copy.wageAsNow(month, coefficient);
+            const auto wage = [&copy, given](LedgerMonth month) {
+                return given ? hryvnias(*given) : copy.wageAsNow(month);
             };
             outcome.monthlyWage = wage(ledgerMonthOf(outcome.workUntil));
-            copy.fillEarnings(outcome.workFrom, outcome.workUntil, wage);
+            copy.addWork(outcome.workFrom, outcome.workUntil, wage);
             result = copy.calculate(applicationDate);
         } else if (const auto* voluntary = std::get_if<VoluntaryContributions>(&scenario.change)) {
             checkMonths(voluntary->months);
             outcome.workFrom = firstWholeMonthFrom(workStart);
             applicationDate = IncMonth(outcome.workFrom, voluntary->months);
             outcome.workUntil = Date{applicationDate.serial - 1};
-            copy.addPeriod(outcome.workFrom, outcome.workUntil);
             TdMain& dm = copy.dm;
             double cost = 0;
-            copy.fillEarnings(outcome.workFrom, outcome.workUntil, [&](LedgerMonth month) {
+            copy.addWork(outcome.workFrom, outcome.workUntil, [&](LedgerMonth month) {
                 const Date day = MonthStart(month);
                 const auto rate = dm.Law().number(law::ids::kSingleContributionRate, day);
                 if (!rate)
@@ -318,12 +308,8 @@ std::vector<TotalOnDate> ScenarioRunner::totalsByApplicationDate(int months, int
             try {
                 Copy& copy = *m_copy;
                 copy.restore();
-                copy.addPeriod(workStart, Date{point.applicationDate.serial - 1});
-                const double coefficient = m_coefficientAsNow;
-                copy.fillEarnings(workStart, Date{point.applicationDate.serial - 1},
-                                  [&copy, coefficient](LedgerMonth month) {
-                                      return copy.wageAsNow(month, coefficient);
-                                  });
+                copy.addWork(workStart, Date{point.applicationDate.serial - 1},
+                             [&copy](LedgerMonth month) { return copy.wageAsNow(month); });
                 point.workingOn =
                     scenarioFiguresOf(copy.calculate(point.applicationDate), point.applicationDate)
                         .total;

@@ -102,7 +102,7 @@ public:
 
     const ScenarioFigures& today() const { return m_today; }
     // The wage coefficient "as now" (see WorkLonger).
-    double coefficientAsNow() const { return m_coefficientAsNow; }
+    double coefficientAsNow() const;
 
     ScenarioOutcome run(const Scenario& scenario);
     // Every scenario in order, the one with the highest total (first of equals) marked best.
@@ -118,7 +118,6 @@ private:
     std::unique_ptr<Copy> m_copy;
     ScenarioFigures m_today;
     Date m_applicationDate;
-    double m_coefficientAsNow = 0;
 };
 
 } // namespace rv

@@ -19,14 +19,6 @@ namespace {
 
 using nlohmann::ordered_json;
 
-// Warnings are gathered instead of shown.
-class CollectingPrompt : public CorePrompt {
-public:
-    void warning(const std::string& text) override { messages.push_back(text); }
-    void error(const std::string& text) override { messages.push_back(text); }
-    std::vector<std::string> messages;
-};
-
 // A step that refused the case: where, the confirmation code if any, the texts in order.
 struct Refusal {
     const char* stage;
@@ -76,15 +68,15 @@ std::optional<Refusal> storePeriods(TdMain& dm, const std::vector<CaseInput::Per
     return std::nullopt;
 }
 
-std::optional<Refusal> confirmPeriods(TdMain& dm, CollectingPrompt& prompt, Date birthDate) {
+std::optional<Refusal> confirmPeriods(TdMain& dm, GatheringPrompt& prompt, Date birthDate) {
     try {
         const VerifyResult result = dm.VerifyPeriods(birthDate);
         if (result.outcome == VerifyResult::Outcome::LedgerBuilt)
             return std::nullopt;
     } catch (const UserError& refusal) {
-        prompt.messages.push_back(refusal.what());
+        prompt.texts.push_back(refusal.what());
     }
-    return Refusal{"periods", std::nullopt, prompt.messages};
+    return Refusal{"periods", std::nullopt, prompt.texts};
 }
 
 std::optional<Refusal> storeEarnings(TdMain& dm, const std::vector<CaseInput::Earning>& earnings) {
@@ -199,11 +191,11 @@ std::optional<Refusal> calculate(TdMain& dm, Date applicationDate, CalculationRe
     return std::nullopt;
 }
 
-std::optional<Refusal> saveCase(TdMain& dm, CollectingPrompt& prompt, const std::string& path) {
-    prompt.messages.clear();
+std::optional<Refusal> saveCase(TdMain& dm, GatheringPrompt& prompt, const std::string& path) {
+    prompt.texts.clear();
     if (dm.SaveCase(path))
         return std::nullopt;
-    return Refusal{"save", std::nullopt, prompt.messages};
+    return Refusal{"save", std::nullopt, prompt.texts};
 }
 
 // Stores every loaded period again, as the window's load does, so each is checked again.
@@ -241,7 +233,7 @@ PipelineOutput caseOutput(TdMain& dm, const CalculationResult* result) {
 
 PipelineOutput runCase(const CaseInput& input, const std::optional<std::string>& savePath,
                        const CalculatedCase& calculated) {
-    CollectingPrompt prompt;
+    GatheringPrompt prompt;
     TdMain dm;
     dm.setPrompt(&prompt);
 
@@ -272,11 +264,11 @@ PipelineOutput runCase(const CaseInput& input, const std::optional<std::string>&
 
 PipelineOutput runCaseFile(const std::string& path, const std::optional<std::string>& savePath,
                            const CalculatedCase& calculated) {
-    CollectingPrompt prompt;
+    GatheringPrompt prompt;
     TdMain dm;
     dm.setPrompt(&prompt);
     if (!dm.LoadCase(path))
-        return {refusalJson({"load", std::nullopt, prompt.messages}), true};
+        return {refusalJson({"load", std::nullopt, prompt.texts}), true};
 
     std::optional<Refusal> refusal = restorePeriods(dm);
     CalculationResult result;

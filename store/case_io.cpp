@@ -24,10 +24,6 @@ std::filesystem::path pathFromUtf8(const std::string& path) {
     return std::filesystem::path(std::u8string(path.begin(), path.end()));
 }
 
-std::array<Table*, 3> caseTables(TdMain& dm) {
-    return {&dm.cdsPerson, &dm.cdsExp, &dm.cdsEarning};
-}
-
 // The whole file, or nullopt when it cannot be read or is larger than any case file; read in
 // blocks, so neither a wrong size nor a file that grows can make it read more than that.
 std::optional<std::string> readCaseFile(const std::filesystem::path& path) {
@@ -71,7 +67,7 @@ bool TdMain::SaveCase(const std::string& path) {
         return false;
     };
     try {
-        for (Table* table : caseTables(*this))
+        for (Table* table : caseTables())
             table->setFiltered(false);
         const std::string person = cdsPerson.saveSnapshot();
         const std::string periods = cdsExp.saveSnapshot();
@@ -122,23 +118,28 @@ bool TdMain::LoadCase(const std::string& path) {
             return fail(messages::kCaseLoadFailed, warnings);
 
         // A pending edit that its hooks refuse stops the load here, before any row is replaced.
-        for (Table* table : caseTables(*this))
-            if (table->isEditing())
-                table->post();
-        for (Table* table : caseTables(*this)) {
-            table->empty();
-            table->setFilter("");
-        }
-        cdsPerson.loadSnapshot(unpacked.person());
-        cdsExp.loadSnapshot(unpacked.periods());
-        cdsEarning.loadSnapshot(unpacked.ledger());
-        for (Table* table : caseTables(*this))
-            table->setFiltered(false);
-        AdoptLoadedPersonIds();
+        ReplaceCaseRows(unpacked.person(), unpacked.periods(), unpacked.ledger());
         return true;
     } catch (const std::exception&) {
         return fail(messages::kCaseLoadFailed);
     }
+}
+
+void TdMain::ReplaceCaseRows(std::string_view person, std::string_view periods,
+                             std::string_view ledger) {
+    for (Table* table : caseTables())
+        if (table->isEditing())
+            table->post();
+    for (Table* table : caseTables()) {
+        table->empty();
+        table->setFilter("");
+    }
+    cdsPerson.loadSnapshot(person);
+    cdsExp.loadSnapshot(periods);
+    cdsEarning.loadSnapshot(ledger);
+    for (Table* table : caseTables())
+        table->setFiltered(false);
+    AdoptLoadedPersonIds();
 }
 
 } // namespace rv

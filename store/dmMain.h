@@ -4,10 +4,13 @@
 #include "store/engine/table.h"
 #include "store/ledger_month.h"
 
+#include <array>
 #include <cstdint>
 #include <memory>
 #include <optional>
 #include <string>
+#include <string_view>
+#include <vector>
 
 namespace rv {
 
@@ -31,6 +34,15 @@ public:
     virtual void warning(const std::string& text) = 0;
     // A file failure: an error icon, an OK button, the title "Равелта", no owner window.
     virtual void error(const std::string& text) = 0;
+};
+
+// A prompt that keeps the texts in order instead of showing them: the headless calculator and
+// the copies of a case that the what-if variants run on.
+class GatheringPrompt : public CorePrompt {
+public:
+    void warning(const std::string& text) override { texts.push_back(text); }
+    void error(const std::string& text) override { texts.push_back(text); }
+    std::vector<std::string> texts;
 };
 
 // The confirmation codes of ConfirmPerson; the numbers index the person message list.
@@ -93,6 +105,13 @@ public:
     // Replaces the case by the file's when the whole file is good; false after showing the
     // open or load error (nothing shown when the file does not exist), the case untouched.
     bool LoadCase(const std::string& path);
+    // The three case tables: the person, the periods, the ledger.
+    std::array<Table*, 3> caseTables() { return {&cdsPerson, &cdsExp, &cdsEarning}; }
+    // Replaces every row of the three case tables by those of their snapshots, filters off, and
+    // adopts the loaded person identities. The snapshots are checked already; a pending edit of
+    // a case table is stored (or refused by its hook) first.
+    void ReplaceCaseRows(std::string_view person, std::string_view periods,
+                         std::string_view ledger);
 
     std::int32_t currentPersonId() const { return m_currentPersonId; }
     std::int32_t lastPersonId() const { return m_lastPersonId; }
