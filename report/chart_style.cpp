@@ -12,6 +12,16 @@ double lineHeight() {
     return QFontMetricsF(font).height();
 }
 
+QFont beginChart(QPainter& painter, const QRectF& area) {
+    painter.save();
+    QFont font = painter.font();
+    font.setPointSizeF(kFontPoints);
+    painter.setFont(font);
+    painter.fillRect(area, kPaper);
+    painter.setPen(kInk);
+    return font;
+}
+
 void legendEntry(QPainter& painter, QPointF& at, const QColor& color, const QString& label,
                  Swatch swatch) {
     const QFontMetricsF metrics(painter.font(), painter.device());

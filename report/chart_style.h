@@ -1,7 +1,9 @@
 #pragma once
 
 #include <QColor>
+#include <QFont>
 #include <QPointF>
+#include <QRectF>
 #include <QString>
 
 class QPainter;
@@ -21,6 +23,10 @@ inline constexpr double kFontPoints = 8; // sized in points, so every device sho
 
 // The height of a line of the charts' font on the screen.
 double lineHeight();
+
+// Starts a chart in `area`: saves the painter (the caller restores it), sets the charts' font
+// and ink and paints the paper. Returns the font set.
+QFont beginChart(QPainter& painter, const QRectF& area);
 
 enum class Swatch { Box, Line, DashedLine };
 

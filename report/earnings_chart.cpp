@@ -55,12 +55,7 @@ ChartGeometry chartGeometry(const QRectF& area, const std::vector<LedgerMonthVie
 
 void paintEarningsChart(QPainter& painter, const QRectF& area,
                         const std::vector<LedgerMonthView>& months) {
-    painter.save();
-    QFont font = painter.font();
-    font.setPointSizeF(kFontPoints);
-    painter.setFont(font);
-    painter.fillRect(area, kPaper);
-    painter.setPen(kInk);
+    const QFont font = beginChart(painter, area);
     if (months.empty()) {
         painter.drawText(area, Qt::AlignCenter | Qt::TextWordWrap, text(messages::kChartEmpty));
         painter.restore();

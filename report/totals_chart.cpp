@@ -2,8 +2,8 @@
 
 #include "chart_style.h"
 
+#include "store/messages.h"
 #include "store/number_format.h"
-#include "store/scenario_messages.h"
 
 #include <QFont>
 #include <QFontMetricsF>
@@ -90,12 +90,7 @@ TotalsChartGeometry totalsChartGeometry(const QRectF& area,
 
 void paintTotalsChart(QPainter& painter, const QRectF& area,
                       const std::vector<TotalOnDate>& totals) {
-    painter.save();
-    QFont font = painter.font();
-    font.setPointSizeF(kFontPoints);
-    painter.setFont(font);
-    painter.fillRect(area, kPaper);
-    painter.setPen(kInk);
+    const QFont font = beginChart(painter, area);
     if (totals.empty() || highestTotal(totals) <= 0) {
         painter.drawText(
             area, Qt::AlignCenter | Qt::TextWordWrap,

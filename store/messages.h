@@ -362,6 +362,17 @@ inline constexpr const char* kChartTipCoefficient = ": коефіцієнт ";
 inline constexpr const char* kChartTipEarning = ", заробіток ";
 inline constexpr const char* kChartTipAverage = " грн при середній ";
 inline constexpr const char* kChartTipCurrency = " грн";
+// The chart of the pension by application date (the panel "Що буде, якщо…").
+inline constexpr const char* kTotalsChartTitle = "Пенсія залежно від дати звернення, грн на місяць";
+inline constexpr const char* kTotalsChartWorkingOn = "працюючи далі як зараз";
+inline constexpr const char* kTotalsChartNotWorking = "без подальшої роботи";
+inline constexpr const char* kTotalsChartEmpty =
+    "Графік пенсії за датами звернення з'явиться після розрахунку.";
+inline constexpr const char* kTotalsChartNoRight =
+    "У ці роки права на пенсію немає ні за подальшої роботи, ні без неї.";
+// "01.05.2027: працюючи далі як зараз — 5234,10 грн, без подальшої роботи — 4800,00 грн".
+inline constexpr const char* kTotalsChartTipSeparator = " — ";
+inline constexpr const char* kTotalsChartTipCurrency = " грн";
 inline constexpr const char* kProtocolPage = "Сторінка ";
 inline constexpr const char* kProtocolPageOf = " з ";
 
@@ -370,7 +381,6 @@ inline constexpr const char* kProtocolCannotWrite = "Не вдалося зап�
 // ravelta-calc --protocol: a case that was not calculated has no protocol.
 inline constexpr const char* kProtocolNotCalculated =
     "протокол не складено: справу не розраховано (див. результат)";
-
 
 // What-if scenarios: variants of a calculated case.
 inline constexpr const char* kScenarioEditPending =

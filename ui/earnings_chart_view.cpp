@@ -3,17 +3,12 @@
 #include "display_format.h"
 #include "report/earnings_chart.h"
 
-#include <QHelpEvent>
 #include <QPainter>
-#include <QToolTip>
 
 namespace rv {
 
-EarningsChartView::EarningsChartView(QWidget* parent) : QWidget(parent) {
-    setObjectName(QStringLiteral("chEarnings"));
-    setMinimumHeight(220);
-    setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
-}
+EarningsChartView::EarningsChartView(QWidget* parent)
+    : ChartView(QStringLiteral("chEarnings"), 220, {900, 280}, parent) {}
 
 void EarningsChartView::setMonths(std::vector<LedgerMonthView> months) {
     m_months = std::move(months);
@@ -25,27 +20,9 @@ QString EarningsChartView::tipAt(const QPoint& point) const {
     return index ? chartMonthTip(m_months[*index], decimalSeparator()) : QString();
 }
 
-QSize EarningsChartView::sizeHint() const {
-    return {900, 280};
-}
-
-void EarningsChartView::paintEvent(QPaintEvent*) {
-    QPainter painter(this);
+void EarningsChartView::paintChart(QPainter& painter, const QRectF& area) const {
     painter.setRenderHint(QPainter::Antialiasing);
-    paintEarningsChart(painter, QRectF(rect()), m_months);
-}
-
-bool EarningsChartView::event(QEvent* event) {
-    if (event->type() == QEvent::ToolTip) {
-        auto* help = static_cast<QHelpEvent*>(event);
-        const QString tip = tipAt(help->pos());
-        if (tip.isEmpty())
-            QToolTip::hideText();
-        else
-            QToolTip::showText(help->globalPos(), tip, this);
-        return true;
-    }
-    return QWidget::event(event);
+    paintEarningsChart(painter, area, m_months);
 }
 
 } // namespace rv

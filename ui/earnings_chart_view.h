@@ -1,8 +1,7 @@
 #pragma once
 
 #include "calc/ledger_view.h"
-
-#include <QWidget>
+#include "chart_view.h"
 
 #include <vector>
 
@@ -10,7 +9,7 @@ namespace rv {
 
 // The chart of the monthly wage coefficients on the calculation tab, painted by the same code as
 // the protocol's chart; a tooltip names each month. Empty before the first calculation.
-class EarningsChartView : public QWidget {
+class EarningsChartView : public ChartView {
     Q_OBJECT
 public:
     explicit EarningsChartView(QWidget* parent = nullptr);
@@ -18,13 +17,10 @@ public:
     void setMonths(std::vector<LedgerMonthView> months);
     const std::vector<LedgerMonthView>& months() const { return m_months; }
     // The tooltip at a point of the widget; empty outside the bars.
-    QString tipAt(const QPoint& point) const;
-
-    QSize sizeHint() const override;
+    QString tipAt(const QPoint& point) const override;
 
 protected:
-    void paintEvent(QPaintEvent* event) override;
-    bool event(QEvent* event) override;
+    void paintChart(QPainter& painter, const QRectF& area) const override;
 
 private:
     std::vector<LedgerMonthView> m_months;

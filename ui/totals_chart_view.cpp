@@ -3,17 +3,10 @@
 #include "display_format.h"
 #include "report/totals_chart.h"
 
-#include <QHelpEvent>
-#include <QPainter>
-#include <QToolTip>
-
 namespace rv {
 
-TotalsChartView::TotalsChartView(QWidget* parent) : QWidget(parent) {
-    setObjectName(QStringLiteral("chTotals"));
-    setMinimumHeight(200);
-    setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
-}
+TotalsChartView::TotalsChartView(QWidget* parent)
+    : ChartView(QStringLiteral("chTotals"), 200, {900, 240}, parent) {}
 
 void TotalsChartView::setTotals(std::vector<TotalOnDate> totals) {
     m_totals = std::move(totals);
@@ -25,26 +18,8 @@ QString TotalsChartView::tipAt(const QPoint& point) const {
     return index ? totalsChartTip(m_totals[*index], decimalSeparator()) : QString();
 }
 
-QSize TotalsChartView::sizeHint() const {
-    return {900, 240};
-}
-
-void TotalsChartView::paintEvent(QPaintEvent*) {
-    QPainter painter(this);
-    paintTotalsChart(painter, QRectF(rect()), m_totals);
-}
-
-bool TotalsChartView::event(QEvent* event) {
-    if (event->type() == QEvent::ToolTip) {
-        auto* help = static_cast<QHelpEvent*>(event);
-        const QString tip = tipAt(help->pos());
-        if (tip.isEmpty())
-            QToolTip::hideText();
-        else
-            QToolTip::showText(help->globalPos(), tip, this);
-        return true;
-    }
-    return QWidget::event(event);
+void TotalsChartView::paintChart(QPainter& painter, const QRectF& area) const {
+    paintTotalsChart(painter, area, m_totals);
 }
 
 } // namespace rv

@@ -1,8 +1,7 @@
 #pragma once
 
 #include "calc/scenarios.h"
-
-#include <QWidget>
+#include "chart_view.h"
 
 #include <vector>
 
@@ -11,7 +10,7 @@ namespace rv {
 // The chart of the pension by application date on the panel "Що буде, якщо…", painted by the
 // report's code; a tooltip names the date and both totals under the mouse. Empty before the
 // first calculation.
-class TotalsChartView : public QWidget {
+class TotalsChartView : public ChartView {
     Q_OBJECT
 public:
     explicit TotalsChartView(QWidget* parent = nullptr);
@@ -19,13 +18,10 @@ public:
     void setTotals(std::vector<TotalOnDate> totals);
     const std::vector<TotalOnDate>& totals() const { return m_totals; }
     // The tooltip at a point of the widget; empty outside the plot.
-    QString tipAt(const QPoint& point) const;
-
-    QSize sizeHint() const override;
+    QString tipAt(const QPoint& point) const override;
 
 protected:
-    void paintEvent(QPaintEvent* event) override;
-    bool event(QEvent* event) override;
+    void paintChart(QPainter& painter, const QRectF& area) const override;
 
 private:
     std::vector<TotalOnDate> m_totals;
