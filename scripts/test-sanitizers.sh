@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
-# Builds everything with AddressSanitizer and UndefinedBehaviorSanitizer (configure preset "asan",
-# into build-asan/) and runs every test headless; any sanitizer finding fails the run.
+# Builds the core, the headless programs and their tests with AddressSanitizer and
+# UndefinedBehaviorSanitizer (configure preset "asan", into build-asan/) and runs those tests,
+# the fuzz corpora's replays among them; any sanitizer finding fails the run. The window and its
+# QtTest suites are left out of this build: scripts/test.sh runs them.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/install-deps.sh
