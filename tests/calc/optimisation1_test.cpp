@@ -1,312 +1,210 @@
+#include "calc/optimisations.h"
+
 #include "case_builders.h"
 
-#include "protect/base64.h"
-#include "protect/cipher.h"
-#include "store/dmMain.h"
-#include "store/engine/errors.h"
-#include "store/messages.h"
+#include "calc/ledger_build.h"
+#include "calc/reference.h"
+#include "engine/errors.h"
 
 #include <gtest/gtest.h>
 
+#include <cstddef>
+#include <map>
 #include <memory>
-#include <optional>
-#include <set>
 #include <string>
 #include <vector>
 
 namespace rv {
 namespace {
 
-using testing_support::confirmedPerson;
 using testing_support::day;
-using testing_support::ledgerKey;
 
-// The window of optimisation 1 in these tests; the stored parameter it comes from also sets the
-// pension age of men and both limits of optimisation 2, which these tests do not use.
-constexpr int kWindow = 3;
-
-// The embedded reference data with the window parameter (S4) replaced.
-std::unique_ptr<TdMain> dataModuleWithWindow(int window) {
-    StoredReferenceData stored = EmbeddedReferenceData();
-    const std::string scalar =
-        EncodeBase64(CipherText(std::to_string(window), ProgramCipherKey(), true));
-    stored.scalars[3] = scalar;
-    return std::make_unique<TdMain>(stored);
+// The law's rules of the program's own reference data: the choice of ст. 40 ч. 1 ends with June
+// 2000, months are credited by their earning from January 2004.
+const LedgerRules& lawRules() {
+    static const std::shared_ptr<const Reference> reference =
+        Reference::fromStored(EmbeddedReferenceData());
+    return reference->ledgerRules();
 }
 
 struct Month {
     int year;
     int month0;
     double coefficient;
-    std::optional<double> payment = 100.0;
+    double earning = 100;
 };
 
-// Where a month ends up: copied to cdsEarningOpt1 (in this order), with its position among the
-// months before July 2000 when it is one of them.
-struct Counted {
-    int year;
-    int month0;
-    std::optional<std::int32_t> number;
+std::vector<CaseMonth> ledgerOf(const std::vector<Month>& months) {
+    std::vector<CaseMonth> ledger;
+    for (const Month& month : months) {
+        CaseMonth made;
+        made.month = {month.year, month.month0};
+        made.coefficient = month.coefficient;
+        made.earning = month.earning;
+        ledger.push_back(made);
+    }
+    return ledger;
+}
+
+struct WindowEndCase {
+    const char* name;
+    std::vector<double> coefficients;
+    int window;
+    int expectedEnd;
 };
 
-// One confirmed person; the evaluation is switched off, so the ledger months keep the
-// coefficients they are given.
-class Optimisation1Test : public ::testing::Test {
-protected:
-    void SetUp() override {
-        m_dm = dataModuleWithWindow(kWindow);
-        m_dm->setSuperState(true);
-        m_personId = confirmedPerson(*m_dm, day("01.01.1950"), 0, day("01.01.2020"));
+TEST(BestWindowEndTest, FindsTheEarliestWindowWithTheGreatestRunningSum) {
+    const std::vector<WindowEndCase> cases = {
+        {"no months", {}, 1, -1},
+        {"fewer months than the window", {1, 2}, 3, -1},
+        {"exactly the window", {1, 2, 3}, 3, 2},
+        {"the later window is larger", {5, 0, 0, 4, 4}, 2, 4},
+        {"the earlier window is larger", {4, 4, 0, 0, 5}, 2, 1},
+        {"equal sums: the earliest window", {1, 1, 1, 1}, 3, 2},
+        {"equal single months: the earliest", {3, 1, 1, 3}, 1, 0},
+        {"zero sums still make a window", {0, 0, 0}, 2, 1},
+        // 0.1 + 0.02 + 0.06 sums to 0.18 either way round, but the running sum of the second
+        // window, 0.18 + 0.1 - 0.1, is one unit in the last place above it.
+        {"the running sums decide between mathematically equal windows",
+         {0.1, 0.02, 0.06, 0.1},
+         3,
+         3},
+    };
+    for (const WindowEndCase& c : cases) {
+        SCOPED_TRACE(c.name);
+        EXPECT_EQ(bestWindowEnd(c.coefficients, c.window), c.expectedEnd);
     }
-
-    void addMonths(const std::vector<Month>& months, std::int32_t personId) {
-        Table& ledger = m_dm->cdsEarning;
-        for (const Month& month : months) {
-            ledger.append();
-            ledger.setValue("earning_id", ledgerKey(personId, month.year, month.month0));
-            ledger.setValue("earning_person_id", personId);
-            ledger.setValue("earning_year", month.year);
-            ledger.setValue("earning_month", month.month0);
-            ledger.setValue("earning_k", month.coefficient);
-            if (month.payment)
-                ledger.setValue("earning_payment", *month.payment);
-            ledger.post();
-        }
-    }
-
-    void resetLedger() {
-        m_dm->cdsEarning.setFiltered(false);
-        m_dm->cdsEarning.empty();
-        m_dm->ApplyPersonFilter();
-    }
-
-    // (earning_id, earning_num) of every copy, in table order.
-    std::vector<std::pair<std::int32_t, std::optional<std::int32_t>>> copies() const {
-        std::vector<std::pair<std::int32_t, std::optional<std::int32_t>>> rows;
-        Table& copy = m_dm->cdsEarningOpt1;
-        for (copy.first(); !copy.eof(); copy.next()) {
-            std::optional<std::int32_t> number;
-            if (!copy.isNull("earning_num"))
-                number = copy.asInteger("earning_num");
-            rows.emplace_back(copy.asInteger("earning_id"), number);
-        }
-        return rows;
-    }
-
-    // earning_id of every ledger row marked "+"; fails on any other mark.
-    std::set<std::int32_t> markedMonths() const {
-        std::set<std::int32_t> marked;
-        Table& ledger = m_dm->cdsEarning;
-        for (ledger.first(); !ledger.eof(); ledger.next()) {
-            const std::string mark = ledger.asText("earning_opt1");
-            EXPECT_TRUE(mark.empty() || mark == "+") << mark;
-            if (mark == "+")
-                marked.insert(ledger.asInteger("earning_id"));
-        }
-        return marked;
-    }
-
-    std::unique_ptr<TdMain> m_dm;
-    std::int32_t m_personId = 0;
-};
+}
 
 struct WindowCase {
     const char* name;
+    int window;
     std::vector<Month> ledger;
-    std::vector<Counted> expected;
+    // Positions in the ledger of the months that count, in the order given; the first
+    // `earlyCount` of them are the months of the choice before July 2000.
+    std::vector<std::size_t> expected;
+    std::size_t earlyCount;
 };
 
-TEST_F(Optimisation1Test, CountsTheBestEarlyWindowAndTheLaterMonths) {
+TEST(Optimisation1Test, CountsTheBestEarlyWindowAndTheLaterMonths) {
     const std::vector<WindowCase> cases = {
-        {"C = W: every early month, positions 0 to W - 1",
+        {"C = W: every early month",
+         3,
          {{1999, 0, 0.5}, {1999, 1, 0}, {1999, 2, 2}, {2000, 6, 1}},
-         {{1999, 0, 0}, {1999, 1, 1}, {1999, 2, 2}, {2000, 6, {}}}},
+         {0, 1, 2, 3},
+         3},
+        {"C < W: every early month", 5, {{1999, 0, 0.5}, {1999, 1, 0}, {2001, 3, 1}}, {0, 1, 2}, 2},
         {"C = W + 1: the later window is larger",
+         3,
          {{1999, 0, 1}, {1999, 1, 1}, {1999, 2, 1}, {1999, 3, 1.5}},
-         {{1999, 1, 1}, {1999, 2, 2}, {1999, 3, 3}}},
+         {1, 2, 3},
+         3},
         {"C = W + 1: the earlier window is larger",
+         3,
          {{1999, 0, 1.5}, {1999, 1, 1}, {1999, 2, 1}, {1999, 3, 1}},
-         {{1999, 0, 0}, {1999, 1, 1}, {1999, 2, 2}}},
+         {0, 1, 2},
+         3},
         {"C = W + 1: equal windows, the earlier wins",
+         3,
          {{1999, 0, 1}, {1999, 1, 1}, {1999, 2, 1}, {1999, 3, 1}},
-         {{1999, 0, 0}, {1999, 1, 1}, {1999, 2, 2}}},
-        // 0.1 + 0.02 + 0.06 sums to 0.18 either way round, but the running sum of the second
-        // window, 0.18 + 0.1 - 0.1, is one unit in the last place above it.
+         {0, 1, 2},
+         3},
         {"C = W + 1: the running sums decide between mathematically equal windows",
+         3,
          {{1999, 0, 0.1}, {1999, 1, 0.02}, {1999, 2, 0.06}, {1999, 3, 0.1}},
-         {{1999, 1, 1}, {1999, 2, 2}, {1999, 3, 3}}},
+         {1, 2, 3},
+         3},
         {"a window across the gap between two periods",
+         3,
          {{1990, 10, 0}, {1990, 11, 3}, {1995, 0, 3}, {1995, 1, 3}, {1995, 2, 0}},
-         {{1990, 11, 1}, {1995, 0, 2}, {1995, 1, 3}}},
+         {1, 2, 3},
+         3},
         {"June 2000 is early, July 2000 counts whatever its coefficient",
+         3,
          {{2000, 2, 2}, {2000, 3, 0}, {2000, 4, 0}, {2000, 5, 0}, {2000, 6, 0}, {2000, 7, 0}},
-         {{2000, 2, 0}, {2000, 3, 1}, {2000, 4, 2}, {2000, 6, {}}, {2000, 7, {}}}},
+         {0, 1, 2, 4, 5},
+         3},
         {"2001 to 2003 count without earning, months from 2004 only with one",
+         3,
          {{2001, 0, 0, 0.0},
-          {2003, 11, 0, std::nullopt},
+          {2003, 11, 0, 0.0},
           {2004, 0, 0, 0.0},
-          {2004, 1, 0, std::nullopt},
+          {2004, 1, 0.5, 0.0},
           {2004, 2, 0.5, 50.0}},
-         {{2001, 0, {}}, {2003, 11, {}}, {2004, 2, {}}}},
-        {"no month before July 2000", {{2005, 0, 1}, {2005, 1, 2}}, {{2005, 0, {}}, {2005, 1, {}}}},
-        {"an empty ledger", {}, {}},
+         {0, 1, 4},
+         0},
+        {"no month before July 2000", 3, {{2005, 0, 1}, {2005, 1, 2}}, {0, 1}, 0},
+        {"a month given twice counts twice",
+         3,
+         {{2005, 0, 1, 10.0}, {2005, 0, 1, 20.0}},
+         {0, 1},
+         0},
+        {"an empty ledger", 3, {}, {}, 0},
+        {"a window of 0: no early month counts",
+         0,
+         {{1999, 0, 1}, {1999, 1, 2}, {2001, 0, 1}},
+         {2},
+         0},
+        {"a window below 0 counts as 0", -2, {{1999, 0, 1}, {1999, 1, 2}, {2001, 0, 1}}, {2}, 0},
     };
+    // The cases count on these rules of the law.
+    ASSERT_EQ(lawRules().earlyWindowEnd, day("01.07.2000"));
+    ASSERT_EQ(lawRules().proportionalCreditFrom, day("01.01.2004"));
+    const LedgerMonth choiceEnd{2000, 6};
     for (const WindowCase& c : cases) {
         SCOPED_TRACE(c.name);
-        resetLedger();
-        addMonths(c.ledger, m_personId);
+        const std::vector<CaseMonth> ledger = ledgerOf(c.ledger);
 
-        m_dm->RunOptimization1();
+        const std::vector<std::size_t> counted = optimisation1(ledger, lawRules(), c.window);
 
-        std::vector<std::pair<std::int32_t, std::optional<std::int32_t>>> expectedCopies;
-        std::set<std::int32_t> expectedMarks;
-        for (const Counted& counted : c.expected) {
-            const std::int32_t id = ledgerKey(m_personId, counted.year, counted.month0);
-            expectedCopies.emplace_back(id, counted.number);
-            expectedMarks.insert(id);
+        EXPECT_EQ(counted, c.expected);
+        for (std::size_t k = 0; k < counted.size(); ++k) {
+            ASSERT_LT(counted[k], ledger.size());
+            EXPECT_EQ(ledger[counted[k]].month < choiceEnd, k < c.earlyCount) << "entry " << k;
         }
-        EXPECT_EQ(copies(), expectedCopies);
-        EXPECT_EQ(markedMonths(), expectedMarks);
     }
 }
 
-TEST_F(Optimisation1Test, CopiesEveryLedgerFieldAndLeavesTheLedgerUnfilteredWithMarksShown) {
-    Table& ledger = m_dm->cdsEarning;
-    ledger.append();
-    ledger.setValue("earning_id", ledgerKey(m_personId, 2001, 4));
-    ledger.setValue("earning_person_id", m_personId);
-    ledger.setValue("earning_year", 2001);
-    ledger.setValue("earning_month", 4);
-    ledger.setValue("earning_avg_zp", 1.5);
-    ledger.setValue("earning_avg_zp_year", 2.5);
-    ledger.setValue("earning_min_zp", 3.5);
-    ledger.setValue("earning_min_zp_year", 4.5);
-    ledger.setValue("earning_payment", 5.5);
-    ledger.setValue("earning_payment_year", 6.5);
-    ledger.setValue("earning_k", 0.75);
-    ledger.setValue("earning_day", 20);
-    ledger.setValue("earning_month_day", 25);
-    ledger.setValue("earning_opt2", std::string("x"));
-    ledger.post();
-
-    m_dm->RunOptimization1();
-
-    EXPECT_FALSE(ledger.filtered());
-    EXPECT_EQ(ledger.filter(), "earning_person_id = " + std::to_string(m_personId));
-    EXPECT_TRUE(ledger.field("earning_opt1").shown);
-    ASSERT_TRUE(ledger.locate("earning_id", ledgerKey(m_personId, 2001, 4)));
-    Table& copy = m_dm->cdsEarningOpt1;
-    ASSERT_EQ(copy.recordCount(), 1);
-    copy.first();
-    for (const char* name : {"earning_id", "earning_person_id", "earning_year", "earning_month",
-                             "earning_avg_zp", "earning_avg_zp_year", "earning_min_zp",
-                             "earning_min_zp_year", "earning_payment", "earning_payment_year",
-                             "earning_k", "earning_day", "earning_month_day", "earning_opt2"}) {
-        SCOPED_TRACE(name);
-        EXPECT_EQ(copy.value(name), ledger.value(name));
-    }
-    EXPECT_TRUE(copy.isNull("earning_opt1")) << "copied before the ledger row was marked";
-    EXPECT_EQ(ledger.asText("earning_opt1"), "+");
-}
-
-TEST_F(Optimisation1Test, IgnoresTheMonthsOfOtherPersons) {
-    const std::int32_t otherPerson = m_personId + 1;
-    addMonths({{1999, 0, 1}, {1999, 1, 1}, {1999, 2, 1}, {1999, 3, 1}, {2005, 0, 1}}, otherPerson);
-    addMonths({{1999, 5, 1}, {2005, 1, 1}}, m_personId);
-
-    m_dm->RunOptimization1();
-
-    EXPECT_EQ(copies(), (std::vector<std::pair<std::int32_t, std::optional<std::int32_t>>>{
-                            {ledgerKey(m_personId, 1999, 5), 0},
-                            {ledgerKey(m_personId, 2005, 1), std::nullopt}}));
-    EXPECT_EQ(markedMonths(), (std::set<std::int32_t>{ledgerKey(m_personId, 1999, 5),
-                                                      ledgerKey(m_personId, 2005, 1)}));
-}
-
-// A damaged case may carry one month twice; the mark goes where Table::locate finds the key.
-TEST_F(Optimisation1Test, MarksTheFirstLedgerRowOfARepeatedKey) {
-    addMonths({{2005, 0, 1, 10.0}, {2005, 0, 1, 20.0}}, m_personId);
-
-    m_dm->RunOptimization1();
-
-    EXPECT_EQ(m_dm->cdsEarningOpt1.recordCount(), 2);
-    Table& ledger = m_dm->cdsEarning;
-    ASSERT_TRUE(ledger.locate("earning_id", ledgerKey(m_personId, 2005, 0)));
-    EXPECT_EQ(ledger.asFloat("earning_payment"), 10.0);
-    EXPECT_EQ(ledger.asText("earning_opt1"), "+");
-    ledger.next();
-    EXPECT_EQ(ledger.asFloat("earning_payment"), 20.0);
-    EXPECT_EQ(ledger.asText("earning_opt1"), "");
-}
-
-// With the evaluation on, each copy is evaluated again when it is posted and must come out as
-// its ledger month did.
-TEST(Optimisation1EvaluatedTest, CopiesKeepTheLedgersCoefficientsAndCreditedDays) {
-    TdMain dm;
-    const std::int32_t personId = confirmedPerson(dm, day("01.01.1950"), 0, day("01.01.2012"));
-    testing_support::addPeriod(dm, day("10.01.1999"), day("20.12.2005"));
-    ASSERT_TRUE(dm.BuildLedger());
-    testing_support::setEarning(dm, 1999, 3, 500);
-    testing_support::setEarning(dm, 2000, 8, 700);
-    testing_support::setEarning(dm, 2004, 5, 1500);
-    testing_support::setEarning(dm, 2005, 11, 40);
-
-    dm.RunOptimization1();
-
-    // January 1999 to June 2000, July 2000 to 2003, and the two months from 2004 with earnings.
-    EXPECT_EQ(dm.cdsEarningOpt1.recordCount(), 18 + 42 + 2);
-    Table& copy = dm.cdsEarningOpt1;
-    for (copy.first(); !copy.eof(); copy.next()) {
-        const std::int32_t id = copy.asInteger("earning_id");
-        SCOPED_TRACE(id);
-        ASSERT_TRUE(dm.cdsEarning.locate("earning_id", id));
-        EXPECT_EQ(copy.value("earning_k"), dm.cdsEarning.value("earning_k"));
-        EXPECT_EQ(copy.value("earning_day"), dm.cdsEarning.value("earning_day"));
-        EXPECT_EQ(dm.cdsEarning.asText("earning_opt1"), "+");
-    }
-    ASSERT_TRUE(dm.cdsEarning.locate("earning_id", ledgerKey(personId, 1999, 3)));
-    EXPECT_GT(dm.cdsEarning.asFloat("earning_k"), 0);
-}
-
-struct RefusalCase {
-    const char* name;
-    std::vector<Month> ledger;
-    std::string expectedMessage;
-    bool loseSecondWindowMonth; // the ledger loses it while the first one is copied
-};
-
-TEST_F(Optimisation1Test, RefusalsSwitchTheLedgerFilterOff) {
-    const std::vector<RefusalCase> cases = {
-        {"a window month vanished from the ledger",
-         {{1999, 0, 1}, {1999, 1, 1}, {1999, 2, 1}, {1999, 3, 0}},
-         std::string(messages::kCannotLocateId) + std::to_string(ledgerKey(m_personId, 1999, 1)),
-         true},
-        {"a negative coefficient never enters the window search",
-         {{1999, 0, 1}, {1999, 1, -0.5}, {1999, 2, 1}, {1999, 3, 1}},
-         messages::kNegativeEarning,
-         false},
+// A negative coefficient is refused before the search, also outside the window that would win.
+TEST(Optimisation1Test, RefusesANegativeCoefficientOfTheChoice) {
+    const std::vector<std::vector<Month>> ledgers = {
+        {{1999, 0, 1}, {1999, 1, -0.5}, {1999, 2, 1}, {1999, 3, 1}},
+        {{1999, 0, -0.5}, {1999, 1, 1}, {1999, 2, 1}, {1999, 3, 1}, {2005, 0, 1}},
     };
-    for (const RefusalCase& c : cases) {
-        SCOPED_TRACE(c.name);
-        resetLedger();
-        addMonths(c.ledger, m_personId);
-        Table& ledger = m_dm->cdsEarning;
-        m_dm->cdsEarningOpt1.AfterPost = [&](Table&) {
-            if (c.loseSecondWindowMonth &&
-                ledger.locate("earning_id", ledgerKey(m_personId, 1999, 1)))
-                ledger.remove();
-        };
-
+    for (const std::vector<Month>& months : ledgers) {
         try {
-            m_dm->RunOptimization1();
+            optimisation1(ledgerOf(months), lawRules(), 3);
             ADD_FAILURE() << "no refusal";
         } catch (const UserError& error) {
-            EXPECT_EQ(std::string(error.what()), c.expectedMessage);
+            EXPECT_STREQ(error.what(), "Заробіток не може бути від'ємним");
         }
-        EXPECT_FALSE(ledger.filtered());
-        EXPECT_FALSE(ledger.isEditing());
-        m_dm->cdsEarningOpt1.AfterPost = nullptr;
     }
+}
+
+// An evaluated ledger from January 1999 to December 2005 with the program's window of 60
+// months: all 18 early months, the 42 months from July 2000 to 2003, and the two months from 2004
+// with an earning.
+TEST(Optimisation1Test, AnEvaluatedLedgerCountsTheMonthsOfTheLaw) {
+    const std::shared_ptr<const Reference> reference =
+        Reference::fromStored(EmbeddedReferenceData());
+    ASSERT_EQ(reference->limits().earlyWindowMonths, 60);
+    const std::map<LedgerMonth, double> earnings = {
+        {{1999, 3}, 500}, {{2000, 8}, 700}, {{2004, 5}, 1500}, {{2005, 11}, 40}};
+    const LedgerBuild build = buildLedger({{day("10.01.1999"), day("20.12.2005")}}, earnings,
+                                          *reference, MonthEvaluation::ByLaw);
+    ASSERT_FALSE(build.refusal) << *build.refusal;
+    ASSERT_EQ(build.months.size(), 84u);
+
+    const std::vector<std::size_t> counted =
+        optimisation1(build.months, reference->ledgerRules(), 60);
+
+    std::vector<std::size_t> expected;
+    for (std::size_t i = 0; i < 60; ++i)
+        expected.push_back(i);
+    expected.push_back(5 * 12 + 5);  // June 2004
+    expected.push_back(6 * 12 + 11); // December 2005
+    EXPECT_EQ(counted, expected);
+    EXPECT_GT(build.months[3].coefficient, 0); // April 1999
 }
 
 } // namespace
