@@ -1,6 +1,6 @@
 // A working life of n months with an earning in every month: the ledger build ("Підтвердити
 // стаж"), typing every earning, and the calculation.
-#include "calc/calculation.h"
+#include "store/dm_calculation.h"
 #include "career.h"
 
 #include <benchmark/benchmark.h>

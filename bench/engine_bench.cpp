@@ -1,4 +1,4 @@
-#include "store/engine/table.h"
+#include "engine/table.h"
 
 #include <benchmark/benchmark.h>
 

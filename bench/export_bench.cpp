@@ -1,6 +1,6 @@
-#include "store/biff_writer.h"
-#include "store/sheet.h"
-#include "store/xlsx_writer.h"
+#include "export/biff_writer.h"
+#include "export/sheet.h"
+#include "export/xlsx_writer.h"
 
 #include <benchmark/benchmark.h>
 

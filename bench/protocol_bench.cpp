@@ -1,7 +1,7 @@
 // The protocol of a 45-year case: built from the calculation and written as an A4 PDF (target:
 // under 300 ms), laid out on Qt's offscreen platform as ravelta-calc does.
-#include "calc/calculation.h"
-#include "calc/protocol.h"
+#include "store/dm_calculation.h"
+#include "store/protocol.h"
 #include "case_builders.h"
 #include "report/protocol_document.h"
 

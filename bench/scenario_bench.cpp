@@ -1,7 +1,7 @@
 // The what-if variants of a 45-year working life on the real reference data: the panel
 // recalculates one on every move of its slider.
-#include "calc/calculation.h"
-#include "calc/scenarios.h"
+#include "store/dm_calculation.h"
+#include "store/scenarios.h"
 #include "career.h"
 
 #include <benchmark/benchmark.h>

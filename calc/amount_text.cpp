@@ -1,6 +1,6 @@
 #include "calc/amount_text.h"
 
-#include "store/messages.h"
+#include "calc/messages.h"
 
 #include <charconv>
 #include <cmath>

@@ -1,16 +1,19 @@
 #include "calculation.h"
 
 #include "calc/calendar.h"
+#include "calc/insurance_experience.h"
 #include "calc/law.h"
 #include "calc/law_rule_ids.h"
+#include "calc/ledger_view.h"
+#include "calc/messages.h"
+#include "calc/month_evaluation.h"
+#include "calc/number_format.h"
+#include "calc/optimisations.h"
 #include "calc/pension_dates.h"
+#include "calc/pension_right.h"
 #include "calc/right_text.h"
 #include "calc/rounding.h"
-#include "store/dmMain.h"
-#include "store/engine/errors.h"
-#include "store/engine/table_scopes.h"
-#include "store/messages.h"
-#include "store/number_format.h"
+#include "engine/errors.h"
 
 #include <algorithm>
 #include <cmath>
@@ -26,17 +29,6 @@ constexpr const char* kNotApplicableText = messages::kNotApplicable;
 
 std::string months(std::int32_t count) {
     return std::to_string(count) + messages::kMonthsSuffix;
-}
-
-void clearOptimisationMarks(Table& ledger) {
-    const int opt1 = ledger.fieldIndex("earning_opt1");
-    const int opt2 = ledger.fieldIndex("earning_opt2");
-    for (ledger.first(); !ledger.eof(); ledger.next()) {
-        ledger.edit();
-        ledger.setValue(opt1, std::string());
-        ledger.setValue(opt2, std::string());
-        ledger.post(); // runs the monthly evaluation again
-    }
 }
 
 } // namespace
@@ -238,80 +230,110 @@ std::string averageWageCaption(int year, int years) {
 
 } // namespace
 
-CalculationResult Calculate(TdMain& dm, Date applicationDate, char decimalSeparator) {
+Date pensionAgeDateOf(const law::LawBook& law, std::optional<Date> birthDate, int gender) {
+    const std::string refusal =
+        messages::kPersonMessages[static_cast<int>(ConfirmCode::BadBirthDate)];
+    if (!birthDate)
+        throw UserError(refusal);
+    const auto age = pensionAgeOf(law, *birthDate, gender);
+    // The age is reached in a year the calendar can hold.
+    const int reachedYear =
+        civilFromDate(Date{birthDate->serial + 1}).year + (age ? age->years : 0);
+    if (!age || reachedYear < 1 || reachedYear > 9998)
+        throw UserError(refusal);
+    return pensionAgeDate(*birthDate, age->years, age->months);
+}
+
+namespace {
+
+// The months without the optimisations' marks, evaluated again unless set by hand.
+std::vector<CaseMonth> unmarkedMonths(const Case& person, const Reference& reference) {
+    std::vector<CaseMonth> months = person.months;
+    for (CaseMonth& month : months) {
+        month.counted = false;
+        month.excluded = false;
+        if (person.evaluation == MonthEvaluation::ByLaw)
+            evaluateMonth(month, reference);
+    }
+    return months;
+}
+
+// Marks the months by both optimisations of ст. 40; fills N1, N, SumK and the average.
+void optimise(std::vector<CaseMonth>& months, const Reference& reference,
+              CalculationResult& result) {
+    const std::vector<std::size_t> counted =
+        optimisation1(months, reference.ledgerRules(), reference.limits().earlyWindowMonths);
+    result.monthsAfterOptimisation1 = static_cast<std::int32_t>(counted.size());
+    std::vector<double> coefficients;
+    coefficients.reserve(counted.size());
+    for (const std::size_t i : counted) {
+        months[i].counted = true;
+        coefficients.push_back(months[i].coefficient);
+    }
+    const Optimisation2 second =
+        optimisation2(coefficients, result.insuranceMonths, reference.limits());
+    result.countedMonths =
+        result.monthsAfterOptimisation1 - static_cast<std::int32_t>(second.excludedCount);
+    result.averageCoefficient = second.averageCoefficient;
+    result.sumOfCoefficients = second.sumOfCoefficients;
+    for (std::size_t k = 0; k < second.excludedCount; ++k)
+        months[counted[second.excludedFirst + k]].excluded = true;
+}
+
+} // namespace
+
+CalculationResult calculate(const Case& person, const Reference& reference, Date applicationDate) {
     CalculationResult result;
-    ResultsPanel& panel = result.panel;
-    panel.edtAvgZpForYear.hint = messages::kFromReferenceHint;
-    panel.edtMinPens.hint = messages::kFromReferenceHint;
-    const law::LawBook& law = dm.Law();
-
-    // On the way out: drop an unfinished edit, back to the remembered row, resume the views.
-    BoundViewsSuspension stillLedger(dm.cdsEarning);
-    KeptCursor keptRow(dm.cdsEarning);
-    UnstoredEditDropped droppedEdit(dm.cdsEarning);
-    clearOptimisationMarks(dm.cdsEarning);
-
-    const std::optional<Date> birthDate = dm.cdsPerson.asDate("person_birthdate");
-    const int gender = dm.cdsPerson.asInteger("person_gender");
-    result.pensionAgeDate = dm.GetPensionAgeDate(); // refuses a person without a birth date
+    result.applicationDate = applicationDate;
+    const law::LawBook& law = reference.law();
+    std::vector<CaseMonth> months = unmarkedMonths(person, reference);
+    const std::optional<Date> birthDate = person.person.birthDate;
+    const int gender = person.person.gender;
+    result.pensionAgeDate = pensionAgeDateOf(law, birthDate, gender);
 
     // The average wage of ст. 40 for the application year: the table's row of the year before
     // holds it, or the nearest year the table holds.
     const int applicationYear = civilFromDate(applicationDate).year;
-    const int requestedYear = applicationYear - 1;
-    int baseYear = requestedYear;
-    result.averageWage = dm.GetAvgZpForYear(baseYear);
+    int baseYear = applicationYear - 1;
+    result.averageWage = reference.averageWageForYear(baseYear);
     result.baseYear = baseYear;
     result.averageWageYears = static_cast<std::int32_t>(
         std::lround(law.number(law::ids::kAverageWageYears, applicationDate).value_or(1)));
-    panel.lAvgZpForYear = averageWageCaption(applicationYear, result.averageWageYears);
-    panel.edtAvgZpForYear.text = formatGeneral(result.averageWage, decimalSeparator);
-    panel.lNoAvgForYearVisible = baseYear != requestedYear;
-    if (panel.lNoAvgForYearVisible)
-        panel.lNoAvgForYear = messages::kNoAvgForYearPrefix + std::to_string(requestedYear) +
-                              messages::kNoAvgForYearSuffix;
 
-    dm.CalcInsuranceExperience(result.insuranceMonths, result.insuranceText);
-    panel.edtFullSS.text = result.insuranceText;
+    const LedgerRules& rules = reference.ledgerRules();
+    result.insuranceLength = insuranceExperience(person.periods, months, rules);
+    result.insuranceMonths = wholeMonths(result.insuranceLength);
+    result.insuranceText = experienceText(result.insuranceLength);
 
-    dm.RunOptimization1();
-    result.monthsAfterOptimisation1 = dm.cdsEarningOpt1.recordCount();
-    panel.edtSSMonth.text = months(result.monthsAfterOptimisation1);
-
-    result.countedMonths = result.monthsAfterOptimisation1;
-    dm.RunOptimization2(result.countedMonths, result.insuranceMonths, result.averageCoefficient,
-                        result.sumOfCoefficients);
-    panel.edtSSMonth2.text = months(result.countedMonths);
+    optimise(months, reference, result);
+    result.months = std::move(months);
 
     // ст. 26: the right follows the insurance experience and the ages.
     result.rightPaths = rightPaths(law, *birthDate, gender);
-    const Date lastExperienceDay = dm.LastExperienceDay().value_or(applicationDate);
+    const Date lastDay = lastExperienceDay(person.periods).value_or(applicationDate);
     result.right = decideRight(
         result.rightPaths, result.insuranceMonths,
-        [&dm](Date day) { return dm.InsuranceMonthsUntil(day); }, lastExperienceDay,
-        applicationDate);
-    panel.lRight.text = rightSummary(result.right, result.rightPaths, result.insuranceMonths);
-    if (result.right.path && result.right.path->rule)
-        panel.lRight.hint = messages::kLawName + (", " + result.right.path->rule->article);
+        [&](Date day) {
+            return wholeMonths(insuranceExperience(person.periods, result.months, rules, day));
+        },
+        lastDay, applicationDate);
     if (!result.right.hasRight) {
         result.noRight = true;
         if (result.right.rightDate)
             result.assignmentDate = *result.right.rightDate;
-        clearCalcResults(panel, true);
         return result;
     }
     result.assignmentDate = assignmentDate(*result.right.rightDate, applicationDate);
-    panel.edtPensAge.text = formatDate(result.assignmentDate);
 
     const FormulaLaw figures = formulaLaw(law, result.assignmentDate, gender);
     result.valuationCoefficient = figures.valuation;
     result.supplementRate = figures.supplementRate;
     result.requiredYears = figures.requiredYears;
-    const double subsistenceMinimum = dm.GetMinPens(result.assignmentDate);
+    const double subsistenceMinimum = reference.subsistenceMinimum(result.assignmentDate);
     result.minimumPension = static_cast<double>(
         RoundToPlaces(static_cast<Extended>(subsistenceMinimum) * figures.minimumFactor, 2));
 
-    PensionFormulaInput input;
+    PensionFormulaInput& input = result.formulaInput;
     input.averageWage = result.averageWage;
     input.sumOfCoefficients = result.sumOfCoefficients;
     input.averageCoefficient = result.averageCoefficient;
@@ -328,7 +350,7 @@ CalculationResult Calculate(TdMain& dm, Date applicationDate, char decimalSepara
     const auto at65Percent = law.number(law::ids::kMinimumAt65Percent, result.assignmentDate);
     const auto at65Age = law.number(law::ids::kMinimumAt65Age, result.assignmentDate);
     if (at65Percent && at65Age && ageAtAssignment >= std::lround(*at65Age)) {
-        input.minimumWage = dm.GetMinZp(ledgerMonthOf(result.assignmentDate));
+        input.minimumWage = reference.minimumWage(ledgerMonthOf(result.assignmentDate));
         input.minimumAt65Percent = *at65Percent;
         input.minimumPensionAt65 =
             minimumPensionAt65(input.minimumWage, *at65Percent, result.minimumPension);
@@ -356,13 +378,42 @@ CalculationResult Calculate(TdMain& dm, Date applicationDate, char decimalSepara
     if (!result.formula.incomplete)
         result.minimumPension65 = input.minimumPensionAt65;
     result.maximumPension = input.maximumPension;
+    result.estimated =
+        estimatedMonths(ledgerMonthViews(result.months, reference), reference.provenance());
+    return result;
+}
+
+void describeCalculation(CalculationResult& result, char decimalSeparator) {
+    ResultsPanel& panel = result.panel;
+    panel = ResultsPanel{};
+    panel.edtAvgZpForYear.hint = messages::kFromReferenceHint;
+    panel.edtMinPens.hint = messages::kFromReferenceHint;
+
+    const int applicationYear = civilFromDate(result.applicationDate).year;
+    const int requestedYear = applicationYear - 1;
+    panel.lAvgZpForYear = averageWageCaption(applicationYear, result.averageWageYears);
+    panel.edtAvgZpForYear.text = formatGeneral(result.averageWage, decimalSeparator);
+    panel.lNoAvgForYearVisible = result.baseYear != requestedYear;
+    if (panel.lNoAvgForYearVisible)
+        panel.lNoAvgForYear = messages::kNoAvgForYearPrefix + std::to_string(requestedYear) +
+                              messages::kNoAvgForYearSuffix;
+    panel.edtFullSS.text = result.insuranceText;
+    panel.edtSSMonth.text = months(result.monthsAfterOptimisation1);
+    panel.edtSSMonth2.text = months(result.countedMonths);
+
+    panel.lRight.text = rightSummary(result.right, result.rightPaths, result.insuranceMonths);
+    if (result.right.path && result.right.path->rule)
+        panel.lRight.hint = messages::kLawName + (", " + result.right.path->rule->article);
+    if (result.noRight) {
+        clearCalcResults(panel, true);
+        return;
+    }
+    panel.edtPensAge.text = formatDate(result.assignmentDate);
     panel.lMinPens = messages::kMinPensPrefix + formatDate(result.assignmentDate);
-    showPensionFormula(panel, input, result.formula, decimalSeparator);
+    showPensionFormula(panel, result.formulaInput, result.formula, decimalSeparator);
     panel.edtValuation.text = formatGeneral(result.valuationCoefficient, decimalSeparator);
     panel.edtValuation.hint = messages::kValuationHintPrefix + formatDate(result.assignmentDate);
-    result.estimated = estimatedMonths(ledgerMonthViews(dm), dm.EmbeddedMonthProvenance());
     panel.lEstimates = estimateWarning(result.estimated, result.countedMonths);
-    return result;
 }
 
 } // namespace rv

@@ -1,8 +1,11 @@
 #pragma once
 
+#include "calc/calendar.h"
+#include "calc/case.h"
 #include "calc/estimated_figures.h"
 #include "calc/pension_right.h"
-#include "store/engine/date.h"
+#include "calc/reference.h"
+#include "engine/date.h"
 
 #include <cstdint>
 #include <optional>
@@ -11,8 +14,6 @@
 #include <vector>
 
 namespace rv {
-
-class TdMain;
 
 // What the pension formula of ст. 27 and 28 Закону № 1058-IV starts from.
 struct PensionFormulaInput {
@@ -134,41 +135,49 @@ void showPensionFormula(ResultsPanel& panel, const PensionFormulaInput& input,
                         const PensionFormula& formula, char decimalSeparator);
 
 struct CalculationResult {
-    bool noRight = false;    // no right on the application date: nothing after the marks was
-                             // computed
-    bool incomplete = false; // the pension is incomplete (shows "неповна")
-    Date pensionAgeDate;
-    Date assignmentDate;
+    Date applicationDate;
+    bool noRight = false;      // no right on the application date: nothing after the marks was
+                               // computed
+    bool incomplete = false;   // the pension is incomplete (shows "неповна")
+    Date pensionAgeDate;       // ст. 26 ч. 1
+    Date assignmentDate;       // ст. 45
     std::int32_t baseYear = 0; // the year whose average wage was used; 0 when none was found
-    double averageWage = 0;
-    std::int32_t insuranceMonths = 0;
+    double averageWage = 0;    // ЗП, ст. 40 ч. 2
+    YearsMonthsDays insuranceLength;  // the insurance experience, ст. 24
+    std::int32_t insuranceMonths = 0; // its whole months (С), ст. 25
     std::string insuranceText;
-    std::int32_t monthsAfterOptimisation1 = 0;
-    std::int32_t countedMonths = 0; // after optimisation 2
-    double averageCoefficient = 0;
-    double sumOfCoefficients = 0;
-    double valuationCoefficient = 0;
-    double supplementRate = 0;
-    double minimumPension = 0;
-    std::int32_t requiredYears = 0;
-    std::int32_t averageWageYears = 0; // the years the average wage of ст. 40 averages
-    std::vector<RightPath> rightPaths;
+    std::int32_t monthsAfterOptimisation1 = 0; // N1, ст. 40 ч. 1
+    std::int32_t countedMonths = 0;            // N, after optimisation 2
+    double averageCoefficient = 0;             // ст. 40, not yet rounded
+    double sumOfCoefficients = 0;              // SumK
+    double valuationCoefficient = 0;           // ст. 25
+    double supplementRate = 0;                 // ст. 28 ч. 1
+    double minimumPension = 0;                 // ст. 28 ч. 1
+    std::int32_t requiredYears = 0;            // full experience, ст. 28
+    std::int32_t averageWageYears = 0;         // the years the average wage of ст. 40 averages
+    std::vector<RightPath> rightPaths;         // ст. 26
     RightDecision right;
-    std::optional<double> minimumPension65;
-    std::optional<double> maximumPension;
+    std::optional<double> minimumPension65; // ст. 28 ч. 2
+    std::optional<double> maximumPension;   // ст. 27 ч. 3
+    PensionFormulaInput formulaInput;
     PensionFormula formula; // all zero with no right
     // The counted months whose reference figures are estimates, by figure.
     std::vector<EstimatedMonths> estimated;
-    ResultsPanel panel;
+    // The ledger's months evaluated again, with the optimisations' marks.
+    std::vector<CaseMonth> months;
+    ResultsPanel panel; // filled by describeCalculation
 };
 
-// The pension calculation of the current person's case, for the application date shown in the
-// person panel: clears the ledger's optimisation marks, runs both optimisations (which write the
-// marks again) and computes the pension. The ledger's bound views stay suspended throughout and
-// its current row is restored on every way out. The caller keeps its year-summary refresh off
-// meanwhile and refreshes the summary once afterwards (the resumed views report their change
-// while the refresh is still off). An error of any step passes on to the caller, who then keeps
-// the panel as it was.
-CalculationResult Calculate(TdMain& dm, Date applicationDate, char decimalSeparator);
+// The pension of a case applied for on `applicationDate` (ст. 24-28, 40, 45). An error of any
+// step (a month without an average wage, a negative earning, a person without a birth date, a
+// rule the law book lacks) is thrown as UserError.
+CalculationResult calculate(const Case& person, const Reference& reference, Date applicationDate);
+
+// Writes the results panel of a calculation, numbers in the decimal separator given.
+void describeCalculation(CalculationResult& result, char decimalSeparator);
+
+// The day on which a person born on `birthDate` reaches the pension age of ст. 26 ч. 1; throws
+// UserError for a birth date the law book or the calendar cannot answer.
+Date pensionAgeDateOf(const law::LawBook& law, std::optional<Date> birthDate, int gender);
 
 } // namespace rv

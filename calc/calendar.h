@@ -1,7 +1,7 @@
 #pragma once
 
-#include "store/engine/date.h"
-#include "store/ledger_month.h"
+#include "engine/date.h"
+#include "calc/ledger_month.h"
 
 #include <cstdint>
 #include <optional>

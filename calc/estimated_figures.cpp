@@ -1,10 +1,8 @@
 #include "estimated_figures.h"
 
-#include "calc/calc_cache.h"
 #include "calc/calendar.h"
-#include "store/dmMain.h"
-#include "store/messages.h"
-#include "store/source_flags.h"
+#include "calc/messages.h"
+#include "protect/source_flags.h"
 
 #include <set>
 
@@ -34,13 +32,6 @@ bool takesSingular(std::size_t count) {
 MonthProvenance MonthProvenance::embedded() {
     return {referenceProvenance("AvgZpMonth.csv"), referenceProvenance("MinZP.csv"),
             referenceProvenance("MaxIncome.csv")};
-}
-
-const MonthProvenance& TdMain::EmbeddedMonthProvenance() {
-    CalcCache& cache = calcCacheOf(m_calcCache);
-    if (!cache.monthProvenance)
-        cache.monthProvenance = MonthProvenance::embedded();
-    return *cache.monthProvenance;
 }
 
 std::vector<EstimatedMonths> estimatedMonths(const std::vector<LedgerMonthView>& ledger,

@@ -1,8 +1,8 @@
 #include "ledger_rules.h"
 
 #include "calc/law_rule_ids.h"
-#include "store/engine/errors.h"
-#include "store/messages.h"
+#include "engine/errors.h"
+#include "calc/messages.h"
 
 #include <cmath>
 

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "calc/law.h"
-#include "store/engine/date.h"
-#include "store/ledger_month.h"
+#include "engine/date.h"
+#include "calc/ledger_month.h"
 
 namespace rv {
 

@@ -1,13 +1,14 @@
 #pragma once
 
-#include "store/ledger_month.h"
+#include "calc/case.h"
+#include "calc/ledger_month.h"
 
 #include <optional>
 #include <vector>
 
 namespace rv {
 
-class TdMain;
+class Reference;
 
 // One month of the current person's ledger after a calculation, with the marks the two
 // optimisations of ст. 40 left on it.
@@ -29,7 +30,8 @@ struct LedgerMonthView {
     bool excluded = false;    // in the run left out of the average
 };
 
-// The current person's ledger months in calendar order, read without moving its cursor.
-std::vector<LedgerMonthView> ledgerMonthViews(TdMain& dm);
+// The months of a ledger in calendar order, as a calculation left them.
+std::vector<LedgerMonthView> ledgerMonthViews(const std::vector<CaseMonth>& months,
+                                              const Reference& reference);
 
 } // namespace rv

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "store/engine/date.h"
+#include "engine/date.h"
 
 namespace rv {
 

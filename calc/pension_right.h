@@ -1,7 +1,7 @@
 #pragma once
 
 #include "calc/law.h"
-#include "store/engine/date.h"
+#include "engine/date.h"
 
 #include <cstdint>
 #include <functional>

@@ -1,7 +1,7 @@
 #include "reference_provenance.h"
 
-#include "store/embedded_provenance.h"
-#include "store/source_flags.h"
+#include "protect/embedded_provenance.h"
+#include "protect/source_flags.h"
 
 #include <charconv>
 

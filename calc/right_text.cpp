@@ -1,6 +1,6 @@
 #include "right_text.h"
 
-#include "store/messages.h"
+#include "calc/messages.h"
 
 namespace rv {
 

@@ -3,7 +3,7 @@
 #include "case_input.h"
 #include "input_reading.h"
 #include "pipeline.h"
-#include "store/messages.h"
+#include "calc/messages.h"
 
 #include <nlohmann/json.hpp>
 

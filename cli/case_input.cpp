@@ -1,6 +1,6 @@
 #include "case_input.h"
 
-#include "store/messages.h"
+#include "calc/messages.h"
 
 #include <nlohmann/json.hpp>
 

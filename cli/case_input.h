@@ -1,7 +1,7 @@
 #pragma once
 
-#include "calc/scenarios.h"
-#include "store/engine/date.h"
+#include "store/scenarios.h"
+#include "engine/date.h"
 
 #include <nlohmann/json.hpp>
 

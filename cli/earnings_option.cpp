@@ -5,7 +5,7 @@
 #include "import/pdf_text.h"
 #include "import/statement_reading.h"
 #include "pipeline.h"
-#include "store/messages.h"
+#include "calc/messages.h"
 
 #include <nlohmann/json.hpp>
 

@@ -2,7 +2,7 @@
 
 #include "import/import_preview.h"
 #include "import/pdf_text.h"
-#include "store/messages.h"
+#include "calc/messages.h"
 
 namespace rv::cli {
 

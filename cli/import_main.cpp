@@ -1,7 +1,7 @@
 // ravelta-import: what an earnings source holds, as JSON. See usageText() for the formats.
 #include "import_json.h"
 #include "store/dmMain.h"
-#include "store/engine/errors.h"
+#include "engine/errors.h"
 
 #include <nlohmann/json.hpp>
 

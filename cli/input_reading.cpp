@@ -1,6 +1,6 @@
 #include "input_reading.h"
 
-#include "store/messages.h"
+#include "calc/messages.h"
 
 #include <array>
 #include <cerrno>

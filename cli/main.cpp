@@ -7,8 +7,8 @@
 #include "protocol_output.h"
 #include "reference_json.h"
 #include "store/dmMain.h"
-#include "store/engine/errors.h"
-#include "store/messages.h"
+#include "engine/errors.h"
+#include "calc/messages.h"
 
 #include <nlohmann/json.hpp>
 

@@ -1,12 +1,12 @@
 #include "pipeline.h"
 
-#include "calc/calculation.h"
+#include "store/dm_calculation.h"
 #include "scenario_json.h"
 #include "store/dmMain.h"
-#include "store/engine/errors.h"
+#include "engine/errors.h"
 #include "store/ledger_columns.h"
-#include "store/ledger_month.h"
-#include "store/messages.h"
+#include "calc/ledger_month.h"
+#include "calc/messages.h"
 #include "table_json.h"
 
 #include <optional>

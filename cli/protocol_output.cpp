@@ -1,8 +1,8 @@
 #include "protocol_output.h"
 
-#include "calc/protocol.h"
+#include "store/protocol.h"
 #include "report/protocol_document.h"
-#include "store/messages.h"
+#include "calc/messages.h"
 
 #include <QDateTime>
 #include <QGuiApplication>

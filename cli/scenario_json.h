@@ -1,6 +1,6 @@
 #pragma once
 
-#include "calc/scenarios.h"
+#include "store/scenarios.h"
 
 #include <nlohmann/json.hpp>
 

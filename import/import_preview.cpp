@@ -2,8 +2,8 @@
 
 #include "calc/calendar.h"
 #include "store/dmMain.h"
-#include "store/engine/errors.h"
-#include "store/messages.h"
+#include "engine/errors.h"
+#include "calc/messages.h"
 
 #include <algorithm>
 #include <cmath>

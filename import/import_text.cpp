@@ -1,7 +1,7 @@
 #include "import/import_text.h"
 
-#include "store/engine/cp1251.h"
-#include "store/engine/text_utf8.h"
+#include "engine/cp1251.h"
+#include "engine/text_utf8.h"
 
 #include <algorithm>
 #include <array>

@@ -1,8 +1,8 @@
 #include "import/ledger_csv.h"
 
-#include "store/ledger_month.h"
-#include "store/atomic_file.h"
-#include "store/messages.h"
+#include "calc/ledger_month.h"
+#include "engine/atomic_file.h"
+#include "calc/messages.h"
 
 #include <charconv>
 #include <variant>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "store/engine/table.h"
+#include "engine/table.h"
 
 #include <filesystem>
 #include <string>

@@ -1,6 +1,6 @@
 #include "import/pdf_text.h"
 
-#include "store/messages.h"
+#include "calc/messages.h"
 
 #include <poppler-document.h>
 #include <poppler-global.h>

@@ -2,7 +2,7 @@
 
 #include "import/import_text.h"
 #include "import/rnokpp.h"
-#include "store/messages.h"
+#include "calc/messages.h"
 
 #include <algorithm>
 #include <cmath>

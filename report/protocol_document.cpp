@@ -1,8 +1,8 @@
 #include "protocol_document.h"
 
 #include "earnings_chart.h"
-#include "store/atomic_file.h"
-#include "store/messages.h"
+#include "engine/atomic_file.h"
+#include "calc/messages.h"
 #include "store/save_failure.h"
 
 #include <QAbstractTextDocumentLayout>

@@ -2,8 +2,8 @@
 
 #include "chart_style.h"
 
-#include "store/messages.h"
-#include "store/number_format.h"
+#include "calc/messages.h"
+#include "calc/number_format.h"
 
 #include <QFont>
 #include <QFontMetricsF>

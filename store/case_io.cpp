@@ -2,10 +2,10 @@
 #include "store/dmMain.h"
 
 #include "protect/case_file.h"
-#include "store/atomic_file.h"
+#include "engine/atomic_file.h"
 #include "store/case_limits.h"
 #include "store/loaded_case.h"
-#include "store/messages.h"
+#include "calc/messages.h"
 #include "store/save_failure.h"
 
 #include <array>

@@ -1,8 +1,8 @@
 #include "dmMain.h"
 
-#include "store/engine/errors.h"
+#include "engine/errors.h"
 #include "store/fixed_lists.h"
-#include "store/messages.h"
+#include "calc/messages.h"
 #include "store/reference_loading.h"
 
 #include <string>

@@ -1,8 +1,10 @@
 #pragma once
 
+#include "calc/case.h"
+#include "calc/ledger_month.h"
+#include "calc/reference.h"
+#include "engine/table.h"
 #include "protect/reference_container.h"
-#include "store/engine/table.h"
-#include "store/ledger_month.h"
 
 #include <array>
 #include <cstdint>
@@ -45,24 +47,7 @@ public:
     std::vector<std::string> texts;
 };
 
-// The confirmation codes of ConfirmPerson; the numbers index the person message list.
-enum class ConfirmCode : std::uint8_t {
-    Confirmed = 0,
-    NameMissing = 1,
-    GenderMissing = 2,
-    BadBirthDate = 3,
-    BadApplicationDate = 4,
-    TooEarlyApplication = 5,
-    StoreFailed = 6, // the identity could not be stored; the row keeps none
-};
-
-struct CalcCache;       // calc/calc_cache.h
 struct YearsMonthsDays; // calc/calendar.h
-struct LedgerRules;     // calc/ledger_rules.h
-struct MonthProvenance; // calc/estimated_figures.h
-namespace law {
-class LawBook; // calc/law.h
-}
 
 // The three outcomes of VerifyPeriods.
 struct VerifyResult {
@@ -118,7 +103,7 @@ public:
     bool superState() const { return m_superState; }
     void setSuperState(bool on) { m_superState = on; }
 
-    // ---- Person (calc/person_confirmation.cpp)
+    // ---- Person (store/dm_person.cpp)
     // Checks the person row (posted or being edited) and gives it its identity once.
     ConfirmCode ConfirmPerson();
     // What the person is told for a confirmation code; a too early application names the
@@ -129,7 +114,7 @@ public:
     // throws UserError when the person has no birth date.
     Date GetPensionAgeDate();
 
-    // ---- Employment periods (calc/periods.cpp)
+    // ---- Employment periods (store/dm_periods.cpp)
     // Pre-post hook of cdsExp: refuses a period without both dates or ending before it starts,
     // completes exp_id, exp_person_id, exp_day and exp_day_str.
     void cdsExpBeforePost(Table& table);
@@ -139,11 +124,11 @@ public:
     // Age and overlap checks of the current person's periods; builds the ledger when they pass.
     VerifyResult VerifyPeriods(Date birthDate);
 
-    // ---- Earnings ledger (calc/ledger.cpp)
+    // ---- Earnings ledger (store/dm_ledger.cpp)
     // Rebuilds the current person's ledger from the periods, keeping typed earnings.
     bool BuildLedger();
 
-    // ---- Reference lookups (calc/lookups.cpp); a miss is never an error
+    // ---- Reference lookups (store/dm_reference.cpp); a miss is never an error
     double GetAvgZpMonth(LedgerMonth month);
     double GetAvgZpYearOfMonth(LedgerMonth month);
     double GetMinZp(LedgerMonth month);
@@ -154,7 +139,7 @@ public:
     // becomes the year used, or 0 when a year inside the range has no row.
     double GetAvgZpForYear(int& year);
 
-    // ---- Monthly evaluation (calc/evaluation.cpp)
+    // ---- Monthly evaluation (store/dm_evaluation.cpp)
     // Pre-post hook of cdsEarning, cdsEarningOpt1 and cdsEarningOpt2.
     void cdsEarningBeforePost(Table& table);
     double CapEarning(int year, int month0, double earning);
@@ -162,7 +147,7 @@ public:
     std::uint16_t CreditedDays(int year, int month0, double earning, double minimum,
                                int coveredDays);
 
-    // ---- Insurance experience and optimisations (calc/experience.cpp, calc/optimisation*.cpp)
+    // ---- Insurance experience (store/dm_experience.cpp)
     // Whole months of insurance experience and its text "y р. m міс. d дн.".
     void CalcInsuranceExperience(std::int32_t& insuranceMonths, std::string& insuranceText);
     // Whole months of insurance experience gained up to and including `lastDay`.
@@ -170,17 +155,32 @@ public:
     // The last day of the current person's periods; none without periods.
     std::optional<Date> LastExperienceDay();
 
-    // ---- The law in force (calc/law_tables.cpp): the rules of cdsLawRules and cdsWomenAge,
+    // ---- The law in force (store/dm_reference.cpp): the rules of cdsLawRules and cdsWomenAge,
     // read again whenever either table changes.
     const law::LawBook& Law();
     // The rules every ledger month follows; throws UserError when the law book lacks one.
     const LedgerRules& LedgerLawRules();
     // Where the figures a ledger month reads come from, parsed from the program's embedded
-    // data once (calc/estimated_figures.cpp).
+    // data once.
     const MonthProvenance& EmbeddedMonthProvenance();
-    void RunOptimization1();
-    void RunOptimization2(std::int32_t& countedMonths, std::int32_t insuranceMonths,
-                          double& averageCoefficient, double& sumOfCoefficients);
+    // The reference tables and the law book as the core reads them, made again whenever one
+    // of the tables changes (store/dm_reference.cpp). The pointer keeps a made one alive for
+    // whoever still holds it.
+    std::shared_ptr<const Reference> CalcReference();
+
+    // ---- The case as a value (store/dm_case.cpp)
+    // The current person, its periods and its ledger months in calendar order, read from the
+    // tables; the months evaluated as the tables hold them.
+    Case CurrentCase();
+    // The current person's ledger months in calendar order; a filtered ledger (a year chosen)
+    // is left unfiltered.
+    std::vector<CaseMonth> CurrentMonths();
+    // The view rows of cdsEarning (unfiltered, by earning_id) that CurrentCase read its months
+    // from, in the same order.
+    std::vector<int> CurrentLedgerRows();
+    // Writes the months' evaluation and marks back to the current person's ledger rows, one
+    // post each; `rows` are those of CurrentLedgerRows, in the months' order.
+    void WriteBackMonths(const std::vector<CaseMonth>& months, const std::vector<int>& rows);
 
     // Fixed lists
     Table cdsGender;
@@ -224,13 +224,9 @@ public:
 
 private:
     void attachHooks();
-    YearsMonthsDays insuranceExperience(std::optional<Date> lastDay);
     void create();
-    // Helpers of the optimisations (calc/optimisation1.cpp).
-    // Appends a copy of view row `row` of `source` (the ledger or a working copy) to the working
-    // copy `target`, with `earning_num` when given, and posts it.
-    void appendLedgerCopy(const Table& source, int row, Table& target,
-                          std::optional<std::int32_t> number);
+    // The current person's periods, with the period table filtered to them.
+    std::vector<CasePeriod> currentPeriods();
 
     DataModuleListener* m_listener = nullptr;
     CorePrompt* m_prompt = nullptr;
@@ -239,8 +235,11 @@ private:
     std::int32_t m_currentPersonId = -1;
     std::int32_t m_lastPersonId = 0;
     bool m_superState = false;
-    // Reference lookup indexes and ledger field positions, made on first use (calc/).
-    std::shared_ptr<CalcCache> m_calcCache;
+    // The core's reference, made on first use, and the change counts of the tables it was
+    // made from.
+    std::shared_ptr<const Reference> m_calcReference;
+    std::vector<std::uint64_t> m_calcReferenceCounts;
+    std::shared_ptr<const MonthProvenance> m_monthProvenance;
 };
 
 } // namespace rv

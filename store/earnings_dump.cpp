@@ -1,9 +1,9 @@
 #include "earnings_dump.h"
 
-#include "store/atomic_file.h"
-#include "store/engine/cp1251.h"
+#include "engine/atomic_file.h"
+#include "engine/cp1251.h"
 #include "store/ledger_columns.h"
-#include "store/number_format.h"
+#include "calc/number_format.h"
 
 #include <array>
 #include <cerrno>

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "protect/reference_container.h"
-#include "store/engine/table.h"
+#include "engine/table.h"
 
 #include <string_view>
 

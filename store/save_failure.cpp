@@ -1,7 +1,7 @@
 #include "store/save_failure.h"
 
-#include "store/atomic_file.h"
-#include "store/messages.h"
+#include "engine/atomic_file.h"
+#include "calc/messages.h"
 
 #include <cerrno>
 

@@ -4,7 +4,7 @@
 #include "captions.h"
 #include "earnings_chart_view.h"
 #include "scenario_panel.h"
-#include "store/messages.h"
+#include "calc/messages.h"
 
 #include <QAction>
 #include <QGridLayout>

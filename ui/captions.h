@@ -1,6 +1,6 @@
 #pragma once
 
-#include "store/messages.h"
+#include "calc/messages.h"
 
 // Every Ukrainian caption, title, menu text and message of the window, as the program shows them.
 namespace rv::captions {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "store/engine/errors.h"
+#include "engine/errors.h"
 
 #include <exception>
 #include <utility>

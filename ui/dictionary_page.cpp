@@ -5,7 +5,7 @@
 #include "data_grid.h"
 #include "page_control.h"
 #include "store/dmMain.h"
-#include "store/source_flags.h"
+#include "protect/source_flags.h"
 #include "table_model.h"
 
 #include <QCheckBox>

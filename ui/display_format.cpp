@@ -1,6 +1,6 @@
 #include "display_format.h"
 
-#include "store/number_format.h"
+#include "calc/number_format.h"
 
 #include <QLocale>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "store/engine/value.h"
+#include "engine/value.h"
 
 #include <QString>
 

@@ -3,7 +3,7 @@
 #include "action_button.h"
 #include "calc/amount_text.h"
 #include "calc/ledger_rules.h"
-#include "calc/ledger_summary.h"
+#include "store/ledger_summary.h"
 #include "captions.h"
 #include "command.h"
 #include "data_grid.h"
@@ -11,9 +11,9 @@
 #include "footer_bar.h"
 #include "prompt.h"
 #include "store/dmMain.h"
-#include "store/engine/table_scopes.h"
-#include "store/ledger_month.h"
-#include "store/number_format.h"
+#include "engine/table_scopes.h"
+#include "calc/ledger_month.h"
+#include "calc/number_format.h"
 #include "uMain.h"
 
 #include <QAction>

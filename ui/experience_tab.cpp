@@ -1,10 +1,10 @@
 #include "experience_tab.h"
 
 #include "ledger_refresh_pause.h"
-#include "store/engine/table_scopes.h"
+#include "engine/table_scopes.h"
 
 #include "calc/calendar.h"
-#include "calc/period_totals.h"
+#include "store/period_totals.h"
 #include "captions.h"
 #include "command.h"
 #include "contrast.h"
@@ -15,8 +15,8 @@
 #include "page_control.h"
 #include "person_panel.h"
 #include "prompt.h"
-#include "store/engine/errors.h"
-#include "store/messages.h"
+#include "engine/errors.h"
+#include "calc/messages.h"
 #include "uMain.h"
 
 #include <QAction>

@@ -12,13 +12,13 @@
 #include "uMain.h"
 
 #include "calc/calendar.h"
-#include "calc/ledger_summary.h"
-#include "calc/period_totals.h"
-#include "store/biff_writer.h"
+#include "store/ledger_summary.h"
+#include "store/period_totals.h"
+#include "export/biff_writer.h"
 #include "store/earnings_dump.h"
-#include "store/engine/table_scopes.h"
-#include "store/messages.h"
-#include "store/xlsx_writer.h"
+#include "engine/table_scopes.h"
+#include "calc/messages.h"
+#include "export/xlsx_writer.h"
 
 #include <QDate>
 #include <QHeaderView>

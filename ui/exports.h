@@ -1,6 +1,6 @@
 #pragma once
 
-#include "store/sheet.h"
+#include "export/sheet.h"
 
 #include <QString>
 

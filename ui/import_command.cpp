@@ -11,7 +11,7 @@
 #include "ledger_refresh_pause.h"
 #include "prompt.h"
 #include "store/dmMain.h"
-#include "store/messages.h"
+#include "calc/messages.h"
 #include "uMain.h"
 
 #include <QClipboard>

@@ -1,7 +1,7 @@
 #include "import_dialog.h"
 
 #include "captions.h"
-#include "store/messages.h"
+#include "calc/messages.h"
 
 #include <QCheckBox>
 #include <QDialogButtonBox>

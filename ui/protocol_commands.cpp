@@ -1,10 +1,10 @@
 // The protocol's commands of the main window: print it through the preview, save it as PDF.
-#include "calc/protocol.h"
+#include "store/protocol.h"
 #include "captions.h"
 #include "display_format.h"
 #include "prompt.h"
 #include "report/protocol_document.h"
-#include "store/messages.h"
+#include "calc/messages.h"
 #include "uMain.h"
 
 #include <QDateTime>

@@ -6,8 +6,8 @@
 #include "display_format.h"
 #include "scenario_captions.h"
 #include "scenario_rows.h"
-#include "store/engine/errors.h"
-#include "store/number_format.h"
+#include "engine/errors.h"
+#include "calc/number_format.h"
 #include "totals_chart_view.h"
 
 #include <QButtonGroup>

@@ -3,7 +3,7 @@
 #include "calc/pension_right.h"
 #include "calc/right_text.h"
 #include "scenario_captions.h"
-#include "store/number_format.h"
+#include "calc/number_format.h"
 
 namespace rv {
 

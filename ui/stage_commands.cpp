@@ -1,7 +1,7 @@
 // The stage commands of the main window: confirm the person, new person, confirm the earnings,
 // the calculation and the reset of its results panel.
 
-#include "calc/calculation.h"
+#include "store/dm_calculation.h"
 #include "calc_panel.h"
 #include "captions.h"
 #include "date_edit.h"
@@ -12,8 +12,8 @@
 #include "person_panel.h"
 #include "prompt.h"
 #include "scenario_panel.h"
-#include "store/engine/errors.h"
-#include "store/messages.h"
+#include "engine/errors.h"
+#include "calc/messages.h"
 #include "uMain.h"
 
 #include <QAction>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "calc/scenarios.h"
+#include "store/scenarios.h"
 #include "chart_view.h"
 
 #include <vector>

@@ -1,6 +1,6 @@
 #include "uMain.h"
 
-#include "calc/protocol.h"
+#include "store/protocol.h"
 #include "calc_panel.h"
 #include "captions.h"
 #include "command.h"

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "calc/protocol.h"
+#include "store/protocol.h"
 #include "file_dialog.h"
 #include "store/dmMain.h"
 

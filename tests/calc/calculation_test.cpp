@@ -1,11 +1,11 @@
-#include "calc/calculation.h"
+#include "store/dm_calculation.h"
 
 #include "case_builders.h"
 
 #include "store/dmMain.h"
-#include "store/engine/errors.h"
-#include "store/messages.h"
-#include "store/number_format.h"
+#include "engine/errors.h"
+#include "calc/messages.h"
+#include "calc/number_format.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 #include "case_builders.h"
 #include "store/dmMain.h"
-#include "store/engine/errors.h"
-#include "store/messages.h"
+#include "engine/errors.h"
+#include "calc/messages.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "calc/ledger_summary.h"
+#include "store/ledger_summary.h"
 
 #include "case_builders.h"
 

@@ -1,6 +1,6 @@
 #include "case_builders.h"
 #include "store/dmMain.h"
-#include "store/engine/errors.h"
+#include "engine/errors.h"
 
 #include <gtest/gtest.h>
 

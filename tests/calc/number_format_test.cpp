@@ -1,4 +1,4 @@
-#include "store/number_format.h"
+#include "calc/number_format.h"
 
 #include <gtest/gtest.h>
 

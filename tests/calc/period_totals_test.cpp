@@ -1,4 +1,4 @@
-#include "calc/period_totals.h"
+#include "store/period_totals.h"
 
 #include "case_builders.h"
 

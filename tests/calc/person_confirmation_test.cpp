@@ -3,8 +3,8 @@
 #include "protect/base64.h"
 #include "protect/cipher.h"
 #include "store/dmMain.h"
-#include "store/engine/errors.h"
-#include "store/messages.h"
+#include "engine/errors.h"
+#include "calc/messages.h"
 
 #include <gtest/gtest.h>
 

@@ -1,12 +1,12 @@
-#include "calc/protocol.h"
+#include "store/protocol.h"
 
 #include "case_builders.h"
 
-#include "calc/calculation.h"
+#include "store/dm_calculation.h"
 #include "calc/estimated_figures.h"
 #include "calc/reference_provenance.h"
 #include "store/dmMain.h"
-#include "store/source_flags.h"
+#include "protect/source_flags.h"
 
 #include <gtest/gtest.h>
 

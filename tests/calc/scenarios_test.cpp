@@ -1,12 +1,13 @@
-#include "calc/scenarios.h"
+#include "store/scenarios.h"
+#include "store/dm_calculation.h"
 
 #include "case_builders.h"
 
 #include "calc/calendar.h"
 #include "calc/pension_dates.h"
 #include "store/dmMain.h"
-#include "store/engine/errors.h"
-#include "store/messages.h"
+#include "engine/errors.h"
+#include "calc/messages.h"
 
 #include <gtest/gtest.h>
 

@@ -2,10 +2,10 @@
 // window builds it: both must give the same figures.
 #include "case_builders.h"
 
-#include "calc/calculation.h"
-#include "calc/scenarios.h"
+#include "store/dm_calculation.h"
+#include "store/scenarios.h"
 #include "store/dmMain.h"
-#include "store/messages.h"
+#include "calc/messages.h"
 
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>

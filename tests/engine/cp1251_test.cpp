@@ -1,5 +1,5 @@
-#include "store/engine/cp1251.h"
-#include "store/engine/text_utf8.h"
+#include "engine/cp1251.h"
+#include "engine/text_utf8.h"
 
 #include <gtest/gtest.h>
 

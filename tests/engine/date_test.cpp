@@ -1,4 +1,4 @@
-#include "store/engine/date.h"
+#include "engine/date.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "store/engine/filter.h"
+#include "engine/filter.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "store/engine/table.h"
+#include "engine/table.h"
 
 #include <gtest/gtest.h>
 

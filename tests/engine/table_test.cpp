@@ -1,5 +1,5 @@
-#include "store/engine/errors.h"
-#include "store/engine/table.h"
+#include "engine/errors.h"
+#include "engine/table.h"
 
 #include <gtest/gtest.h>
 

@@ -4,7 +4,7 @@
 #include "cli/case_input.h"
 #include "cli/pipeline.h"
 #include "store/case_limits.h"
-#include "store/ledger_month.h"
+#include "calc/ledger_month.h"
 
 #include <nlohmann/json.hpp>
 

@@ -5,10 +5,10 @@
 // again, calculate for the stored application date, save. A case the program saved must load
 // again: a refusal of it is a finding. One data module serves the whole run, as one window
 // serves many loads; making one per input would take most of the time.
-#include "calc/calculation.h"
+#include "store/dm_calculation.h"
 #include "protect/case_file.h"
 #include "store/dmMain.h"
-#include "store/engine/errors.h"
+#include "engine/errors.h"
 
 #include <cstddef>
 #include <cstdint>

@@ -1,7 +1,7 @@
 #include "case_builders.h"
 #include "import/import_preview.h"
 #include "store/dmMain.h"
-#include "store/engine/errors.h"
+#include "engine/errors.h"
 
 #include <gtest/gtest.h>
 

@@ -3,8 +3,8 @@
 
 #include "case_builders.h"
 
-#include "calc/calculation.h"
-#include "calc/protocol.h"
+#include "store/dm_calculation.h"
+#include "store/protocol.h"
 #include "store/dmMain.h"
 
 #include <gtest/gtest.h>

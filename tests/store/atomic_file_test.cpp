@@ -1,6 +1,6 @@
 #include "child_process.h"
 #include "file_bytes.h"
-#include "store/atomic_file.h"
+#include "engine/atomic_file.h"
 
 #include <gtest/gtest.h>
 

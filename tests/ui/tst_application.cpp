@@ -1,7 +1,7 @@
 // The application object: the top-level error handler and the Ukrainian standard buttons.
 
 #include "scripted_prompt.h"
-#include "store/engine/errors.h"
+#include "engine/errors.h"
 #include "ui/application.h"
 
 #include <QDialogButtonBox>

@@ -3,7 +3,7 @@
 
 #include "scripted_prompt.h"
 #include "small_case_reference.h"
-#include "store/messages.h"
+#include "calc/messages.h"
 #include "ui/captions.h"
 #include "ui/footer_bar.h"
 #include "window_driver.h"

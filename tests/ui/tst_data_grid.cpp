@@ -2,7 +2,7 @@
 // refuses to store keeps the grid where it is.
 
 #include "scripted_prompt.h"
-#include "store/engine/errors.h"
+#include "engine/errors.h"
 #include "ui/data_grid.h"
 
 #include <QHeaderView>

@@ -2,7 +2,7 @@
 // earnings typed, copied and pasted, the year drop-down, the year footer, the red credited days,
 // "Очистити" and the hidden Super State switch. The decimal separator is the Ukrainian ",".
 
-#include "calc/ledger_summary.h"
+#include "store/ledger_summary.h"
 #include "case_builders.h"
 #include "scripted_prompt.h"
 #include "ui/data_grid.h"

@@ -4,7 +4,7 @@
 // its refusals, its ledger and its recovery from a month without reference data.
 
 #include "scripted_prompt.h"
-#include "store/messages.h"
+#include "calc/messages.h"
 #include "typing.h"
 #include "ui/data_grid.h"
 #include "ui/date_edit.h"

@@ -1,7 +1,7 @@
 // Editors bound to fields: they show the current row and write what the person types.
 
 #include "scripted_prompt.h"
-#include "store/engine/errors.h"
+#include "engine/errors.h"
 #include "typing.h"
 #include "ui/date_edit.h"
 #include "ui/field_binding.h"

@@ -4,9 +4,10 @@
 // as it was. With RAVELTA_SCREENS=1 the panel is saved as pictures under screens/ of the build
 // tree.
 #include "window_session.h"
+#include "store/dm_calculation.h"
 
-#include "calc/scenarios.h"
-#include "store/number_format.h"
+#include "store/scenarios.h"
+#include "calc/number_format.h"
 #include "ui/scenario_panel.h"
 #include "ui/scenario_rows.h"
 #include "ui/totals_chart_view.h"

@@ -3,8 +3,8 @@
 
 #include "calc/reference_provenance.h"
 #include "scripted_prompt.h"
-#include "store/messages.h"
-#include "store/source_flags.h"
+#include "calc/messages.h"
+#include "protect/source_flags.h"
 #include "typing.h"
 #include "ui/captions.h"
 #include "ui/data_grid.h"

@@ -1,6 +1,6 @@
 #include "law_tables.h"
 
-#include "store/engine/date.h"
+#include "engine/date.h"
 
 #include <charconv>
 #include <optional>

@@ -1,6 +1,6 @@
 #include "provenance.h"
 
-#include "store/source_flags.h"
+#include "protect/source_flags.h"
 
 #include <array>
 #include <map>

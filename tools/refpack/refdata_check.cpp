@@ -1,6 +1,6 @@
 #include "refdata_check.h"
 
-#include "store/engine/date.h"
+#include "engine/date.h"
 
 #include <algorithm>
 #include <charconv>

@@ -1,0 +1,30 @@
+#pragma once
+
+#include "calc/calendar.h"
+#include "calc/case.h"
+#include "calc/ledger_rules.h"
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace rv {
+
+// Insurance experience (ст. 24): the employment periods, and from the law's day on each month
+// by the days its earning credits, in calendar days of the month. With `lastDay`, only the days
+// up to it: the periods end there and later months do not count.
+YearsMonthsDays insuranceExperience(const std::vector<CasePeriod>& periods,
+                                    const std::vector<CaseMonth>& months, const LedgerRules& rules,
+                                    std::optional<Date> lastDay = std::nullopt);
+
+// Whole months of an experience length (С of ст. 25).
+std::int32_t wholeMonths(const YearsMonthsDays& length);
+
+// "y р. m міс. d дн."
+std::string experienceText(const YearsMonthsDays& length);
+
+// The last day of the periods; none without periods.
+std::optional<Date> lastExperienceDay(const std::vector<CasePeriod>& periods);
+
+} // namespace rv

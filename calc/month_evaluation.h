@@ -1,0 +1,30 @@
+#pragma once
+
+#include "calc/case.h"
+#include "calc/reference.h"
+
+#include <cstdint>
+
+namespace rv {
+
+// The earning that counts (ст. 40): from the law's month on, at most the maximum income subject
+// to contributions.
+double capEarning(const Reference& reference, LedgerMonth month, double earning);
+
+// Коефіцієнт заробітної плати за місяць (ст. 40): the capped earning over the month's average
+// wage, to 5 places; before the maximum income the law's cap of the coefficient. Throws
+// UserError naming the month when its average wage is 0.
+double wageCoefficient(const Reference& reference, LedgerMonth month, double earning,
+                       double averageWage);
+
+// Days of the month credited to insurance experience (ст. 24 ч. 3): before the law's day the
+// days the periods cover; from it the whole month when the capped earning reaches the minimum
+// wage, else its share of the month.
+std::uint16_t creditedDays(const Reference& reference, LedgerMonth month, double earning,
+                           double minimumWage, int coveredDays);
+
+// Works out the month's coefficient and credited days from its earning and figures. Throws
+// UserError for a negative earning or a month without an average wage.
+void evaluateMonth(CaseMonth& month, const Reference& reference);
+
+} // namespace rv

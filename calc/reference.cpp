@@ -1,0 +1,178 @@
+#include "calc/reference.h"
+
+#include "calc/calendar.h"
+#include "calc/messages.h"
+#include "engine/errors.h"
+
+#include <algorithm>
+#include <set>
+
+namespace rv {
+
+namespace {
+
+int yearOf(std::optional<Date> date) {
+    return civilFromDate(date.value_or(Date{})).year; // an empty date reads as the zero date
+}
+
+} // namespace
+
+// Sweeps the days on which rows come into force or leave it, keeping the rows in force ordered
+// by their position in the table: the first of them answers until the next such day. A row
+// without a begin date is in force on no day, nor is a row that ends before it begins.
+DatedLookup::DatedLookup(const std::vector<DatedFigure>& rows, EndDate endDate) {
+    struct Change {
+        Date day;
+        bool comesIntoForce;
+        std::size_t row;
+    };
+    std::vector<Change> changes;
+    for (std::size_t row = 0; row < rows.size(); ++row) {
+        const DatedFigure& figure = rows[row];
+        if (!figure.begin)
+            continue;
+        if (figure.end) {
+            const Date firstDayOut =
+                endDate == EndDate::Exclusive ? *figure.end : Date{figure.end->serial + 1};
+            if (firstDayOut <= *figure.begin)
+                continue;
+            changes.push_back({firstDayOut, false, row});
+        }
+        changes.push_back({*figure.begin, true, row});
+    }
+    std::stable_sort(changes.begin(), changes.end(),
+                     [](const Change& a, const Change& b) { return a.day < b.day; });
+
+    std::set<std::size_t> inForce;
+    for (std::size_t i = 0; i < changes.size();) {
+        const Date day = changes[i].day;
+        for (; i < changes.size() && changes[i].day == day; ++i) {
+            if (changes[i].comesIntoForce)
+                inForce.insert(changes[i].row);
+            else
+                inForce.erase(changes[i].row);
+        }
+        std::optional<double> answer;
+        if (!inForce.empty())
+            answer = rows[*inForce.begin()].value;
+        if (m_values.empty() || m_values.back() != answer) {
+            m_starts.push_back(day);
+            m_values.push_back(answer);
+        }
+    }
+    if (!rows.empty()) {
+        m_firstBegin = rows.front().begin;
+        m_firstValue = rows.front().value;
+    }
+}
+
+std::optional<double> DatedLookup::find(Date day) const {
+    const auto after = std::upper_bound(m_starts.begin(), m_starts.end(), day);
+    if (after == m_starts.begin())
+        return std::nullopt;
+    return m_values[static_cast<std::size_t>(after - m_starts.begin() - 1)];
+}
+
+Reference::Reference(ReferenceRows rows, std::shared_ptr<const MonthProvenance> provenance)
+    : m_rows(std::move(rows)), m_law(m_rows.lawRules, m_rows.womenAges),
+      m_provenance(std::move(provenance)),
+      m_averageWageOfMonth(m_rows.averageWageOfMonth, DatedLookup::EndDate::Exclusive),
+      m_averageWageOfYear(m_rows.averageWageOfYear, DatedLookup::EndDate::Exclusive),
+      m_minimumWage(m_rows.minimumWage, DatedLookup::EndDate::Exclusive),
+      m_maximumIncome(m_rows.maximumIncome, DatedLookup::EndDate::Inclusive),
+      m_subsistenceMinimum(m_rows.subsistenceMinimum, DatedLookup::EndDate::Inclusive) {
+    try {
+        m_ledgerRules = ledgerRulesOf(m_law);
+    } catch (const UserError& missing) {
+        m_ledgerRulesError = missing.what();
+    }
+}
+
+std::shared_ptr<const Reference> Reference::fromStored(const StoredReferenceData& stored) {
+    ReferenceData data;
+    try {
+        UnpackReferenceData(stored, data);
+    } catch (const ReferenceUnpackError&) {
+        throw UserError(messages::kCannotUnpackReference);
+    }
+    return std::make_shared<const Reference>(
+        referenceRowsOf(data),
+        std::make_shared<const MonthProvenance>(MonthProvenance::embedded()));
+}
+
+namespace {
+
+// A month's figure: 0 before the first row's begin or where no row covers the month's first day.
+double monthFigure(const DatedLookup& lookup, LedgerMonth month) {
+    const Date monthStart = MonthStart(month);
+    if (lookup.firstBegin() && monthStart < *lookup.firstBegin())
+        return 0;
+    return lookup.find(monthStart).value_or(0);
+}
+
+} // namespace
+
+double Reference::averageWageOfMonth(LedgerMonth month) const {
+    return monthFigure(m_averageWageOfMonth, month);
+}
+
+double Reference::averageWageOfYearOfMonth(LedgerMonth month) const {
+    return monthFigure(m_averageWageOfYear, month);
+}
+
+double Reference::minimumWage(LedgerMonth month) const {
+    return monthFigure(m_minimumWage, month);
+}
+
+double Reference::maximumIncome(Date day) const {
+    return m_maximumIncome.find(day).value_or(0);
+}
+
+double Reference::subsistenceMinimum(Date day) const {
+    return m_subsistenceMinimum.find(day).value_or(m_subsistenceMinimum.firstValue());
+}
+
+double Reference::coefficient(int type) const {
+    const std::string wanted = std::to_string(type);
+    for (const CoefficientRow& row : m_rows.coefficients)
+        if (row.type == wanted && !row.end)
+            return row.value;
+    return 0;
+}
+
+double Reference::averageWageForYear(int& year) const {
+    const std::vector<DatedFigure>& rows = m_rows.averageWageOfYear;
+    if (rows.empty()) {
+        year = 0;
+        return 0;
+    }
+    const int firstYear = yearOf(rows.front().begin);
+    if (year < firstYear) {
+        year = firstYear;
+        return rows.front().value;
+    }
+    const int lastYear = yearOf(rows.back().begin);
+    if (year > lastYear) {
+        year = lastYear;
+        return rows.back().value;
+    }
+    const Date yearStart = dateFromCivil(year, 1, 1);
+    for (const DatedFigure& row : rows)
+        if (row.begin && *row.begin == yearStart)
+            return row.value;
+    year = 0;
+    return 0;
+}
+
+const LedgerRules& Reference::ledgerRules() const {
+    if (!m_ledgerRules)
+        throw UserError(m_ledgerRulesError);
+    return *m_ledgerRules;
+}
+
+const MonthProvenance& Reference::provenance() const {
+    static const MonthProvenance kNone;
+    return m_provenance ? *m_provenance : kNone;
+}
+
+} // namespace rv

@@ -1,0 +1,39 @@
+#pragma once
+
+#include "date.h"
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <variant>
+
+namespace rv {
+
+enum class FieldType { Integer, Text, Date, Float };
+
+// A field value: empty (std::monostate) or a value of the field's type. Texts are UTF-8.
+using Value = std::variant<std::monostate, std::int32_t, double, std::string, Date>;
+
+// A number written with "." as the decimal point, nothing else around it; none otherwise.
+std::optional<double> parseFloat(std::string_view text);
+// A whole number, nothing else around it; none otherwise.
+std::optional<std::int32_t> parseInteger(std::string_view text);
+
+inline bool isEmpty(const Value& value) {
+    return std::holds_alternative<std::monostate>(value);
+}
+
+// The integer of an integer value; 0 for an empty value or one of another type.
+inline std::int32_t integerOrZero(const Value& value) {
+    const auto* integer = std::get_if<std::int32_t>(&value);
+    return integer ? *integer : 0;
+}
+
+// The number of a float value; 0 for an empty value or one of another type.
+inline double floatOrZero(const Value& value) {
+    const auto* number = std::get_if<double>(&value);
+    return number ? *number : 0.0;
+}
+
+} // namespace rv

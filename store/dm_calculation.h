@@ -1,0 +1,24 @@
+#pragma once
+
+#include "calc/calculation.h"
+#include "calc/ledger_view.h"
+#include "engine/date.h"
+
+#include <vector>
+
+namespace rv {
+
+class TdMain;
+
+// The pension calculation of the current person's case, for the application date shown in the
+// person panel: the core calculates the case read from the tables, and the ledger's rows take
+// its evaluation and the optimisations' marks back. The ledger's bound views stay suspended
+// throughout and its current row is restored on every way out. The caller keeps its
+// year-summary refresh off meanwhile and refreshes the summary once afterwards. An error of any
+// step passes on to the caller, who then keeps the panel as it was; the ledger is then untouched.
+CalculationResult Calculate(TdMain& dm, Date applicationDate, char decimalSeparator);
+
+// The current person's ledger months in calendar order, read without moving its cursor.
+std::vector<LedgerMonthView> ledgerMonthViews(TdMain& dm);
+
+} // namespace rv

@@ -1,0 +1,79 @@
+// The ledger of the current person, made by the core from the periods.
+
+#include "calc/ledger_build.h"
+#include "engine/errors.h"
+#include "engine/table_scopes.h"
+#include "store/dmMain.h"
+
+#include <map>
+#include <string>
+
+namespace rv {
+
+namespace {
+
+// The month of a ledger key of the person (person id * 1000000 + year * 100 + month number).
+LedgerMonth monthOfKey(std::int32_t personId, std::int32_t key) {
+    const std::int64_t rest = std::int64_t{key} - std::int64_t{personId} * 1000000;
+    return {static_cast<int>(rest / 100), static_cast<int>(rest % 100)};
+}
+
+} // namespace
+
+bool TdMain::BuildLedger() {
+    const std::string personFilter = "earning_person_id=" + std::to_string(m_currentPersonId);
+    const BoundViewsSuspension ledgerViewsSuspended(cdsEarning);
+    const int idField = cdsEarning.fieldIndex("earning_id");
+    const int paymentField = cdsEarning.fieldIndex("earning_payment");
+
+    // Keep the typed earnings of the person's months.
+    cdsEarningCopy.empty();
+    cdsEarning.setFilter(personFilter + " and earning_payment <> 0");
+    cdsEarning.setFiltered(true);
+    std::map<LedgerMonth, double> keptEarnings;
+    for (cdsEarning.first(); !cdsEarning.eof(); cdsEarning.next()) {
+        const Value id = cdsEarning.value(idField);
+        const Value payment = cdsEarning.value(paymentField);
+        cdsEarningCopy.append();
+        cdsEarningCopy.setValue("earning_id", id);
+        cdsEarningCopy.setValue("earning_payment", payment);
+        cdsEarningCopy.post();
+        if (const auto* key = std::get_if<std::int32_t>(&id)) // a repeated key: the first
+            keptEarnings.emplace(monthOfKey(m_currentPersonId, *key), std::get<double>(payment));
+    }
+
+    // Clear the person's ledger; other persons' rows stay.
+    cdsEarning.setFilter(personFilter);
+    while (cdsEarning.recordCount() > 0) {
+        cdsEarning.last();
+        cdsEarning.remove();
+    }
+
+    const LedgerBuild build =
+        buildLedger(currentPeriods(), keptEarnings, *CalcReference(),
+                    m_superState ? MonthEvaluation::AsStored : MonthEvaluation::ByLaw);
+    for (const CaseMonth& month : build.months) {
+        cdsEarning.append();
+        cdsEarning.setValue("earning_person_id", m_currentPersonId);
+        cdsEarning.setValue(idField, ledgerKey(m_currentPersonId, month.month));
+        cdsEarning.setValue("earning_year", month.month.year);
+        cdsEarning.setValue("earning_month", month.month.month0);
+        cdsEarning.setValue("earning_avg_zp", month.averageWage);
+        cdsEarning.setValue("earning_avg_zp_year", month.averageWageOfYear);
+        cdsEarning.setValue("earning_min_zp", month.minimumWage);
+        cdsEarning.setValue("earning_min_zp_year", 0.0);
+        cdsEarning.setValue(paymentField, month.earning);
+        cdsEarning.setValue("earning_payment_year", 0.0);
+        cdsEarning.setValue("earning_k", month.coefficient);
+        cdsEarning.setValue("earning_month_day", static_cast<std::int32_t>(month.coveredDays));
+        cdsEarning.setValue("earning_day", static_cast<std::int32_t>(month.creditedDays));
+        cdsEarning.setValue("earning_opt1", std::string());
+        cdsEarning.setValue("earning_opt2", std::string());
+        cdsEarning.post(); // the evaluation gives the same figures again
+    }
+    if (build.refusal)
+        throw UserError(*build.refusal);
+    return true;
+}
+
+} // namespace rv

@@ -1,0 +1,76 @@
+// The hooks and checks of the period table.
+
+#include "calc/calendar.h"
+#include "calc/ledger_rules.h"
+#include "calc/messages.h"
+#include "calc/periods.h"
+#include "engine/errors.h"
+#include "store/dmMain.h"
+
+#include <string>
+
+namespace rv {
+
+void TdMain::cdsExpBeforePost(Table& table) {
+    const std::optional<Date> begin = table.asDate("exp_date_begin");
+    const std::optional<Date> finish = table.asDate("exp_date_finish");
+    if (!begin || !finish)
+        throw UserError(messages::kPeriodDateMissing);
+    if (*begin > *finish)
+        throw UserError(messages::kPeriodBeginAfterFinish);
+    if (table.isNull("exp_id"))
+        table.setValue("exp_id", 0);
+    if (table.isNull("exp_person_id"))
+        table.setValue("exp_person_id", m_currentPersonId);
+    const PeriodLength length = ExpPeriodLength(*begin, *finish);
+    table.setValue("exp_day", length.days);
+    table.setValue("exp_day_str", length.text);
+}
+
+VerifyResult TdMain::VerifyPeriods(Date birthDate) {
+    const auto warn = [this](const std::string& text) {
+        if (m_prompt)
+            m_prompt->warning(text);
+    };
+    VerifyResult result;
+    const std::vector<CasePeriod> periods = currentPeriods();
+    if (periods.empty()) {
+        warn(messages::kNoPeriods);
+        result.outcome = VerifyResult::Outcome::NoPeriods;
+        return result;
+    }
+    for (const CasePeriod& period : periods)
+        if (!period.begin || !period.finish)
+            throw UserError(messages::kPeriodDateMissing);
+
+    const int minimumAge = LedgerLawRules().minimumWorkingAge;
+    const PeriodsCheck check = checkPeriods(periods, birthDate, minimumAge);
+    result.ageFailure = check.ageFailure;
+    result.overlapFailure = check.overlapFailure;
+    if (result.ageFailure)
+        warn(messages::workBeforeMinimumAge(minimumAge));
+    if (result.overlapFailure)
+        warn(messages::kPeriodsOverlap);
+    if (result.ageFailure || result.overlapFailure) {
+        result.outcome = VerifyResult::Outcome::Refused;
+        return result;
+    }
+    result.outcome = VerifyResult::Outcome::LedgerBuilt;
+    result.ledgerBuilt = BuildLedger();
+    return result;
+}
+
+void TdMain::RepostPeriods() {
+    for (int row = 1; row <= cdsExp.recordCount(); ++row) {
+        cdsExp.setRecNo(row);
+        cdsExp.edit();
+        try {
+            cdsExp.post();
+        } catch (const UserError&) {
+            cdsExp.cancel();
+            throw;
+        }
+    }
+}
+
+} // namespace rv

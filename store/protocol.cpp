@@ -1,0 +1,450 @@
+#include "protocol.h"
+#include "store/dm_calculation.h"
+
+#include "calc/calendar.h"
+#include "calc/law.h"
+#include "calc/law_rule_ids.h"
+#include "calc/ledger_rules.h"
+#include "store/ledger_summary.h"
+#include "calc/reference_provenance.h"
+#include "calc/rounding.h"
+#include "store/dmMain.h"
+#include "store/fixed_lists.h"
+#include "calc/messages.h"
+#include "calc/number_format.h"
+#include "protect/source_flags.h"
+
+#include <algorithm>
+
+namespace rv {
+
+namespace {
+
+namespace ids = law::ids;
+
+constexpr int kKarbovanetsPlaces = 5; // one karbovanets is 0,00001 hryvnia
+
+std::string dateText(const std::optional<Date>& date) {
+    return date ? formatDate(*date) : std::string();
+}
+
+std::string monthText(LedgerMonth month) {
+    const int calendar = calendarMonth(month);
+    return (calendar < 10 ? "0" : "") + std::to_string(calendar) + "." + std::to_string(month.year);
+}
+
+std::string datesText(const std::optional<Date>& begin, const std::optional<Date>& end) {
+    if (!end)
+        return messages::kProtocolSince + dateText(begin) + messages::kProtocolUntilNow;
+    return dateText(begin) + " – " + dateText(end);
+}
+
+// "ст.25 ч.1 абз.5 (A25.VS)" of the rule in force on `day`; empty when none holds.
+std::string ruleArticle(const law::LawBook& law, std::string_view id, Date day) {
+    const law::Rule* rule = law.inForce(id, day);
+    return rule ? rule->article + " (" + rule->id + ")" : std::string();
+}
+
+std::string joined(const std::vector<std::string>& parts) {
+    std::string text;
+    for (const std::string& part : parts)
+        if (!part.empty())
+            text += (text.empty() ? "" : "; ") + part;
+    return text;
+}
+
+class ProtocolBuilder {
+public:
+    ProtocolBuilder(TdMain& dm, const CalculationResult& result, const ProtocolMaking& making)
+        : m_dm(dm), m_result(result), m_making(making), m_law(dm.Law()) {}
+
+    Protocol build() {
+        Protocol protocol;
+        protocol.title = messages::kProtocolTitle;
+        protocol.madeLine = messages::kProtocolMade + m_making.madeAt + messages::kProtocolProgram +
+                            m_making.programVersion;
+        if (const auto date = referenceDataDate(m_dm))
+            protocol.madeLine += messages::kProtocolReferenceDate + formatDate(*date);
+        m_ledger = ledgerMonthViews(m_dm);
+        protocol.sections.push_back(personSection(protocol.personName));
+        protocol.sections.push_back(experienceSection());
+        protocol.sections.push_back(ledgerSection());
+        protocol.sections.push_back(formulaSection());
+        protocol.sections.push_back(referenceSection());
+        protocol.sections.push_back(notesSection());
+        protocol.chart = std::move(m_ledger);
+        return protocol;
+    }
+
+private:
+    std::string money(double x) const { return formatFixed(x, 2, m_making.decimalSeparator); }
+    // As the earnings grid shows them: kopecks, or five places for karbovanets converted.
+    std::string earningText(const LedgerMonthView& month) const {
+        const bool karbovanets = isBeforeCurrencyReform(m_dm.LedgerLawRules(), month.month);
+        return formatFixed(month.earning, karbovanets ? kKarbovanetsPlaces : 2,
+                           m_making.decimalSeparator);
+    }
+    // "0.00###": average wages and coefficients, kept to five places.
+    std::string upToFivePlaces(double x) const {
+        return formatPattern(x, 2, kWageCoefficientPlaces, m_making.decimalSeparator);
+    }
+
+    ProtocolFigure panelFigure(ResultField ResultsPanel::*field, std::string caption,
+                               std::string article) const {
+        const ResultField& shown = m_result.panel.*field;
+        std::string name;
+        for (const ResultFieldInfo& info : kResultFields)
+            if (info.field == field)
+                name = info.name;
+        return {std::move(caption), shown.text, shown.hint, std::move(article), name};
+    }
+
+    Date assignment() const { return m_result.assignmentDate; }
+
+    ProtocolSection personSection(std::string& personName) {
+        ProtocolSection section{messages::kProtocolPersonSection};
+        Table& person = m_dm.cdsPerson;
+        personName = person.asText("person_name");
+        const int gender = person.asInteger("person_gender");
+        m_gender = gender;
+        m_applicationDate = person.asDate("person_af_date");
+        section.figures = {
+            {messages::kProtocolName, personName, {}, {}},
+            {messages::kProtocolBirthDate, dateText(person.asDate("person_birthdate")), {}, {}},
+            {messages::kProtocolGender,
+             gender >= 0 && gender < static_cast<int>(kGenderNames.size())
+                 ? std::string(kGenderNames[static_cast<std::size_t>(gender)])
+                 : std::string(),
+             {},
+             {}},
+            {messages::kProtocolApplicationDate, dateText(m_applicationDate), {}, {}},
+            panelFigure(&ResultsPanel::edtPensAge, messages::kPensAgeCaption,
+                        messages::kArticleAssignment),
+            panelFigure(&ResultsPanel::lRight, messages::kRightCaption, m_result.panel.lRight.hint),
+        };
+        // The right's figure carries its article as its hint: shown once, as the article.
+        section.figures.back().formula.clear();
+        return section;
+    }
+
+    ProtocolSection experienceSection() {
+        ProtocolSection section{messages::kProtocolExperienceSection};
+        section.figures = {panelFigure(&ResultsPanel::edtFullSS, messages::kFullSSCaption,
+                                       messages::kArticleExperience)};
+        ProtocolTable periods{{messages::kProtocolPeriodBegin, messages::kProtocolPeriodEnd,
+                               messages::kProtocolPeriodLength}};
+        Table& table = m_dm.cdsExp;
+        const int begin = table.fieldIndex("exp_date_begin");
+        const int end = table.fieldIndex("exp_date_finish");
+        const int length = table.fieldIndex("exp_day_str");
+        for (int row = 0; row < table.recordCount(); ++row) {
+            const auto date = [&](int field) {
+                const Value value = table.viewValue(row, field);
+                const Date* day = std::get_if<Date>(&value);
+                return day ? formatDate(*day) : std::string();
+            };
+            const Value lengthValue = table.viewValue(row, length);
+            const std::string* lengthText = std::get_if<std::string>(&lengthValue);
+            periods.rows.push_back({date(begin), date(end), lengthText ? *lengthText : ""});
+            periods.marks.push_back(RowMark::None);
+        }
+        section.tableTitles.push_back(messages::kProtocolPeriodsTitle);
+        section.tables.push_back(std::move(periods));
+
+        ProtocolTable shortMonths{{messages::kProtocolMonth, messages::kProtocolEarning,
+                                   messages::kProtocolCreditedDays, messages::kProtocolMonthDays}};
+        const LedgerRules& rules = m_dm.LedgerLawRules();
+        for (const LedgerMonthView& month : m_ledger) {
+            if (!isShortCreditedMonth(rules, month.month.year, month.month.month0,
+                                      month.creditedDays))
+                continue;
+            shortMonths.rows.push_back({monthText(month.month), earningText(month),
+                                        std::to_string(month.creditedDays),
+                                        std::to_string(MonthLength(MonthStart(month.month)))});
+            shortMonths.marks.push_back(RowMark::None);
+        }
+        if (shortMonths.rows.empty()) {
+            section.closing.push_back(messages::kProtocolNoShortMonths);
+        } else {
+            section.tableTitles.push_back(messages::kProtocolShortMonthsTitle);
+            section.tables.push_back(std::move(shortMonths));
+        }
+        return section;
+    }
+
+    ProtocolSection ledgerSection() {
+        ProtocolSection section{messages::kProtocolLedgerSection};
+        section.chart = true;
+        section.paragraphs.push_back(messages::kProtocolChartNote);
+        section.figures = {
+            panelFigure(&ResultsPanel::edtSSMonth, messages::kSSMonthCaption,
+                        messages::kArticleEarnings),
+            panelFigure(&ResultsPanel::edtSSMonth2, messages::kSSMonth2Caption,
+                        messages::kArticleEarnings),
+            panelFigure(&ResultsPanel::edtSumK, messages::kSumKCaption, messages::kArticleEarnings),
+        };
+        ProtocolTable ledger{{messages::kProtocolMonth, messages::kProtocolEarning,
+                              messages::kProtocolAverageWage, messages::kProtocolCap,
+                              messages::kProtocolCoefficient, messages::kProtocolMark},
+                             {},
+                             {},
+                             {3, 4, 4, 4, 3, 5}};
+        for (const LedgerMonthView& month : m_ledger) {
+            std::string mark = month.excluded      ? messages::kProtocolMarkExcluded
+                               : month.earlyWindow ? messages::kProtocolMarkEarly
+                               : month.counted     ? messages::kProtocolMarkCounted
+                                                   : messages::kProtocolMarkNotCounted;
+            if (month.capped)
+                mark += messages::kProtocolMarkCapped;
+            ledger.rows.push_back({monthText(month.month), earningText(month),
+                                   upToFivePlaces(month.averageWage),
+                                   month.cap ? money(*month.cap) : messages::kNotApplicable,
+                                   upToFivePlaces(month.coefficient), mark});
+            ledger.marks.push_back(month.excluded      ? RowMark::Excluded
+                                   : month.earlyWindow ? RowMark::EarlyWindow
+                                   : month.counted     ? RowMark::None
+                                                       : RowMark::NotCounted);
+        }
+        section.tableTitles.push_back(messages::kProtocolLedgerTitle);
+        section.tables.push_back(std::move(ledger));
+        return section;
+    }
+
+    ProtocolSection formulaSection() {
+        ProtocolSection section{messages::kProtocolFormulaSection};
+        const ResultsPanel& panel = m_result.panel;
+        const Date day = assignment();
+        const Date application = m_applicationDate.value_or(day);
+        const std::string_view fullExperience =
+            m_gender == 0 ? ids::kFullExperienceMen : ids::kFullExperienceWomen;
+        section.figures = {
+            panelFigure(&ResultsPanel::edtAvgZpForYear, panel.lAvgZpForYear,
+                        ruleArticle(m_law, ids::kAverageWageYears, application)),
+            panelFigure(&ResultsPanel::edtEarningK, messages::kEarningKCaption,
+                        messages::kArticleIndividualCoefficient),
+            panelFigure(&ResultsPanel::edtValuation, messages::kValuationCaption,
+                        ruleArticle(m_law, ids::kValuation, day)),
+            panelFigure(&ResultsPanel::edtISSK, messages::kISSKCaption,
+                        joined({ruleArticle(m_law, ids::kValuation, day),
+                                ruleArticle(m_law, ids::kExperienceCoefficientCap, day)})),
+            panelFigure(&ResultsPanel::edtPens, messages::kPensCaption,
+                        messages::kArticleBasicPension),
+            panelFigure(&ResultsPanel::edtMinPens,
+                        panel.lMinPens.value_or(messages::kMinPensDesigned),
+                        ruleArticle(m_law, ids::kMinimumInSubsistenceMinimums, day)),
+            panelFigure(&ResultsPanel::edtMinPens65, messages::kMinPens65Caption,
+                        ruleArticle(m_law, ids::kMinimumAt65Percent, day)),
+            panelFigure(&ResultsPanel::edtExtraPens, messages::kExtraPensCaption,
+                        joined({ruleArticle(m_law, ids::kSupplementRate, day),
+                                ruleArticle(m_law, fullExperience, day)})),
+            panelFigure(&ResultsPanel::edtMaxPens, messages::kMaxPensCaption,
+                        joined({ruleArticle(m_law, ids::kCeilingInHryvnias, day),
+                                ruleArticle(m_law, ids::kCeilingInSubsistenceMinimums, day)})),
+            panelFigure(&ResultsPanel::edfFullPens, messages::kFullPensCaption,
+                        joined({messages::kArticleTotal, ruleArticle(m_law, fullExperience, day)})),
+        };
+        if (panel.lNoAvgForYearVisible)
+            section.paragraphs.push_back(panel.lNoAvgForYear);
+        if (panel.lPensNotFullVisible)
+            section.figures.back().value += std::string(" (") + messages::kPensionIncomplete + ")";
+        if (!panel.lEstimates.empty())
+            section.paragraphs.push_back(panel.lEstimates);
+        return section;
+    }
+
+    // The rows of one monthly table that the counted months read where `uses` says a month
+    // reads it; runs of rows with one source as one line.
+    template <typename Uses>
+    void addMonthFigures(ProtocolTable& table, const char* figure,
+                         const std::vector<SourcedRow>& rows, Uses uses) {
+        const SourcedRow* runFirst = nullptr;
+        const SourcedRow* runLast = nullptr;
+        int runRows = 0;
+        auto flush = [&] {
+            if (!runFirst)
+                return;
+            table.rows.push_back({figure, datesText(runFirst->begin, runLast->end),
+                                  std::to_string(runRows), sourceFlagsText(runFirst->flags),
+                                  std::string(runFirst->source)});
+            table.marks.push_back(runFirst->flags & kEstimatedFigureFlags ? RowMark::Estimated
+                                                                          : RowMark::None);
+            runFirst = runLast = nullptr;
+            runRows = 0;
+        };
+        for (const LedgerMonthView& month : m_ledger) {
+            if (!month.counted || !uses(month))
+                continue;
+            const SourcedRow* row = sourcedRowOn(rows, MonthStart(month.month));
+            if (!row || row == runLast)
+                continue;
+            if (runFirst && (row->source != runFirst->source || row->flags != runFirst->flags))
+                flush();
+            if (!runFirst)
+                runFirst = row;
+            runLast = row;
+            ++runRows;
+        }
+        flush();
+    }
+
+    void addDayFigure(ProtocolTable& table, const char* figure, const std::vector<SourcedRow>& rows,
+                      Date day) {
+        const SourcedRow* row = sourcedRowOn(rows, day);
+        if (!row)
+            return;
+        table.rows.push_back({figure, datesText(row->begin, row->end), "1",
+                              sourceFlagsText(row->flags), std::string(row->source)});
+        table.marks.push_back(row->flags & kEstimatedFigureFlags ? RowMark::Estimated
+                                                                 : RowMark::None);
+    }
+
+    ProtocolSection referenceSection() {
+        ProtocolSection section{messages::kProtocolReferenceSection};
+        const MonthProvenance& provenance = m_dm.EmbeddedMonthProvenance();
+
+        ProtocolTable figures{{messages::kProtocolFigureColumn, messages::kProtocolPeriod,
+                               messages::kProtocolRows, messages::kProtocolFlags,
+                               messages::kProtocolSource},
+                              {},
+                              {},
+                              {4, 4, 2, 3, 9}};
+        if (m_result.baseYear > 0)
+            addDayFigure(figures, messages::kFigureBaseAverageWage,
+                         referenceProvenance("AvgZpYear.csv"),
+                         dateFromCivil(m_result.baseYear, 1, 1));
+        if (!m_result.noRight) {
+            addDayFigure(figures, messages::kFigureSubsistenceMinimum,
+                         referenceProvenance("MinPens.csv"), assignment());
+            if (m_result.minimumPension65)
+                addDayFigure(figures, messages::kFigureMinimumWageAtAssignment,
+                             provenance.minimumWage, assignment());
+        }
+        const Date creditedByEarningFrom = m_dm.LedgerLawRules().proportionalCreditFrom;
+        addMonthFigures(figures, messages::kFigureMonthAverageWage, provenance.averageWage,
+                        [](const LedgerMonthView&) { return true; });
+        // Before that day a month's credited days are the days its periods cover.
+        addMonthFigures(figures, messages::kFigureMonthMinimumWage, provenance.minimumWage,
+                        [&](const LedgerMonthView& month) {
+                            return !(MonthStart(month.month) < creditedByEarningFrom);
+                        });
+        addMonthFigures(figures, messages::kFigureMonthCap, provenance.cap,
+                        [](const LedgerMonthView& month) { return month.cap.has_value(); });
+        section.tableTitles.push_back(messages::kProtocolFiguresTitle);
+        section.tables.push_back(std::move(figures));
+
+        if (!m_result.noRight) {
+            section.tableTitles.push_back(messages::kProtocolRulesTitle);
+            section.tables.push_back(rulesTable());
+        }
+
+        if (m_result.estimated.empty()) {
+            section.closing.push_back(messages::kProtocolNoEstimates);
+        } else {
+            // The panel's line says how many months and which years; the table, from which
+            // rows, those with one source as one line.
+            section.paragraphs.push_back(m_result.panel.lEstimates);
+            ProtocolTable estimates{{messages::kProtocolFigureColumn, messages::kProtocolPeriod,
+                                     messages::kProtocolRows, messages::kProtocolSource},
+                                    {},
+                                    {},
+                                    {4, 4, 2, 11}};
+            for (const EstimatedMonths& figure : m_result.estimated) {
+                for (std::size_t first = 0; first < figure.rows.size();) {
+                    std::size_t last = first;
+                    while (last + 1 < figure.rows.size() &&
+                           figure.rows[last + 1].source == figure.rows[first].source)
+                        ++last;
+                    estimates.rows.push_back(
+                        {estimatedFigureName(figure.figure),
+                         datesText(figure.rows[first].begin, figure.rows[last].end),
+                         std::to_string(last - first + 1), std::string(figure.rows[first].source)});
+                    estimates.marks.push_back(RowMark::Estimated);
+                    first = last + 1;
+                }
+            }
+            section.tableTitles.push_back(messages::kProtocolEstimatesTitle);
+            section.tables.push_back(std::move(estimates));
+        }
+        return section;
+    }
+
+    static const char* estimatedFigureName(MonthFigure figure) {
+        switch (figure) {
+        case MonthFigure::AverageWage:
+            return messages::kFigureMonthAverageWage;
+        case MonthFigure::MinimumWage:
+            return messages::kFigureMonthMinimumWage;
+        case MonthFigure::Cap:
+            return messages::kFigureMonthCap;
+        }
+        return "";
+    }
+
+    ProtocolTable rulesTable() const {
+        ProtocolTable rules{{messages::kProtocolRuleId, messages::kProtocolRuleArticle,
+                             messages::kProtocolRuleValue, messages::kProtocolRuleDates,
+                             messages::kProtocolRuleConfidence, messages::kProtocolSource},
+                            {},
+                            {},
+                            {4, 3, 3, 4, 3, 7}};
+        const Date day = assignment();
+        std::vector<const law::Rule*> used;
+        auto add = [&](const law::Rule* rule) {
+            if (rule && std::find(used.begin(), used.end(), rule) == used.end())
+                used.push_back(rule);
+        };
+        if (m_result.right.path)
+            add(m_result.right.path->rule);
+        add(m_law.inForce(ids::kAverageWageYears, m_applicationDate.value_or(day)));
+        for (const std::string_view id :
+             {ids::kValuation, ids::kExperienceCoefficientCap, ids::kMinimumInSubsistenceMinimums,
+              m_gender == 0 ? ids::kFullExperienceMen : ids::kFullExperienceWomen,
+              ids::kSupplementRate, ids::kMinimumAt65Percent, ids::kMinimumAt65Age,
+              ids::kProportionalMinimum, ids::kCeilingInHryvnias,
+              ids::kCeilingInSubsistenceMinimums, ids::kEarlyWindowEnd, ids::kEarlyCoefficientCap,
+              ids::kMaxIncomeFrom, ids::kProportionalMonthCredit})
+            add(m_law.inForce(id, day));
+        for (const law::Rule* rule : used) {
+            rules.rows.push_back({rule->id, rule->article, rule->value,
+                                  datesText(rule->begin, rule->end), rule->confidence,
+                                  rule->source});
+            rules.marks.push_back(RowMark::None);
+        }
+        return rules;
+    }
+
+    ProtocolSection notesSection() const {
+        ProtocolSection section{messages::kProtocolNotesSection};
+        for (const char* note : messages::kProtocolNotes)
+            section.paragraphs.push_back(note);
+        return section;
+    }
+
+    TdMain& m_dm;
+    const CalculationResult& m_result;
+    const ProtocolMaking& m_making;
+    const law::LawBook& m_law;
+    std::vector<LedgerMonthView> m_ledger;
+    int m_gender = 0;
+    std::optional<Date> m_applicationDate;
+};
+
+} // namespace
+
+Protocol buildProtocol(TdMain& dm, const CalculationResult& result, const ProtocolMaking& making) {
+    return ProtocolBuilder(dm, result, making).build();
+}
+
+std::optional<Date> referenceDataDate(const TdMain& dm) {
+    std::optional<Date> newest;
+    for (const Table* table : {&dm.cdsAvgZpMonth, &dm.cdsAvgZpYear, &dm.cdsMinZP, &dm.cdsKoeff,
+                               &dm.cdsMinPens, &dm.cdsMaxIncome})
+        for (int row = 0; row < table->recordCount(); ++row) {
+            const Value begin = table->viewValue(row, 0);
+            if (const auto* date = std::get_if<Date>(&begin); date && (!newest || *newest < *date))
+                newest = *date;
+        }
+    return newest;
+}
+
+} // namespace rv

@@ -1,0 +1,123 @@
+#pragma once
+
+#include "calc/calculation.h"
+#include "engine/date.h"
+
+#include <cstdint>
+#include <memory>
+#include <optional>
+#include <string>
+#include <variant>
+#include <vector>
+
+namespace rv {
+
+class TdMain;
+
+// The most months a variant may add: a working life.
+inline constexpr std::int32_t kMostScenarioMonths = 600;
+
+// Work `months` more months, then apply. The work starts the day after the last period, or on the
+// application date when that is later; a month's wage is `monthlyWage`, or "as now": the average
+// coefficient of the person's last 12 months with earnings times the month's average wage (the
+// last one known for months ahead, as the Fund's own calculator takes them).
+struct WorkLonger {
+    std::int32_t months = 0;
+    std::optional<double> monthlyWage;
+};
+
+// Apply on another day, earlier or later, under the rules of that day; nothing else changes.
+struct ApplyOn {
+    Date date;
+};
+
+// Voluntary participation (ст. 10 Закону № 2464-VI, ст. 11 Закону № 1058-IV): `months` whole
+// months paid at the minimum insurance contribution, from the first whole month after the last
+// period (or the application date, when later), then apply. Each counts as a full month of
+// experience with the minimum wage as its earnings (ст. 24 ч. 3).
+struct VoluntaryContributions {
+    std::int32_t months = 0;
+};
+
+using ScenarioChange = std::variant<WorkLonger, ApplyOn, VoluntaryContributions>;
+
+struct Scenario {
+    std::string name;
+    ScenarioChange change;
+};
+
+// What a calculation gives, in the figures the scenarios compare.
+struct ScenarioFigures {
+    bool right = false;
+    std::optional<int> ageRule; // the age of the way to the right; 0: any age (ст. 26 ч. 5)
+    std::optional<Date> rightDate;
+    std::optional<Date> assignmentDate; // with the right only
+    Date applicationDate;
+    std::int32_t insuranceMonths = 0; // M
+    double individualCoefficient = 0; // K
+    double experienceCoefficient = 0; // KS
+    double total = 0;                 // 0 without the right
+};
+
+ScenarioFigures scenarioFiguresOf(const CalculationResult& result, Date applicationDate);
+
+struct ScenarioOutcome {
+    std::string name;
+    // None when the variant could not be calculated; `refusal` then says why.
+    std::optional<ScenarioFigures> figures;
+    std::string refusal;
+    Date workFrom;              // the first day of the added months (work or contributions)
+    Date workUntil;             // their last day
+    double monthlyWage = 0;     // the wage of the added months; for voluntary months the minimum
+    double delta = 0;           // total − today's total, hryvnias a month
+    std::optional<double> cost; // voluntary contributions paid, hryvnias
+    std::optional<std::int32_t> paybackMonths; // months of the gain that repay the cost
+    bool best = false;                         // the highest total of the list
+};
+
+// The day the right arises by working on as now, and the pension then.
+struct EarliestRight {
+    Date date;
+    ScenarioFigures figures;
+};
+
+// The total if the person applied on `applicationDate`: working on as now until then, and
+// without more work.
+struct TotalOnDate {
+    Date applicationDate;
+    double workingOn = 0;
+    double notWorking = 0;
+};
+
+// Runs variants of a calculated case on a copy: the open case is never changed. Each variant is
+// calculated by the same core as the case itself.
+class ScenarioRunner {
+public:
+    // Copies the case tables of `openCase`, whose calculation for `applicationDate` gave `today`.
+    // Throws UserError when the case has an edit not yet stored or no ledger.
+    ScenarioRunner(TdMain& openCase, const CalculationResult& today, Date applicationDate);
+    ~ScenarioRunner();
+    ScenarioRunner(const ScenarioRunner&) = delete;
+    ScenarioRunner& operator=(const ScenarioRunner&) = delete;
+
+    const ScenarioFigures& today() const { return m_today; }
+    // The wage coefficient "as now" (see WorkLonger).
+    double coefficientAsNow() const;
+
+    ScenarioOutcome run(const Scenario& scenario);
+    // Every scenario in order, the one with the highest total (first of equals) marked best.
+    std::vector<ScenarioOutcome> runAll(const std::vector<Scenario>& scenarios);
+    // Only when today gives no right: the day it arises by working on as now. None when no
+    // way is reached within the years of the search.
+    std::optional<EarliestRight> earliestRight();
+    // The totals on the application date and every `stepMonths` after it, for `months` months.
+    std::vector<TotalOnDate> totalsByApplicationDate(int months, int stepMonths);
+
+private:
+    struct Copy;
+    std::unique_ptr<Copy> m_copy;
+    ScenarioFigures m_today;
+    Date m_applicationDate;
+};
+
+} // namespace rv
