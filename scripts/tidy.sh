@@ -25,11 +25,11 @@ quote() { sed 's/[.[\*^$+?(){}|]/\\&/g' <<<"$1"; }
 root=$(quote "$(pwd -P)")
 alternation=
 for folder in "${folders[@]}"; do
-    folder=${folder%/}
     if [ ! -d "$folder" ]; then
         echo "tidy.sh: no folder $folder" >&2
         exit 2
     fi
+    folder=$(realpath --relative-to=. "$folder")
     alternation+="${alternation:+|}$(quote "$folder")"
 done
 files="^$root/($alternation)/.*\.cpp$"
@@ -50,10 +50,31 @@ fi
 # would turn clang's own warnings into findings that are not the checks'.
 extra=(-extra-arg=-Wno-unknown-warning-option -extra-arg=-Wno-error)
 
+log=$(mktemp)
+trap 'rm -f "$log"' EXIT
+status=0
 runner=$(command -v run-clang-tidy || command -v run-clang-tidy-14 || true)
+# Without clang's count of the warnings it hid in other headers (keeping a colour's reset).
+quieter() {
+    sed -E -e '/^[0-9]+ warnings? (and [0-9]+ errors? )?generated\.$/d' \
+        -e 's/^((\x1b\[[0-9;]*m)+)[0-9]+ warnings? (and [0-9]+ errors? )?generated\.$/\1/'
+}
 if [ -n "$runner" ]; then
-    "$runner" -quiet -p build -j "$jobs" -header-filter "$headers" "${extra[@]}" "$files"
+    "$runner" -quiet -p build -j "$jobs" -header-filter "$headers" "${extra[@]}" "$files" 2>&1 |
+        quieter | tee "$log" || status=$?
 else
     xargs -r -P "$jobs" -n 4 clang-tidy --quiet -p build --header-filter="$headers" "${extra[@]}" \
-        <<<"$sources"
+        <<<"$sources" 2>&1 | quieter | tee "$log" || status=$?
 fi
+
+# The findings by check, each place once (a header's is reported by every source including it).
+summary=$(sed 's/\x1b\[[0-9;]*m//g' "$log" |
+    grep -oE '^/[^ ]+:[0-9]+:[0-9]+: (warning|error): .*\[[a-z0-9.-]+' | sort -u |
+    grep -oE '\[[a-z0-9.-]+$' | tr -d '[' | sort | uniq -c | sort -rn || true)
+if [ -n "$summary" ]; then
+    echo
+    echo "Findings by check:"
+    echo "$summary"
+    if [ "$status" -eq 0 ]; then status=1; fi
+fi
+exit "$status"
