@@ -2,6 +2,7 @@
 
 #include "calc/calendar.h"
 #include "calc/messages.h"
+#include "calc/reference.h"
 #include "protect/source_flags.h"
 
 #include <set>
@@ -41,6 +42,18 @@ std::vector<EstimatedMonths> estimatedMonths(const std::vector<LedgerMonthView>&
                                           {MonthFigure::Cap, {}, {}}};
     const std::vector<SourcedRow>* tables[] = {&provenance.averageWage, &provenance.minimumWage,
                                                &provenance.cap};
+    // Each table's first row in force on a day (of the main timeline), found by one search.
+    std::vector<DatedLookup> rowOn;
+    for (const std::vector<SourcedRow>* table : tables) {
+        std::vector<DatedFigure> positions;
+        positions.reserve(table->size());
+        for (std::size_t row = 0; row < table->size(); ++row) {
+            const SourcedRow& sourced = (*table)[row];
+            positions.push_back({sourced.key.empty() ? sourced.begin : std::nullopt, sourced.end,
+                                 static_cast<double>(row)});
+        }
+        rowOn.emplace_back(positions, DatedLookup::EndDate::Inclusive);
+    }
     for (const LedgerMonthView& month : ledger) {
         if (!month.counted)
             continue;
@@ -49,8 +62,11 @@ std::vector<EstimatedMonths> estimatedMonths(const std::vector<LedgerMonthView>&
             if ((found[i].figure == MonthFigure::Cap && !month.capped) ||
                 (found[i].figure == MonthFigure::MinimumWage && !month.belowMinimumWage))
                 continue;
-            const SourcedRow* row = sourcedRowOn(*tables[i], monthStart);
-            if (!row || !(row->flags & kEstimatedFigureFlags))
+            const std::optional<double> position = rowOn[i].find(monthStart);
+            if (!position)
+                continue;
+            const SourcedRow* row = &(*tables[i])[static_cast<std::size_t>(*position)];
+            if (!(row->flags & kEstimatedFigureFlags))
                 continue;
             found[i].months.push_back(month.month);
             if (found[i].rows.empty() || found[i].rows.back().begin != row->begin)

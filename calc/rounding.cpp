@@ -20,9 +20,11 @@ Extended exactPowerOfTen(int places) {
 } // namespace
 
 Extended RoundHalfEven(Extended x) {
-    // nearbyintl follows the current rounding mode; the program never leaves the default one.
+    // rintl follows the current rounding mode; the program never leaves the default one. Unlike
+    // nearbyintl it may raise the inexact flag, which nothing reads, and it does not save and
+    // restore the floating-point environment: a third of a calculation's time.
     assert(std::fegetround() == FE_TONEAREST);
-    return std::nearbyintl(x);
+    return std::rintl(x);
 }
 
 Extended RoundToPlaces(Extended x, int places) {
