@@ -115,7 +115,8 @@ Optimisation2 optimisation2(const std::vector<double>& coefficients, std::int32_
         const ExcludedRun run = bestExcludedRun(
             coefficients, total, longest, outcome.averageCoefficient, outcome.sumOfCoefficients);
         if (run.length > 0) {
-            outcome.excludedFirst = static_cast<std::size_t>(run.end - run.length + 1);
+            const int first = run.end - run.length + 1; // never below 0: the run ends at `end`
+            outcome.excludedFirst = static_cast<std::size_t>(first);
             outcome.excludedCount = static_cast<std::size_t>(run.length);
         }
     }
