@@ -2,7 +2,6 @@
 
 #include "calc/calendar.h"
 #include "calc/messages.h"
-#include "calc/reference.h"
 #include "protect/source_flags.h"
 
 #include <set>
@@ -30,9 +29,44 @@ bool takesSingular(std::size_t count) {
 
 } // namespace
 
+MonthProvenance::MonthProvenance(std::vector<SourcedRow> averageWageRows,
+                                 std::vector<SourcedRow> minimumWageRows,
+                                 std::vector<SourcedRow> capRows)
+    : averageWage(std::move(averageWageRows)), minimumWage(std::move(minimumWageRows)),
+      cap(std::move(capRows)) {
+    for (const MonthFigure figure :
+         {MonthFigure::AverageWage, MonthFigure::MinimumWage, MonthFigure::Cap}) {
+        const std::vector<SourcedRow>& rows = rowsOf(figure);
+        std::vector<DatedFigure> positions;
+        positions.reserve(rows.size());
+        for (std::size_t row = 0; row < rows.size(); ++row)
+            positions.push_back({rows[row].key.empty() ? rows[row].begin : std::nullopt,
+                                 rows[row].end, static_cast<double>(row)});
+        m_rowOn[static_cast<std::size_t>(figure)] =
+            DatedLookup(positions, DatedLookup::EndDate::Inclusive);
+    }
+}
+
 MonthProvenance MonthProvenance::embedded() {
     return {referenceProvenance("AvgZpMonth.csv"), referenceProvenance("MinZP.csv"),
             referenceProvenance("MaxIncome.csv")};
+}
+
+const std::vector<SourcedRow>& MonthProvenance::rowsOf(MonthFigure figure) const {
+    switch (figure) {
+    case MonthFigure::MinimumWage:
+        return minimumWage;
+    case MonthFigure::Cap:
+        return cap;
+    case MonthFigure::AverageWage:
+        break;
+    }
+    return averageWage;
+}
+
+const SourcedRow* MonthProvenance::rowOn(MonthFigure figure, Date day) const {
+    const std::optional<double> position = m_rowOn[static_cast<std::size_t>(figure)].find(day);
+    return position ? &rowsOf(figure)[static_cast<std::size_t>(*position)] : nullptr;
 }
 
 std::vector<EstimatedMonths> estimatedMonths(const std::vector<LedgerMonthView>& ledger,
@@ -40,20 +74,6 @@ std::vector<EstimatedMonths> estimatedMonths(const std::vector<LedgerMonthView>&
     std::vector<EstimatedMonths> found = {{MonthFigure::AverageWage, {}, {}},
                                           {MonthFigure::MinimumWage, {}, {}},
                                           {MonthFigure::Cap, {}, {}}};
-    const std::vector<SourcedRow>* tables[] = {&provenance.averageWage, &provenance.minimumWage,
-                                               &provenance.cap};
-    // Each table's first row in force on a day (of the main timeline), found by one search.
-    std::vector<DatedLookup> rowOn;
-    for (const std::vector<SourcedRow>* table : tables) {
-        std::vector<DatedFigure> positions;
-        positions.reserve(table->size());
-        for (std::size_t row = 0; row < table->size(); ++row) {
-            const SourcedRow& sourced = (*table)[row];
-            positions.push_back({sourced.key.empty() ? sourced.begin : std::nullopt, sourced.end,
-                                 static_cast<double>(row)});
-        }
-        rowOn.emplace_back(positions, DatedLookup::EndDate::Inclusive);
-    }
     for (const LedgerMonthView& month : ledger) {
         if (!month.counted)
             continue;
@@ -62,11 +82,8 @@ std::vector<EstimatedMonths> estimatedMonths(const std::vector<LedgerMonthView>&
             if ((found[i].figure == MonthFigure::Cap && !month.capped) ||
                 (found[i].figure == MonthFigure::MinimumWage && !month.belowMinimumWage))
                 continue;
-            const std::optional<double> position = rowOn[i].find(monthStart);
-            if (!position)
-                continue;
-            const SourcedRow* row = &(*tables[i])[static_cast<std::size_t>(*position)];
-            if (!(row->flags & kEstimatedFigureFlags))
+            const SourcedRow* row = provenance.rowOn(found[i].figure, monthStart);
+            if (!row || !(row->flags & kEstimatedFigureFlags))
                 continue;
             found[i].months.push_back(month.month);
             if (found[i].rows.empty() || found[i].rows.back().begin != row->begin)

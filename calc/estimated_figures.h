@@ -1,8 +1,10 @@
 #pragma once
 
+#include "calc/dated_lookup.h"
 #include "calc/ledger_view.h"
 #include "calc/reference_provenance.h"
 
+#include <array>
 #include <string>
 #include <vector>
 
@@ -19,12 +21,25 @@ struct EstimatedMonths {
     std::vector<SourcedRow> rows; // each once, in date order
 };
 
-// The sourced rows of the three tables a month reads, kept together for the checks.
+// The sourced rows of the three tables a month reads, kept together for the checks, with the
+// row in force on each day found by one search.
 struct MonthProvenance {
+    MonthProvenance() = default;
+    MonthProvenance(std::vector<SourcedRow> averageWageRows,
+                    std::vector<SourcedRow> minimumWageRows, std::vector<SourcedRow> capRows);
+    static MonthProvenance embedded();
+
+    // The row of the figure's table in force on the day, as sourcedRowOn finds it on the main
+    // timeline; none where no row covers the day.
+    const SourcedRow* rowOn(MonthFigure figure, Date day) const;
+
     std::vector<SourcedRow> averageWage; // AvgZpMonth.csv
     std::vector<SourcedRow> minimumWage; // MinZP.csv
     std::vector<SourcedRow> cap;         // MaxIncome.csv
-    static MonthProvenance embedded();
+
+private:
+    const std::vector<SourcedRow>& rowsOf(MonthFigure figure) const;
+    std::array<DatedLookup, 3> m_rowOn; // by MonthFigure: the position of the row in force
 };
 
 // Of the counted months, those whose average wage, minimum wage or cap is an estimate and

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "calc/dated_lookup.h"
 #include "calc/estimated_figures.h"
 #include "calc/law.h"
 #include "calc/ledger_month.h"
@@ -15,13 +16,6 @@
 
 namespace rv {
 
-// One row of a dated reference table: a figure in force from `begin` (empty: never).
-struct DatedFigure {
-    std::optional<Date> begin;
-    std::optional<Date> end;
-    double value = 0;
-};
-
 // One row of the coefficient table: a dated figure of a type ("1": the valuation of a year).
 struct CoefficientRow {
     std::optional<Date> begin;
@@ -32,7 +26,7 @@ struct CoefficientRow {
 
 // The limits of the two optimisations of ст. 40.
 struct OptimisationLimits {
-    std::int32_t earlyWindowMonths = 0; // months of the choice before July 2000
+    std::int32_t earlyWindowMonths = 0; // months of the choice before its end (ст. 40 ч. 1)
     std::int32_t mostExcludedMonths = 0;
     std::int32_t fewestKeptMonths = 0;
 };
@@ -53,25 +47,6 @@ struct ReferenceRows {
 // The rows of the program's reference texts (lines "field<row>=value", dates dd.mm.yyyy,
 // numbers with "."); a table whose text does not read keeps the rows read before the fault.
 ReferenceRows referenceRowsOf(const ReferenceData& data);
-
-// The answer of a first-match lookup over a dated table for every date at once: the value of
-// the first row in table order that covers the date. Constant from each start to the next, so a
-// lookup is one binary search.
-class DatedLookup {
-public:
-    enum class EndDate { Exclusive, Inclusive };
-    DatedLookup() = default;
-    DatedLookup(const std::vector<DatedFigure>& rows, EndDate endDate);
-    std::optional<double> find(Date day) const;
-    std::optional<Date> firstBegin() const { return m_firstBegin; }
-    double firstValue() const { return m_firstValue; }
-
-private:
-    std::optional<Date> m_firstBegin; // of the table's first row
-    double m_firstValue = 0;          // of the table's first row; 0 without rows
-    std::vector<Date> m_starts;       // ascending
-    std::vector<std::optional<double>> m_values;
-};
 
 // The reference data and the law book a calculation reads: built once, never changed, safe to
 // share between threads.

@@ -1,78 +1,17 @@
 // The reference texts of the program's packed data, read into rows.
 
+#include "engine/reference_text.h"
 #include "calc/reference.h"
 #include "engine/text_utf8.h"
 #include "engine/value.h"
 
-#include <algorithm>
-#include <cctype>
-#include <functional>
 #include <string>
 #include <string_view>
-#include <unordered_map>
 #include <vector>
 
 namespace rv {
 
 namespace {
-
-std::string lowerAscii(std::string_view text) {
-    std::string lower(text);
-    for (char& c : lower)
-        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    return lower;
-}
-
-// Lines end at CR LF, CR or LF; a break at the very end does not start another line.
-std::vector<std::string_view> splitLines(std::string_view text) {
-    std::vector<std::string_view> lines;
-    std::size_t start = 0;
-    const auto isBreak = [](char c) { return c == '\r' || c == '\n'; };
-    while (start < text.size()) {
-        const auto found =
-            std::find_if(text.begin() + static_cast<std::ptrdiff_t>(start), text.end(), isBreak);
-        if (found == text.end()) {
-            lines.push_back(text.substr(start));
-            break;
-        }
-        const auto end = static_cast<std::size_t>(found - text.begin());
-        lines.push_back(text.substr(start, end - start));
-        start = end + (text.compare(end, 2, "\r\n") == 0 ? 2 : 1);
-    }
-    return lines;
-}
-
-// One row's values by field, empty where the text has none.
-using RowValues = std::vector<std::string_view>;
-
-// Reads the rows of a text whose rows have the fields `names`: one line per field of every row,
-// "name<row>=value", names found case-insensitively (the first of equal names counts). `take`
-// converts a row and says false when a value does not convert: the rows before it stay. A text
-// whose line count is no multiple of the field count gives no row.
-void readRows(std::string_view text, const std::vector<std::string>& names,
-              const std::function<bool(const RowValues&)>& take) {
-    const std::vector<std::string_view> lines = splitLines(text);
-    if (names.empty() || lines.size() % names.size() != 0)
-        return;
-    std::unordered_map<std::string, std::string_view> valueByName;
-    valueByName.reserve(lines.size());
-    for (std::string_view line : lines) {
-        const std::size_t equals = line.find('=');
-        if (equals != std::string_view::npos)
-            valueByName.try_emplace(lowerAscii(line.substr(0, equals)), line.substr(equals + 1));
-    }
-    const std::size_t rowCount = lines.size() / names.size();
-    RowValues values(names.size());
-    for (std::size_t row = 1; row <= rowCount; ++row) {
-        const std::string suffix = std::to_string(row);
-        for (std::size_t i = 0; i < names.size(); ++i) {
-            const auto found = valueByName.find(names[i] + suffix);
-            values[i] = found == valueByName.end() ? std::string_view{} : found->second;
-        }
-        if (!take(values))
-            return;
-    }
-}
 
 // A field's value: empty stays empty; false when the text does not convert.
 bool readDate(std::string_view text, std::optional<Date>& out) {
@@ -107,62 +46,62 @@ std::string readText(std::string_view text, std::size_t size) {
 
 std::vector<DatedFigure> datedRows(std::string_view text, const std::string& prefix) {
     std::vector<DatedFigure> rows;
-    readRows(text, {prefix + "_date_begin", prefix + "_date_end", prefix + "_value"},
-             [&rows](const RowValues& values) {
-                 DatedFigure row;
-                 if (!readDate(values[0], row.begin) || !readDate(values[1], row.end) ||
-                     !readNumber(values[2], row.value))
-                     return false;
-                 rows.push_back(row);
-                 return true;
-             });
+    readReferenceRows(text, {prefix + "_date_begin", prefix + "_date_end", prefix + "_value"},
+                      [&rows](const ReferenceRowValues& values) {
+                          DatedFigure row;
+                          if (!readDate(values[0], row.begin) || !readDate(values[1], row.end) ||
+                              !readNumber(values[2], row.value))
+                              return false;
+                          rows.push_back(row);
+                          return true;
+                      });
     return rows;
 }
 
 std::vector<CoefficientRow> coefficientRows(std::string_view text) {
     std::vector<CoefficientRow> rows;
-    readRows(text, {"k_date_begin", "k_date_end", "k_value", "k_type"},
-             [&rows](const RowValues& values) {
-                 CoefficientRow row;
-                 if (!readDate(values[0], row.begin) || !readDate(values[1], row.end) ||
-                     !readNumber(values[2], row.value))
-                     return false;
-                 row.type = readText(values[3], 20);
-                 rows.push_back(row);
-                 return true;
-             });
+    readReferenceRows(text, {"k_date_begin", "k_date_end", "k_value", "k_type"},
+                      [&rows](const ReferenceRowValues& values) {
+                          CoefficientRow row;
+                          if (!readDate(values[0], row.begin) || !readDate(values[1], row.end) ||
+                              !readNumber(values[2], row.value))
+                              return false;
+                          row.type = readText(values[3], 20);
+                          rows.push_back(row);
+                          return true;
+                      });
     return rows;
 }
 
 std::vector<law::Rule> lawRuleRows(std::string_view text) {
     std::vector<law::Rule> rows;
-    readRows(text,
-             {"lr_rule_id", "lr_date_begin", "lr_date_end", "lr_value", "lr_unit", "lr_act",
-              "lr_article", "lr_quote", "lr_confidence", "lr_source"},
-             [&rows](const RowValues& values) {
-                 law::Rule rule;
-                 if (!readDate(values[1], rule.begin) || !readDate(values[2], rule.end))
-                     return false;
-                 rule.id = readText(values[0], 64);
-                 rule.value = readText(values[3], 100);
-                 rule.unit = readText(values[4], 200);
-                 rule.act = readText(values[5], 400);
-                 rule.article = readText(values[6], 200);
-                 rule.quote = readText(values[7], 1000);
-                 rule.confidence = readText(values[8], 20);
-                 rule.source = readText(values[9], 1000);
-                 rows.push_back(std::move(rule));
-                 return true;
-             });
+    readReferenceRows(text,
+                      {"lr_rule_id", "lr_date_begin", "lr_date_end", "lr_value", "lr_unit",
+                       "lr_act", "lr_article", "lr_quote", "lr_confidence", "lr_source"},
+                      [&rows](const ReferenceRowValues& values) {
+                          law::Rule rule;
+                          if (!readDate(values[1], rule.begin) || !readDate(values[2], rule.end))
+                              return false;
+                          rule.id = readText(values[0], 64);
+                          rule.value = readText(values[3], 100);
+                          rule.unit = readText(values[4], 200);
+                          rule.act = readText(values[5], 400);
+                          rule.article = readText(values[6], 200);
+                          rule.quote = readText(values[7], 1000);
+                          rule.confidence = readText(values[8], 20);
+                          rule.source = readText(values[9], 1000);
+                          rows.push_back(std::move(rule));
+                          return true;
+                      });
     return rows;
 }
 
 std::vector<law::WomenAge> womenAgeRows(std::string_view text) {
     std::vector<law::WomenAge> rows;
-    readRows(
+    readReferenceRows(
         text,
         {"wa_birth_date_begin", "wa_birth_date_end", "wa_age_years", "wa_age_months", "wa_source"},
-        [&rows](const RowValues& values) {
+        [&rows](const ReferenceRowValues& values) {
             law::WomenAge age;
             if (!readDate(values[0], age.birthBegin) || !readDate(values[1], age.birthEnd) ||
                 !readInteger(values[2], age.years) || !readInteger(values[3], age.months))

@@ -36,4 +36,10 @@ inline double floatOrZero(const Value& value) {
     return number ? *number : 0.0;
 }
 
+// The date of a date value; none for an empty value or one of another type.
+inline std::optional<Date> dateOrNone(const Value& value) {
+    const auto* date = std::get_if<Date>(&value);
+    return date ? std::optional<Date>(*date) : std::nullopt;
+}
+
 } // namespace rv

@@ -175,12 +175,9 @@ public:
     // The current person's ledger months in calendar order; a filtered ledger (a year chosen)
     // is left unfiltered.
     std::vector<CaseMonth> CurrentMonths();
-    // The view rows of cdsEarning (unfiltered, by earning_id) that CurrentCase read its months
-    // from, in the same order.
-    std::vector<int> CurrentLedgerRows();
-    // Writes the months' evaluation and marks back to the current person's ledger rows, one
-    // post each; `rows` are those of CurrentLedgerRows, in the months' order.
-    void WriteBackMonths(const std::vector<CaseMonth>& months, const std::vector<int>& rows);
+    // Writes the months' evaluation and marks back to the current person's ledger rows (those
+    // CurrentMonths read, in the same order), one post each.
+    void WriteBackMonths(const std::vector<CaseMonth>& months);
 
     // Fixed lists
     Table cdsGender;
@@ -227,6 +224,8 @@ private:
     void create();
     // The current person's periods, with the period table filtered to them.
     std::vector<CasePeriod> currentPeriods();
+    // The view rows of cdsEarning (unfiltered, by earning_id) of the current person's months.
+    std::vector<int> CurrentLedgerRows();
 
     DataModuleListener* m_listener = nullptr;
     CorePrompt* m_prompt = nullptr;
@@ -238,7 +237,7 @@ private:
     // The core's reference, made on first use, and the change counts of the tables it was
     // made from.
     std::shared_ptr<const Reference> m_calcReference;
-    std::vector<std::uint64_t> m_calcReferenceCounts;
+    std::array<std::uint64_t, 8> m_calcReferenceCounts{};
     std::shared_ptr<const MonthProvenance> m_monthProvenance;
 };
 

@@ -14,12 +14,11 @@ CalculationResult Calculate(TdMain& dm, Date applicationDate, char decimalSepara
         dm.cdsEarning.post(); // a month being typed is stored (or refused) first
 
     const Case open = dm.CurrentCase();
-    const std::vector<int> rows = dm.CurrentLedgerRows();
     const std::shared_ptr<const Reference> reference = dm.CalcReference();
     CalculationResult result = calculate(open, *reference, applicationDate);
     describeCalculation(result, decimalSeparator);
 
-    dm.WriteBackMonths(result.months, rows);
+    dm.WriteBackMonths(result.months);
     // The ledger is left as the optimisations always left it: the person's filter set, not on.
     dm.cdsEarning.setFilter("earning_person_id = " + std::to_string(dm.currentPersonId()));
     dm.cdsEarning.setShown("earning_opt1", true);

@@ -3,19 +3,7 @@
 #include "calc/calc_marks.h"
 #include "store/dmMain.h"
 
-#include <variant>
-
 namespace rv {
-
-namespace {
-
-std::optional<Date> dateIn(const Value& value) {
-    if (const auto* date = std::get_if<Date>(&value))
-        return *date;
-    return std::nullopt;
-}
-
-} // namespace
 
 std::vector<CasePeriod> TdMain::currentPeriods() {
     cdsExp.setFiltered(false);
@@ -27,7 +15,7 @@ std::vector<CasePeriod> TdMain::currentPeriods() {
     periods.reserve(static_cast<std::size_t>(cdsExp.recordCount()));
     for (int row = 0; row < cdsExp.recordCount(); ++row)
         periods.push_back(
-            {dateIn(cdsExp.viewValue(row, begin)), dateIn(cdsExp.viewValue(row, finish))});
+            {dateOrNone(cdsExp.viewValue(row, begin)), dateOrNone(cdsExp.viewValue(row, finish))});
     return periods;
 }
 
@@ -88,7 +76,8 @@ std::vector<CaseMonth> TdMain::CurrentMonths() {
     return months;
 }
 
-void TdMain::WriteBackMonths(const std::vector<CaseMonth>& months, const std::vector<int>& rows) {
+void TdMain::WriteBackMonths(const std::vector<CaseMonth>& months) {
+    const std::vector<int> rows = CurrentLedgerRows();
     const int coefficient = cdsEarning.fieldIndex("earning_k");
     const int creditedDays = cdsEarning.fieldIndex("earning_day");
     const int opt1 = cdsEarning.fieldIndex("earning_opt1");

@@ -12,12 +12,13 @@ namespace rv {
 std::shared_ptr<const Reference> TdMain::CalcReference() {
     Table* const tables[] = {&cdsAvgZpMonth, &cdsAvgZpYear, &cdsMinZP,    &cdsKoeff,
                              &cdsMinPens,    &cdsMaxIncome, &cdsLawRules, &cdsWomenAge};
-    std::vector<std::uint64_t> counts;
-    for (Table* table : tables) {
+    std::array<std::uint64_t, std::size(tables)> counts{};
+    for (std::size_t i = 0; i < std::size(tables); ++i) {
+        Table* table = tables[i];
         // Every lookup reads all rows: a filter a grid left on the table is switched off.
         if (table != &cdsLawRules && table != &cdsWomenAge && table->filtered())
             table->setFiltered(false);
-        counts.push_back(table->changeCount());
+        counts[i] = table->changeCount();
     }
     if (m_calcReference && counts == m_calcReferenceCounts)
         return m_calcReference;
@@ -35,7 +36,7 @@ std::shared_ptr<const Reference> TdMain::CalcReference() {
                    m_reference.Opt2MinKeptMonths};
     EmbeddedMonthProvenance();
     m_calcReference = std::make_shared<const Reference>(std::move(rows), m_monthProvenance);
-    m_calcReferenceCounts = std::move(counts);
+    m_calcReferenceCounts = counts;
     return m_calcReference;
 }
 

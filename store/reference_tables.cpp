@@ -9,10 +9,7 @@ namespace rv {
 namespace {
 
 std::optional<Date> dateAt(const Table& table, int row, int position) {
-    const Value value = table.viewValue(row, position);
-    if (const auto* date = std::get_if<Date>(&value))
-        return *date;
-    return std::nullopt;
+    return dateOrNone(table.viewValue(row, position));
 }
 
 std::string textAt(const Table& table, int row, int position) {
