@@ -1,7 +1,7 @@
 #pragma once
 
-#include "engine/date.h"
 #include "calc/messages.h"
+#include "engine/date.h"
 
 #include <cassert>
 #include <compare>
@@ -41,15 +41,24 @@ inline std::string monthInSentence(LedgerMonth month) {
     return name + " " + std::to_string(month.year);
 }
 
+// The step between two persons' ledger keys.
+inline constexpr std::int64_t kLedgerKeyPersonStep = 1000000;
+
 // The ledger key `earning_id` of a person's month: person id * 1000000 + year * 100 + month
 // number 0..11. It fits 32 bits for person ids up to 2146 and sorts a person's months
 // chronologically.
 inline std::int32_t ledgerKey(std::int32_t personId, LedgerMonth month) {
-    const std::int64_t key =
-        std::int64_t{personId} * 1000000 + std::int64_t{month.year} * 100 + month.month0;
+    const std::int64_t key = std::int64_t{personId} * kLedgerKeyPersonStep +
+                             std::int64_t{month.year} * 100 + month.month0;
     assert(key >= std::numeric_limits<std::int32_t>::min() &&
            key <= std::numeric_limits<std::int32_t>::max());
     return static_cast<std::int32_t>(key);
+}
+
+// The month a ledger key of the person stands for: the inverse of ledgerKey.
+inline LedgerMonth ledgerMonthOfKey(std::int32_t personId, std::int32_t key) {
+    const std::int64_t rest = std::int64_t{key} - std::int64_t{personId} * kLedgerKeyPersonStep;
+    return {static_cast<int>(rest / 100), static_cast<int>(rest % 100)};
 }
 
 inline LedgerMonth ledgerMonthOf(Date date) {

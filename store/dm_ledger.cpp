@@ -10,16 +10,6 @@
 
 namespace rv {
 
-namespace {
-
-// The month of a ledger key of the person (person id * 1000000 + year * 100 + month number).
-LedgerMonth monthOfKey(std::int32_t personId, std::int32_t key) {
-    const std::int64_t rest = std::int64_t{key} - std::int64_t{personId} * 1000000;
-    return {static_cast<int>(rest / 100), static_cast<int>(rest % 100)};
-}
-
-} // namespace
-
 bool TdMain::BuildLedger() {
     const std::string personFilter = "earning_person_id=" + std::to_string(m_currentPersonId);
     const BoundViewsSuspension ledgerViewsSuspended(cdsEarning);
@@ -39,7 +29,8 @@ bool TdMain::BuildLedger() {
         cdsEarningCopy.setValue("earning_payment", payment);
         cdsEarningCopy.post();
         if (const auto* key = std::get_if<std::int32_t>(&id)) // a repeated key: the first
-            keptEarnings.emplace(monthOfKey(m_currentPersonId, *key), std::get<double>(payment));
+            keptEarnings.emplace(ledgerMonthOfKey(m_currentPersonId, *key),
+                                 std::get<double>(payment));
     }
 
     // Clear the person's ledger; other persons' rows stay.

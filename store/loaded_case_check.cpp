@@ -1,12 +1,12 @@
 #include "store/loaded_case.h"
 
 #include "calc/calendar.h"
+#include "calc/ledger_month.h"
 #include "calc/ledger_rules.h"
+#include "calc/messages.h"
 #include "calc/periods.h"
 #include "store/case_limits.h"
 #include "store/dmMain.h"
-#include "calc/ledger_month.h"
-#include "calc/messages.h"
 
 #include <algorithm>
 #include <cstdint>
@@ -23,7 +23,6 @@ namespace {
 
 // Ledger keys are person id * 1000000 + year * 100 + month0 with years up to 9999: the
 // largest identity whose keys still fit in a signed 32-bit integer.
-constexpr std::int64_t kLedgerKeyPersonStep = 1000000;
 constexpr std::int64_t kLargestLedgerKeyMonth = 9999 * 100 + 11;
 constexpr std::int64_t kLargestPersonId =
     (std::numeric_limits<std::int32_t>::max() - kLargestLedgerKeyMonth) / kLedgerKeyPersonStep;
