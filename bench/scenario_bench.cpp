@@ -1,7 +1,7 @@
 // The what-if variants of a 45-year working life on the real reference data: the panel
 // recalculates one on every move of its slider.
 #include "store/dm_calculation.h"
-#include "store/scenarios.h"
+#include "calc/scenarios.h"
 #include "career.h"
 
 #include <benchmark/benchmark.h>
@@ -11,11 +11,11 @@ namespace {
 using namespace rv;
 using namespace rv::bench;
 
-void BM_ScenarioRunnerCopiesTheCase45Years(benchmark::State& state) {
+void BM_ScenarioRunnerOfTheOpenCase45Years(benchmark::State& state) {
     Career career(540, false);
     const CalculationResult today = Calculate(*career.dm, career.application, '.');
     for (auto _ : state) {
-        ScenarioRunner runner(*career.dm, today, career.application);
+        const ScenarioRunner runner = openCaseScenarios(*career.dm, today, career.application);
         benchmark::DoNotOptimize(runner.today().total);
     }
 }
@@ -24,7 +24,7 @@ void BM_ScenarioRunnerCopiesTheCase45Years(benchmark::State& state) {
 void BM_ScenarioWorkLonger45Years(benchmark::State& state) {
     Career career(540, false);
     const CalculationResult today = Calculate(*career.dm, career.application, '.');
-    ScenarioRunner runner(*career.dm, today, career.application);
+    const ScenarioRunner runner = openCaseScenarios(*career.dm, today, career.application);
     for (auto _ : state)
         benchmark::DoNotOptimize(runner.run({"", WorkLonger{24, std::nullopt}}));
 }
@@ -32,7 +32,7 @@ void BM_ScenarioWorkLonger45Years(benchmark::State& state) {
 void BM_ScenarioApplyLater45Years(benchmark::State& state) {
     Career career(540, false);
     const CalculationResult today = Calculate(*career.dm, career.application, '.');
-    ScenarioRunner runner(*career.dm, today, career.application);
+    const ScenarioRunner runner = openCaseScenarios(*career.dm, today, career.application);
     for (auto _ : state)
         benchmark::DoNotOptimize(runner.run({"", ApplyOn{IncMonth(career.application, 14)}}));
 }
@@ -41,12 +41,12 @@ void BM_ScenarioApplyLater45Years(benchmark::State& state) {
 void BM_ScenarioTotalsByDateFiveYears(benchmark::State& state) {
     Career career(540, false);
     const CalculationResult today = Calculate(*career.dm, career.application, '.');
-    ScenarioRunner runner(*career.dm, today, career.application);
+    const ScenarioRunner runner = openCaseScenarios(*career.dm, today, career.application);
     for (auto _ : state)
         benchmark::DoNotOptimize(runner.totalsByApplicationDate(60, 3));
 }
 
-BENCHMARK(BM_ScenarioRunnerCopiesTheCase45Years)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ScenarioRunnerOfTheOpenCase45Years)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ScenarioWorkLonger45Years)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ScenarioApplyLater45Years)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ScenarioTotalsByDateFiveYears)->Unit(benchmark::kMillisecond);

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "store/scenarios.h"
+#include "calc/scenarios.h"
 #include "engine/date.h"
 
 #include <nlohmann/json.hpp>

@@ -1,13 +1,17 @@
 #include "pipeline.h"
 
-#include "store/dm_calculation.h"
 #include "scenario_json.h"
-#include "store/dmMain.h"
-#include "engine/errors.h"
-#include "store/ledger_columns.h"
+
+#include "calc/calc_marks.h"
+#include "calc/calculation.h"
+#include "calc/case_entry.h"
+#include "calc/ledger_build.h"
 #include "calc/ledger_month.h"
 #include "calc/messages.h"
-#include "table_json.h"
+#include "calc/scenarios.h"
+#include "engine/errors.h"
+#include "protect/reference_container.h"
+#include "store/case_file_values.h"
 
 #include <optional>
 #include <string>
@@ -33,65 +37,45 @@ ordered_json refusalJson(const Refusal& refusal) {
               {"messages", refusal.messages}}}};
 }
 
-// Stores the row being edited; a refused row is dropped and its refusal returned.
-std::optional<Refusal> postOrRefuse(Table& table, const char* stage) {
-    try {
-        table.post();
-    } catch (const UserError& refusal) {
-        table.cancel();
-        return Refusal{stage, std::nullopt, {refusal.what()}};
-    }
-    return std::nullopt;
-}
-
-std::optional<Refusal> confirmPerson(TdMain& dm, const CaseInput::Person& person) {
-    dm.cdsPerson.append();
-    dm.cdsPerson.setValue("person_name", person.name);
-    dm.cdsPerson.setValue("person_birthdate", person.birthDate);
-    dm.cdsPerson.setValue("person_gender", person.gender);
-    dm.cdsPerson.setValue("person_af_date", person.applicationDate);
-    const ConfirmCode code = dm.ConfirmPerson();
+// The person as the person panel confirms them.
+std::optional<Refusal> confirmPerson(const CasePerson& person, const Reference& reference) {
+    const ConfirmCode code = rv::confirmPerson(person, reference.law());
     if (code == ConfirmCode::Confirmed)
         return std::nullopt;
-    const auto number = static_cast<int>(code);
-    return Refusal{"person", number, {dm.PersonMessage(code)}};
+    return Refusal{"person", static_cast<int>(code), {personMessage(code, person, reference.law())}};
 }
 
-std::optional<Refusal> storePeriods(TdMain& dm, const std::vector<CaseInput::Period>& periods) {
-    for (const auto& period : periods) {
-        dm.cdsExp.append();
-        dm.cdsExp.setValue("exp_date_begin", period.begin);
-        dm.cdsExp.setValue("exp_date_finish", period.end);
-        if (auto refusal = postOrRefuse(dm.cdsExp, "periods"))
-            return refusal;
+// Each period as the period table stores it, then the checks before the ledger and the ledger.
+std::optional<Refusal> enterPeriods(Case& person, const std::vector<CaseInput::Period>& periods,
+                                    const Reference& reference) {
+    try {
+        for (const auto& period : periods) {
+            const CasePeriod entered{period.begin, period.end};
+            checkPeriodDates(entered);
+            person.periods.push_back(entered);
+        }
+        std::vector<std::string> warnings =
+            periodWarnings(person.periods, *person.person.birthDate, reference);
+        if (!warnings.empty())
+            return Refusal{"periods", std::nullopt, std::move(warnings)};
+        LedgerBuild build = buildLedger(person.periods, {}, reference, person.evaluation);
+        if (build.refusal)
+            return Refusal{"periods", std::nullopt, {*build.refusal}};
+        person.months = std::move(build.months);
+    } catch (const UserError& refusal) {
+        return Refusal{"periods", std::nullopt, {refusal.what()}};
     }
     return std::nullopt;
 }
 
-std::optional<Refusal> confirmPeriods(TdMain& dm, GatheringPrompt& prompt, Date birthDate) {
+std::optional<Refusal> enterEarnings(Case& person, const std::vector<CaseInput::Earning>& earnings,
+                                     const Reference& reference) {
     try {
-        const VerifyResult result = dm.VerifyPeriods(birthDate);
-        if (result.outcome == VerifyResult::Outcome::LedgerBuilt)
-            return std::nullopt;
+        for (const auto& earning : earnings)
+            enterEarning(person, ledgerMonthFromCalendar(earning.year, earning.month),
+                         earning.amount, reference);
     } catch (const UserError& refusal) {
-        prompt.texts.push_back(refusal.what());
-    }
-    return Refusal{"periods", std::nullopt, prompt.texts};
-}
-
-std::optional<Refusal> storeEarnings(TdMain& dm, const std::vector<CaseInput::Earning>& earnings) {
-    for (const auto& earning : earnings) {
-        const LedgerMonth month = ledgerMonthFromCalendar(earning.year, earning.month);
-        const std::int32_t key = ledgerKey(dm.currentPersonId(), month);
-        if (!dm.cdsEarning.locate("earning_id", key))
-            return Refusal{"earnings",
-                           std::nullopt,
-                           {messages::kEarningMonthNotCoveredPrefix + monthInSentence(month) +
-                            messages::kEarningMonthNotCoveredSuffix}};
-        dm.cdsEarning.edit();
-        dm.cdsEarning.setValue("earning_payment", earning.amount);
-        if (auto refusal = postOrRefuse(dm.cdsEarning, "earnings"))
-            return refusal;
+        return Refusal{"earnings", std::nullopt, {refusal.what()}};
     }
     return std::nullopt;
 }
@@ -153,68 +137,64 @@ ordered_json resultJson(const CalculationResult& result) {
             {"hints", std::move(hints)}, {"values", std::move(values)}};
 }
 
-ordered_json periodsJson(Table& periods) {
+ordered_json periodsJson(const std::vector<CasePeriod>& periods) {
     ordered_json list = ordered_json::array();
-    for (periods.first(); !periods.eof(); periods.next())
-        list.push_back({{"begin", valueJson(periods.value("exp_date_begin"))},
-                        {"end", valueJson(periods.value("exp_date_finish"))},
-                        {"exp_day", valueJson(periods.value("exp_day"))},
-                        {"exp_day_str", valueJson(periods.value("exp_day_str"))}});
-    return list;
-}
-
-ordered_json ledgerJson(Table& ledger) {
-    ordered_json list = ordered_json::array();
-    for (ledger.first(); !ledger.eof(); ledger.next()) {
-        ordered_json month = ordered_json::object();
-        for (const LedgerColumn& column : kLedgerColumns) {
-            if (column.jsonName.empty())
-                continue;
-            const std::string key(column.jsonName);
-            if (column.kind == LedgerColumnKind::CalendarMonth)
-                month[key] = calendarMonth(
-                    {ledger.asInteger("earning_year"), ledger.asInteger(column.field)});
-            else
-                month[key] = valueJson(ledger.value(column.field));
-        }
-        list.push_back(std::move(month));
+    for (const CasePeriod& period : periods) {
+        const PeriodLength length = ExpPeriodLength(*period.begin, *period.finish);
+        list.push_back({{"begin", formatDate(*period.begin)},
+                        {"end", formatDate(*period.finish)},
+                        {"exp_day", length.days},
+                        {"exp_day_str", length.text}});
     }
     return list;
 }
 
-std::optional<Refusal> calculate(TdMain& dm, Date applicationDate, CalculationResult& result) {
+// The months in the ledger's own order of columns.
+ordered_json ledgerJson(const std::vector<CaseMonth>& months) {
+    ordered_json list = ordered_json::array();
+    for (const CaseMonth& month : months)
+        list.push_back({{"year", month.month.year},
+                        {"month", calendarMonth(month.month)},
+                        {"min_zp", month.minimumWage},
+                        {"avg_zp", month.averageWage},
+                        {"avg_zp_year", month.averageWageOfYear},
+                        {"payment", month.earning},
+                        {"k", month.coefficient},
+                        {"day", month.creditedDays},
+                        {"month_day", month.coveredDays},
+                        {"opt1", month.counted ? marks::kCounted : ""},
+                        {"opt2", month.excluded ? marks::kExcluded : ""}});
+    return list;
+}
+
+// Calculates the case for `applicationDate`; the months take the calculation's marks.
+std::optional<Refusal> calculate(Case& person, const Reference& reference, Date applicationDate,
+                                 CalculationResult& result) {
     try {
-        result = Calculate(dm, applicationDate, '.');
+        result = rv::calculate(person, reference, applicationDate);
+        describeCalculation(result, '.');
     } catch (const UserError& error) {
         return Refusal{"calculation", std::nullopt, {error.what()}};
     }
+    person.months = result.months;
     return std::nullopt;
 }
 
-std::optional<Refusal> saveCase(TdMain& dm, GatheringPrompt& prompt, const std::string& path) {
-    prompt.texts.clear();
-    if (dm.SaveCase(path))
+std::optional<Refusal> saveCase(const Case& person, const std::string& path) {
+    std::vector<std::string> texts = saveCaseFile(person, path);
+    if (texts.empty())
         return std::nullopt;
-    return Refusal{"save", std::nullopt, prompt.texts};
-}
-
-// Stores every loaded period again, as the window's load does, so each is checked again.
-std::optional<Refusal> restorePeriods(TdMain& dm) {
-    try {
-        dm.RepostPeriods();
-    } catch (const UserError& refusal) {
-        return Refusal{"periods", std::nullopt, {refusal.what()}};
-    }
-    return std::nullopt;
+    return Refusal{"save", std::nullopt, std::move(texts)};
 }
 
 // The variants of the calculated case, when the input asks for them.
-std::optional<Refusal> runScenarios(TdMain& dm, const CalculationResult& result,
+std::optional<Refusal> runScenarios(const Case& person, const CalculationResult& result,
                                     const CaseInput& input, ordered_json& scenarios) {
     if (!input.scenarios)
         return std::nullopt;
     try {
-        ScenarioRunner runner(dm, result, input.person.applicationDate);
+        const ScenarioRunner runner(person, processReference(), result,
+                                    input.person.applicationDate);
         addScenarios(scenarios, runner, *input.scenarios);
     } catch (const UserError& error) {
         return Refusal{"scenarios", std::nullopt, {error.what()}};
@@ -222,41 +202,46 @@ std::optional<Refusal> runScenarios(TdMain& dm, const CalculationResult& result,
     return std::nullopt;
 }
 
-PipelineOutput caseOutput(TdMain& dm, const CalculationResult* result) {
+PipelineOutput caseOutput(const Case& person, const CalculationResult* result) {
     ordered_json document = {{"result", result ? resultJson(*result) : ordered_json(nullptr)},
-                             {"periods", periodsJson(dm.cdsExp)},
-                             {"ledger", ledgerJson(dm.cdsEarning)}};
+                             {"periods", periodsJson(person.periods)},
+                             {"ledger", ledgerJson(person.months)}};
     return {std::move(document), false};
 }
 
 } // namespace
 
+const std::shared_ptr<const Reference>& processReference() {
+    static const std::shared_ptr<const Reference> reference =
+        Reference::fromStored(EmbeddedReferenceData());
+    return reference;
+}
+
 PipelineOutput runCase(const CaseInput& input, const std::optional<std::string>& savePath,
                        const CalculatedCase& calculated) {
-    GatheringPrompt prompt;
-    TdMain dm;
-    dm.setPrompt(&prompt);
+    const Reference& reference = *processReference();
+    Case person;
+    person.person = {input.person.name, input.person.birthDate, input.person.gender,
+                     input.person.applicationDate};
 
     CalculationResult result;
-    std::optional<Refusal> refusal = confirmPerson(dm, input.person);
+    std::optional<Refusal> refusal = confirmPerson(person.person, reference);
     if (!refusal)
-        refusal = storePeriods(dm, input.periods);
+        refusal = enterPeriods(person, input.periods, reference);
     if (!refusal)
-        refusal = confirmPeriods(dm, prompt, input.person.birthDate);
+        refusal = enterEarnings(person, input.earnings, reference);
     if (!refusal)
-        refusal = storeEarnings(dm, input.earnings);
-    if (!refusal)
-        refusal = calculate(dm, input.person.applicationDate, result);
+        refusal = calculate(person, reference, input.person.applicationDate, result);
     if (!refusal && calculated)
-        calculated(dm, result);
+        calculated(person, reference, result);
     ordered_json scenarios = ordered_json::object();
     if (!refusal)
-        refusal = runScenarios(dm, result, input, scenarios);
+        refusal = runScenarios(person, result, input, scenarios);
     if (!refusal && savePath)
-        refusal = saveCase(dm, prompt, *savePath);
+        refusal = saveCase(person, *savePath);
     if (refusal)
         return {refusalJson(*refusal), true};
-    PipelineOutput output = caseOutput(dm, &result);
+    PipelineOutput output = caseOutput(person, &result);
     for (auto& item : scenarios.items())
         output.document[item.key()] = std::move(item.value());
     return output;
@@ -264,30 +249,29 @@ PipelineOutput runCase(const CaseInput& input, const std::optional<std::string>&
 
 PipelineOutput runCaseFile(const std::string& path, const std::optional<std::string>& savePath,
                            const CalculatedCase& calculated) {
-    GatheringPrompt prompt;
-    TdMain dm;
-    dm.setPrompt(&prompt);
-    if (!dm.LoadCase(path))
-        return {refusalJson({"load", std::nullopt, prompt.texts}), true};
+    LoadedCaseFile file = loadCaseFile(path);
+    if (!file.loaded)
+        return {refusalJson({file.stage.c_str(), std::nullopt, file.texts}), true};
+    Case& person = *file.loaded;
+    const Reference& reference = *processReference();
 
-    std::optional<Refusal> refusal = restorePeriods(dm);
+    std::optional<Refusal> refusal;
     CalculationResult result;
-    const bool hasLedger = dm.cdsEarning.recordCount() > 0;
-    if (!refusal && hasLedger) {
-        dm.cdsPerson.first();
-        const std::optional<Date> application = dm.cdsPerson.asDate("person_af_date");
+    const bool hasLedger = !person.months.empty();
+    if (hasLedger) {
+        const std::optional<Date> application = person.person.applicationDate;
         if (!application)
             refusal = Refusal{"person", 4, {messages::kPersonMessages[4]}};
         else
-            refusal = calculate(dm, *application, result);
+            refusal = calculate(person, reference, *application, result);
         if (!refusal && calculated)
-            calculated(dm, result);
+            calculated(person, reference, result);
     }
     if (!refusal && savePath)
-        refusal = saveCase(dm, prompt, *savePath);
+        refusal = saveCase(person, *savePath);
     if (refusal)
         return {refusalJson(*refusal), true};
-    return caseOutput(dm, hasLedger ? &result : nullptr);
+    return caseOutput(person, hasLedger ? &result : nullptr);
 }
 
 } // namespace rv::cli

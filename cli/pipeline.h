@@ -5,18 +5,22 @@
 #include <nlohmann/json.hpp>
 
 #include <functional>
+#include <memory>
 #include <optional>
 #include <string>
 
 namespace rv {
-class TdMain;
+struct Case;
+class Reference;
 struct CalculationResult;
 } // namespace rv
 
 namespace rv::cli {
 
-// Called once a case is calculated, with its data module and result (the protocol is made so).
-using CalculatedCase = std::function<void(TdMain&, const CalculationResult&)>;
+// Called once a case is calculated, with the case as calculated and its result (the protocol is
+// made so).
+using CalculatedCase =
+    std::function<void(const Case&, const Reference&, const CalculationResult&)>;
 
 // The outcome of running a case: the JSON to print and whether a step refused it.
 struct PipelineOutput {
@@ -24,9 +28,12 @@ struct PipelineOutput {
     bool refused = false;
 };
 
-// Runs the case through the data module as a person does in the window: confirm the person,
-// store each period, confirm the periods, store each earning, calculate; then, when asked, save
-// the case file.
+// The reference data of this process: unpacked once, shared by every case and thread.
+const std::shared_ptr<const Reference>& processReference();
+
+// Runs the case through the steps a person takes in the window: confirm the person, store each
+// period, confirm the periods, store each earning, calculate; then, when asked, save the case
+// file.
 PipelineOutput runCase(const CaseInput& input, const std::optional<std::string>& savePath,
                        const CalculatedCase& calculated = {});
 

@@ -1,5 +1,7 @@
 #include "protocol_output.h"
 
+#include "store/case_file_values.h"
+#include "store/dmMain.h"
 #include "store/protocol.h"
 #include "report/protocol_document.h"
 #include "calc/messages.h"
@@ -27,7 +29,9 @@ std::optional<QString> writeHeadless(const Protocol& protocol, const std::string
 } // namespace
 
 CalculatedCase ProtocolOutput::writer() {
-    return [this](TdMain& dm, const CalculationResult& result) {
+    return [this](const Case& person, const Reference&, const CalculationResult& result) {
+        TdMain dm;
+        storeCase(dm, person);
         ProtocolMaking making;
         making.madeAt =
             QDateTime::currentDateTime().toString(QStringLiteral("dd.MM.yyyy HH:mm")).toStdString();

@@ -50,7 +50,7 @@ ordered_json outcomeJson(const ScenarioOutcome& outcome) {
 
 } // namespace
 
-void addScenarios(ordered_json& document, ScenarioRunner& runner,
+void addScenarios(ordered_json& document, const ScenarioRunner& runner,
                   const std::vector<Scenario>& scenarios) {
     ordered_json list = ordered_json::array();
     for (const ScenarioOutcome& outcome : runner.runAll(scenarios))

@@ -1,5 +1,7 @@
 #include "store/dm_calculation.h"
 
+#include "calc/messages.h"
+#include "engine/errors.h"
 #include "engine/table_scopes.h"
 #include "store/dmMain.h"
 
@@ -24,6 +26,16 @@ CalculationResult Calculate(TdMain& dm, Date applicationDate, char decimalSepara
     dm.cdsEarning.setShown("earning_opt1", true);
     dm.cdsEarning.setShown("earning_opt2", true);
     return result;
+}
+
+ScenarioRunner openCaseScenarios(TdMain& dm, const CalculationResult& today,
+                                 Date applicationDate) {
+    for (Table* table : dm.caseTables())
+        if (table->isEditing())
+            throw UserError(messages::kScenarioEditPending);
+    if (dm.cdsEarning.recordCount() == 0)
+        throw UserError(messages::kScenarioNotCalculated);
+    return ScenarioRunner(dm.CurrentCase(), dm.CalcReference(), today, applicationDate);
 }
 
 std::vector<LedgerMonthView> ledgerMonthViews(TdMain& dm) {

@@ -2,6 +2,7 @@
 
 #include "calc/calculation.h"
 #include "calc/ledger_view.h"
+#include "calc/scenarios.h"
 #include "engine/date.h"
 
 #include <vector>
@@ -17,6 +18,10 @@ class TdMain;
 // year-summary refresh off meanwhile and refreshes the summary once afterwards. An error of any
 // step passes on to the caller, who then keeps the panel as it was; the ledger is then untouched.
 CalculationResult Calculate(TdMain& dm, Date applicationDate, char decimalSeparator);
+
+// The variants of the current person's case, whose calculation for `applicationDate` gave
+// `today`. Throws UserError when the case has an edit not yet stored or no ledger.
+ScenarioRunner openCaseScenarios(TdMain& dm, const CalculationResult& today, Date applicationDate);
 
 // The current person's ledger months in calendar order, read without moving its cursor.
 std::vector<LedgerMonthView> ledgerMonthViews(TdMain& dm);

@@ -1,6 +1,7 @@
 // The hooks and checks of the period table.
 
 #include "calc/calendar.h"
+#include "calc/case_entry.h"
 #include "calc/ledger_rules.h"
 #include "calc/messages.h"
 #include "calc/periods.h"
@@ -14,10 +15,7 @@ namespace rv {
 void TdMain::cdsExpBeforePost(Table& table) {
     const std::optional<Date> begin = table.asDate("exp_date_begin");
     const std::optional<Date> finish = table.asDate("exp_date_finish");
-    if (!begin || !finish)
-        throw UserError(messages::kPeriodDateMissing);
-    if (*begin > *finish)
-        throw UserError(messages::kPeriodBeginAfterFinish);
+    checkPeriodDates({begin, finish});
     if (table.isNull("exp_id"))
         table.setValue("exp_id", 0);
     if (table.isNull("exp_person_id"))
@@ -47,10 +45,8 @@ VerifyResult TdMain::VerifyPeriods(Date birthDate) {
     const PeriodsCheck check = checkPeriods(periods, birthDate, minimumAge);
     result.ageFailure = check.ageFailure;
     result.overlapFailure = check.overlapFailure;
-    if (result.ageFailure)
-        warn(messages::workBeforeMinimumAge(minimumAge));
-    if (result.overlapFailure)
-        warn(messages::kPeriodsOverlap);
+    for (const std::string& warning : periodWarnings(periods, birthDate, *CalcReference()))
+        warn(warning);
     if (result.ageFailure || result.overlapFailure) {
         result.outcome = VerifyResult::Outcome::Refused;
         return result;

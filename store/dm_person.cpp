@@ -1,4 +1,5 @@
 #include "calc/calculation.h"
+#include "calc/case_entry.h"
 #include "calc/messages.h"
 #include "calc/pension_dates.h"
 #include "engine/errors.h"
@@ -41,20 +42,11 @@ ConfirmCode TdMain::ConfirmPerson() {
     if (!hasKnownGender(cdsPerson))
         return ConfirmCode::GenderMissing;
 
-    const std::optional<Date> applicationDate = cdsPerson.asDate("person_af_date");
-    if (!applicationDate)
-        return ConfirmCode::BadApplicationDate;
-    Date pensionAge;
-    try {
-        pensionAge = GetPensionAgeDate();
-    } catch (const UserError&) {
-        return ConfirmCode::BadApplicationDate;
-    }
-
-    // ст. 45 Закону № 1058-IV: an application at most one month before the pension age date.
-    // The date the person typed stays: the message names the earliest one allowed.
-    if (IncMonth(pensionAge, -1) > *applicationDate)
-        return ConfirmCode::TooEarlyApplication;
+    const ConfirmCode application =
+        confirmApplication(Law(), *cdsPerson.asDate("person_birthdate"),
+                           cdsPerson.asInteger("person_gender"), cdsPerson.asDate("person_af_date"));
+    if (application != ConfirmCode::Confirmed)
+        return application;
 
     if (!cdsPerson.isNull("person_id"))
         return ConfirmCode::Confirmed;

@@ -1,5 +1,7 @@
 #include "scenario_panel.h"
 
+#include "store/dm_calculation.h"
+
 #include "calc/amount_text.h"
 #include "contrast.h"
 #include "date_edit.h"
@@ -213,7 +215,7 @@ void ScenarioPanel::setCase(TdMain& openCase, const CalculationResult& today,
     clear();
     m_applicationDate = applicationDate;
     try {
-        m_runner = std::make_unique<ScenarioRunner>(openCase, today, applicationDate);
+        m_runner = std::make_unique<ScenarioRunner>(openCaseScenarios(openCase, today, applicationDate));
         if (!m_runner->today().right)
             m_earliestRight = m_runner->earliestRight();
         chTotals->setTotals(m_runner->totalsByApplicationDate(kChartMonths, kChartStepMonths));

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "store/scenarios.h"
+#include "calc/scenarios.h"
 
 #include <QGroupBox>
 
@@ -18,6 +18,8 @@ class QSpinBox;
 class QTableWidget;
 
 namespace rv {
+
+class TdMain;
 
 class DateEdit;
 class TotalsChartView;

@@ -1,4 +1,4 @@
-#include "store/scenarios.h"
+#include "calc/scenarios.h"
 #include "store/dm_calculation.h"
 
 #include "case_builders.h"
@@ -54,7 +54,7 @@ struct CalculatedCase {
         result = Calculate(dm, application, '.');
     }
 
-    ScenarioRunner runner() { return ScenarioRunner(dm, result, application); }
+    ScenarioRunner runner() { return openCaseScenarios(dm, result, application); }
 
     RecordingPrompt prompt;
     TdMain dm;
@@ -223,7 +223,7 @@ TEST(ScenariosTest, ACaseBeingEditedOrNotCalculatedHasNoVariants) {
     open.dm.cdsExp.first();
     open.dm.cdsExp.edit();
     try {
-        ScenarioRunner runner(open.dm, open.result, open.application);
+        const ScenarioRunner runner = openCaseScenarios(open.dm, open.result, open.application);
         FAIL() << "a case being edited was copied";
     } catch (const UserError& error) {
         EXPECT_STREQ(error.what(), messages::kScenarioEditPending);
@@ -232,7 +232,7 @@ TEST(ScenariosTest, ACaseBeingEditedOrNotCalculatedHasNoVariants) {
 
     TdMain empty;
     try {
-        ScenarioRunner runner(empty, CalculationResult{}, day("01.01.2026"));
+        const ScenarioRunner runner = openCaseScenarios(empty, CalculationResult{}, day("01.01.2026"));
         FAIL() << "a case without a ledger was copied";
     } catch (const UserError& error) {
         EXPECT_STREQ(error.what(), messages::kScenarioNotCalculated);

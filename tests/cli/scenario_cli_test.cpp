@@ -3,7 +3,7 @@
 #include "case_builders.h"
 
 #include "store/dm_calculation.h"
-#include "store/scenarios.h"
+#include "calc/scenarios.h"
 #include "store/dmMain.h"
 #include "calc/messages.h"
 
@@ -117,7 +117,7 @@ TEST(ScenarioCalculatorTest, TheCalculatorsVariantsAreThoseOfTheCaseBuiltAsInThe
     ASSERT_EQ(printed.size(), 4u);
 
     WindowCase window;
-    ScenarioRunner runner(window.dm, window.result, day(kApplicationDate));
+    const ScenarioRunner runner = openCaseScenarios(window.dm, window.result, day(kApplicationDate));
     const std::vector<ScenarioOutcome> outcomes = runner.runAll({{"", WorkLonger{36, std::nullopt}},
                                                                  {"", WorkLonger{48, 15000.0}},
                                                                  {"", ApplyOn{day("16.03.2028")}},

@@ -6,7 +6,7 @@
 #include "window_session.h"
 #include "store/dm_calculation.h"
 
-#include "store/scenarios.h"
+#include "calc/scenarios.h"
 #include "calc/number_format.h"
 #include "ui/scenario_panel.h"
 #include "ui/scenario_rows.h"
@@ -132,8 +132,8 @@ void TestScenarios::calculateACase(const QString& birthDate, const QList<PeriodI
 }
 
 std::unique_ptr<ScenarioRunner> TestScenarios::referenceRunner() {
-    return std::make_unique<ScenarioRunner>(m_session.driver->dm(), m_result,
-                                            *parseDate(kApplication.toStdString()));
+    return std::make_unique<ScenarioRunner>(openCaseScenarios(
+        m_session.driver->dm(), m_result, *parseDate(kApplication.toStdString())));
 }
 
 void TestScenarios::chooseKind(ScenarioPanel::Kind kind) {

@@ -1,13 +1,15 @@
-#include "scenarios.h"
-#include "store/dm_calculation.h"
+#include "calc/scenarios.h"
 
 #include "calc/calendar.h"
+#include "calc/case_entry.h"
+#include "calc/insurance_experience.h"
 #include "calc/law.h"
 #include "calc/law_rule_ids.h"
 #include "calc/ledger_view.h"
 #include "calc/pension_dates.h"
 #include "calc/rounding.h"
-#include "store/dmMain.h"
+#include "calc/ledger_build.h"
+#include "calc/month_evaluation.h"
 #include "engine/errors.h"
 #include "calc/messages.h"
 
@@ -70,110 +72,6 @@ ScenarioFigures scenarioFiguresOf(const CalculationResult& result, Date applicat
     return figures;
 }
 
-// The copy of the case: a data module of its own with the case's three tables, put back to the
-// case as it was before every variant.
-struct ScenarioRunner::Copy {
-    explicit Copy(const StoredReferenceData& stored) : dm(stored) { dm.setPrompt(&prompt); }
-
-    GatheringPrompt prompt; // never shown: a variant that fails reports its texts
-    TdMain dm;
-    std::array<std::string, 3> snapshots; // person, periods, ledger
-    Date birthDate;
-    std::optional<Date> lastExperienceDay;
-    std::optional<Date> projectedRightDate; // today's right by working on, when none yet
-    double coefficientAsNow = 0;            // see WorkLonger
-
-    void restore() {
-        prompt.texts.clear();
-        for (Table* table : dm.caseTables()) // an edit a variant left unfinished is dropped
-            if (table->isEditing())
-                table->cancel();
-        dm.ReplaceCaseRows(snapshots[0], snapshots[1], snapshots[2]);
-    }
-
-    CalculationResult calculate(Date applicationDate) {
-        dm.cdsPerson.first();
-        dm.cdsPerson.edit();
-        dm.cdsPerson.setValue("person_af_date", applicationDate);
-        dm.cdsPerson.post();
-        return Calculate(dm, applicationDate, '.');
-    }
-
-    // Adds the period [from, until] and builds the ledger for it; the texts of a refusal pass on.
-    void addPeriod(Date from, Date until) {
-        dm.cdsExp.append();
-        dm.cdsExp.setValue("exp_date_begin", from);
-        dm.cdsExp.setValue("exp_date_finish", until);
-        dm.cdsExp.post();
-        const VerifyResult verified = dm.VerifyPeriods(birthDate);
-        if (verified.outcome != VerifyResult::Outcome::LedgerBuilt) {
-            std::string texts;
-            for (const std::string& text : prompt.texts)
-                texts += (texts.empty() ? "" : " ") + text;
-            throw UserError(texts);
-        }
-    }
-
-    // The wage of a month ahead "as now": the coefficient times the month's average wage, at
-    // least the minimum wage when nothing was earned before.
-    double wageAsNow(LedgerMonth month) {
-        if (coefficientAsNow <= 0)
-            return dm.GetMinZp(month);
-        return hryvnias(coefficientAsNow * dm.GetAvgZpMonth(month));
-    }
-
-    // Adds the months [from, until] of work (or contributions) at `wage(month)` a month.
-    template <typename Wage> void addWork(Date from, Date until, const Wage& wage) {
-        addPeriod(from, until);
-        fillEarnings(from, until, wage);
-    }
-
-    // Writes `wage(month)` into every month of [from, until] that has no earnings yet.
-    template <typename Wage> void fillEarnings(Date from, Date until, const Wage& wage) {
-        Table& ledger = dm.cdsEarning;
-        for (LedgerMonth month = ledgerMonthOf(from); month <= ledgerMonthOf(until);
-             month = ledgerMonthOf(IncMonth(MonthStart(month), 1))) {
-            if (!ledger.locate("earning_id", ledgerKey(dm.currentPersonId(), month)))
-                continue;
-            if (ledger.asFloat("earning_payment") > 0)
-                continue;
-            ledger.edit();
-            ledger.setValue("earning_payment", wage(month));
-            ledger.post();
-        }
-    }
-};
-
-ScenarioRunner::ScenarioRunner(TdMain& openCase, const CalculationResult& today,
-                               Date applicationDate)
-    : m_applicationDate(applicationDate) {
-    for (Table* table : openCase.caseTables())
-        if (table->isEditing())
-            throw UserError(messages::kScenarioEditPending);
-    if (openCase.cdsEarning.recordCount() == 0)
-        throw UserError(messages::kScenarioNotCalculated);
-
-    m_copy = std::make_unique<Copy>(openCase.storedReference());
-    const std::array<Table*, 3> tables = openCase.caseTables();
-    for (std::size_t i = 0; i < tables.size(); ++i)
-        m_copy->snapshots[i] = tables[i]->saveSnapshot(); // every row, the filter untouched
-    m_copy->restore();
-    const std::optional<Date> birthDate = m_copy->dm.cdsPerson.asDate("person_birthdate");
-    if (!birthDate)
-        throw UserError(messages::kScenarioNotCalculated);
-    m_copy->birthDate = *birthDate;
-    m_copy->lastExperienceDay = m_copy->dm.LastExperienceDay();
-    if (today.noRight)
-        m_copy->projectedRightDate = today.right.rightDate;
-    m_today = scenarioFiguresOf(today, applicationDate);
-    m_copy->coefficientAsNow = averageOfLatestPaidMonths(ledgerMonthViews(openCase));
-}
-
-ScenarioRunner::~ScenarioRunner() = default;
-
-double ScenarioRunner::coefficientAsNow() const {
-    return m_copy->coefficientAsNow;
-}
 
 namespace {
 
@@ -189,22 +87,87 @@ void checkMonths(std::int32_t months) {
         throw UserError(messages::kScenarioMonthsOutOfRange);
 }
 
+std::string joinedTexts(const std::vector<std::string>& texts) {
+    std::string joined;
+    for (const std::string& text : texts)
+        joined += (joined.empty() ? "" : " ") + text;
+    return joined;
+}
+
 } // namespace
 
-ScenarioOutcome ScenarioRunner::run(const Scenario& scenario) {
+ScenarioRunner::ScenarioRunner(Case calculated, std::shared_ptr<const Reference> reference,
+                               const CalculationResult& today, Date applicationDate)
+    : m_case(std::move(calculated)), m_reference(std::move(reference)),
+      m_applicationDate(applicationDate) {
+    if (m_case.months.empty() || !m_case.person.birthDate)
+        throw UserError(messages::kScenarioNotCalculated);
+    m_coefficientAsNow = averageOfLatestPaidMonths(ledgerMonthViews(m_case.months, *m_reference));
+    // A variant's months are worked out by law, whatever the open ledger's mode.
+    m_case.evaluation = MonthEvaluation::ByLaw;
+    m_lastExperienceDay = lastExperienceDay(m_case.periods);
+    if (today.noRight)
+        m_projectedRightDate = today.right.rightDate;
+    m_today = scenarioFiguresOf(today, applicationDate);
+}
+
+Date ScenarioRunner::workStart() const {
+    return workStartOf(m_lastExperienceDay, m_applicationDate);
+}
+
+CalculationResult ScenarioRunner::calculateOn(Case changed, Date applicationDate) const {
+    changed.person.applicationDate = applicationDate;
+    return calculate(changed, *m_reference, applicationDate);
+}
+
+void ScenarioRunner::addPeriod(Case& changed, Date from, Date until) const {
+    const CasePeriod added{from, until};
+    checkPeriodDates(added);
+    changed.periods.push_back(added);
+    const std::vector<std::string> warnings =
+        periodWarnings(changed.periods, *changed.person.birthDate, *m_reference);
+    if (!warnings.empty())
+        throw UserError(joinedTexts(warnings));
+    LedgerBuild build = buildLedger(changed.periods, keptEarnings(changed.months), *m_reference,
+                                    changed.evaluation);
+    if (build.refusal)
+        throw UserError(*build.refusal);
+    changed.months = std::move(build.months);
+}
+
+template <typename Wage>
+void ScenarioRunner::fillEarnings(Case& changed, Date from, Date until, const Wage& wage) const {
+    for (LedgerMonth month = ledgerMonthOf(from); month <= ledgerMonthOf(until);
+         month = ledgerMonthOf(IncMonth(MonthStart(month), 1))) {
+        CaseMonth* entry = findMonth(changed.months, month);
+        if (!entry || entry->earning > 0)
+            continue;
+        entry->earning = wage(month);
+        evaluateMonth(*entry, *m_reference);
+    }
+}
+
+// The wage of a month ahead "as now": the coefficient times the month's average wage, at least
+// the minimum wage when nothing was earned before.
+double ScenarioRunner::wageAsNow(LedgerMonth month) const {
+    if (m_coefficientAsNow <= 0)
+        return m_reference->minimumWage(month);
+    return hryvnias(m_coefficientAsNow * m_reference->averageWageOfMonth(month));
+}
+
+ScenarioOutcome ScenarioRunner::run(const Scenario& scenario) const {
     ScenarioOutcome outcome;
     outcome.name = scenario.name;
-    Copy& copy = *m_copy;
-    const Date workStart = workStartOf(copy.lastExperienceDay, m_applicationDate);
+    const Date workStart = this->workStart();
     try {
-        copy.restore();
+        Case changed = m_case;
         CalculationResult result;
         Date applicationDate = m_applicationDate;
         if (const auto* apply = std::get_if<ApplyOn>(&scenario.change)) {
             if (apply->date.serial == 0)
                 throw UserError(messages::kScenarioDateMissing);
             applicationDate = apply->date;
-            result = copy.calculate(applicationDate);
+            result = calculateOn(std::move(changed), applicationDate);
         } else if (const auto* work = std::get_if<WorkLonger>(&scenario.change)) {
             checkMonths(work->months);
             if (work->monthlyWage && *work->monthlyWage < 0)
@@ -213,33 +176,35 @@ ScenarioOutcome ScenarioRunner::run(const Scenario& scenario) {
             outcome.workFrom = workStart;
             outcome.workUntil = Date{applicationDate.serial - 1};
             const std::optional<double> given = work->monthlyWage;
-            const auto wage = [&copy, given](LedgerMonth month) {
-                return given ? hryvnias(*given) : copy.wageAsNow(month);
+            const auto wage = [this, given](LedgerMonth month) {
+                return given ? hryvnias(*given) : wageAsNow(month);
             };
             outcome.monthlyWage = wage(ledgerMonthOf(outcome.workUntil));
-            copy.addWork(outcome.workFrom, outcome.workUntil, wage);
-            result = copy.calculate(applicationDate);
+            addPeriod(changed, outcome.workFrom, outcome.workUntil);
+            fillEarnings(changed, outcome.workFrom, outcome.workUntil, wage);
+            result = calculateOn(std::move(changed), applicationDate);
         } else if (const auto* voluntary = std::get_if<VoluntaryContributions>(&scenario.change)) {
             checkMonths(voluntary->months);
             outcome.workFrom = firstWholeMonthFrom(workStart);
             applicationDate = IncMonth(outcome.workFrom, voluntary->months);
             outcome.workUntil = Date{applicationDate.serial - 1};
-            TdMain& dm = copy.dm;
+            const Reference& reference = *m_reference;
             double cost = 0;
-            copy.addWork(outcome.workFrom, outcome.workUntil, [&](LedgerMonth month) {
+            addPeriod(changed, outcome.workFrom, outcome.workUntil);
+            fillEarnings(changed, outcome.workFrom, outcome.workUntil, [&](LedgerMonth month) {
                 const Date day = MonthStart(month);
-                const auto rate = dm.Law().number(law::ids::kSingleContributionRate, day);
+                const auto rate = reference.law().number(law::ids::kSingleContributionRate, day);
                 if (!rate)
                     throw UserError(messages::kLawRuleMissing +
                                     std::string(law::ids::kSingleContributionRate) +
                                     messages::kLawRuleOnDate + formatDate(day));
-                const double minimumWage = dm.GetMinZp(month);
+                const double minimumWage = reference.minimumWage(month);
                 cost += hryvnias(minimumWage * *rate / 100);
                 return minimumWage;
             });
-            outcome.monthlyWage = dm.GetMinZp(ledgerMonthOf(outcome.workUntil));
+            outcome.monthlyWage = reference.minimumWage(ledgerMonthOf(outcome.workUntil));
             outcome.cost = hryvnias(cost);
-            result = copy.calculate(applicationDate);
+            result = calculateOn(std::move(changed), applicationDate);
         }
         outcome.figures = scenarioFiguresOf(result, applicationDate);
     } catch (const UserError& error) {
@@ -254,7 +219,8 @@ ScenarioOutcome ScenarioRunner::run(const Scenario& scenario) {
     return outcome;
 }
 
-std::vector<ScenarioOutcome> ScenarioRunner::runAll(const std::vector<Scenario>& scenarios) {
+std::vector<ScenarioOutcome>
+ScenarioRunner::runAll(const std::vector<Scenario>& scenarios) const {
     std::vector<ScenarioOutcome> outcomes;
     outcomes.reserve(scenarios.size());
     for (const Scenario& scenario : scenarios)
@@ -269,11 +235,11 @@ std::vector<ScenarioOutcome> ScenarioRunner::runAll(const std::vector<Scenario>&
     return outcomes;
 }
 
-std::optional<EarliestRight> ScenarioRunner::earliestRight() {
-    if (m_today.right || !m_copy->projectedRightDate)
+std::optional<EarliestRight> ScenarioRunner::earliestRight() const {
+    if (m_today.right || !m_projectedRightDate)
         return std::nullopt;
-    const Date workStart = workStartOf(m_copy->lastExperienceDay, m_applicationDate);
-    const Date target = *m_copy->projectedRightDate;
+    const Date workStart = this->workStart();
+    const Date target = *m_projectedRightDate;
     // The fewest whole months after which the application falls on or after that day.
     std::int32_t months = 0;
     while (IncMonth(workStart, months) < target && months < kMostScenarioMonths)
@@ -293,9 +259,10 @@ std::optional<EarliestRight> ScenarioRunner::earliestRight() {
     return std::nullopt;
 }
 
-std::vector<TotalOnDate> ScenarioRunner::totalsByApplicationDate(int months, int stepMonths) {
+std::vector<TotalOnDate> ScenarioRunner::totalsByApplicationDate(int months,
+                                                                 int stepMonths) const {
     std::vector<TotalOnDate> totals;
-    const Date workStart = workStartOf(m_copy->lastExperienceDay, m_applicationDate);
+    const Date workStart = this->workStart();
     const auto totalOf = [](const ScenarioOutcome& outcome) {
         return outcome.figures ? outcome.figures->total : 0.0;
     };
@@ -307,13 +274,15 @@ std::vector<TotalOnDate> ScenarioRunner::totalsByApplicationDate(int months, int
         if (point.applicationDate > workStart) {
             // Working on as now from the start of the added work until the application.
             try {
-                Copy& copy = *m_copy;
-                copy.restore();
-                copy.addWork(workStart, Date{point.applicationDate.serial - 1},
-                             [&copy](LedgerMonth month) { return copy.wageAsNow(month); });
-                point.workingOn =
-                    scenarioFiguresOf(copy.calculate(point.applicationDate), point.applicationDate)
-                        .total;
+                Case changed = m_case;
+                const Date workUntil{point.applicationDate.serial - 1};
+                addPeriod(changed, workStart, workUntil);
+                fillEarnings(changed, workStart, workUntil,
+                             [this](LedgerMonth month) { return wageAsNow(month); });
+                point.workingOn = scenarioFiguresOf(
+                                      calculateOn(std::move(changed), point.applicationDate),
+                                      point.applicationDate)
+                                      .total;
             } catch (const UserError&) {
                 point.workingOn = 0; // no pension can be calculated for that day
             }

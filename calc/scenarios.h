@@ -1,6 +1,8 @@
 #pragma once
 
 #include "calc/calculation.h"
+#include "calc/case.h"
+#include "calc/reference.h"
 #include "engine/date.h"
 
 #include <cstdint>
@@ -11,8 +13,6 @@
 #include <vector>
 
 namespace rv {
-
-class TdMain;
 
 // The most months a variant may add: a working life.
 inline constexpr std::int32_t kMostScenarioMonths = 600;
@@ -89,35 +89,48 @@ struct TotalOnDate {
     double notWorking = 0;
 };
 
-// Runs variants of a calculated case on a copy: the open case is never changed. Each variant is
-// calculated by the same core as the case itself.
+// Runs variants of a calculated case, each on a changed copy of it: the case itself never
+// changes. Each variant is calculated by the same core as the case itself.
 class ScenarioRunner {
 public:
-    // Copies the case tables of `openCase`, whose calculation for `applicationDate` gave `today`.
-    // Throws UserError when the case has an edit not yet stored or no ledger.
-    ScenarioRunner(TdMain& openCase, const CalculationResult& today, Date applicationDate);
-    ~ScenarioRunner();
-    ScenarioRunner(const ScenarioRunner&) = delete;
-    ScenarioRunner& operator=(const ScenarioRunner&) = delete;
+    // `calculated` is the case whose calculation for `applicationDate` gave `today`. Throws
+    // UserError when the case has no ledger or no birth date.
+    ScenarioRunner(Case calculated, std::shared_ptr<const Reference> reference,
+                   const CalculationResult& today, Date applicationDate);
 
     const ScenarioFigures& today() const { return m_today; }
     // The wage coefficient "as now" (see WorkLonger).
-    double coefficientAsNow() const;
+    double coefficientAsNow() const { return m_coefficientAsNow; }
 
-    ScenarioOutcome run(const Scenario& scenario);
+    ScenarioOutcome run(const Scenario& scenario) const;
     // Every scenario in order, the one with the highest total (first of equals) marked best.
-    std::vector<ScenarioOutcome> runAll(const std::vector<Scenario>& scenarios);
+    std::vector<ScenarioOutcome> runAll(const std::vector<Scenario>& scenarios) const;
     // Only when today gives no right: the day it arises by working on as now. None when no
     // way is reached within the years of the search.
-    std::optional<EarliestRight> earliestRight();
+    std::optional<EarliestRight> earliestRight() const;
     // The totals on the application date and every `stepMonths` after it, for `months` months.
-    std::vector<TotalOnDate> totalsByApplicationDate(int months, int stepMonths);
+    std::vector<TotalOnDate> totalsByApplicationDate(int months, int stepMonths) const;
 
 private:
-    struct Copy;
-    std::unique_ptr<Copy> m_copy;
+    // The case as calculated for `applicationDate`.
+    CalculationResult calculateOn(Case changed, Date applicationDate) const;
+    // Adds the period [from, until] to `changed` and builds its ledger again; a refusal's texts
+    // pass on as UserError.
+    void addPeriod(Case& changed, Date from, Date until) const;
+    // Writes `wage(month)` into every month of [from, until] that has no earnings yet.
+    template <typename Wage>
+    void fillEarnings(Case& changed, Date from, Date until, const Wage& wage) const;
+    // The wage of a month ahead "as now".
+    double wageAsNow(LedgerMonth month) const;
+    Date workStart() const;
+
+    Case m_case;
+    std::shared_ptr<const Reference> m_reference;
     ScenarioFigures m_today;
     Date m_applicationDate;
+    std::optional<Date> m_lastExperienceDay;
+    std::optional<Date> m_projectedRightDate; // today's right by working on, when none yet
+    double m_coefficientAsNow = 0;            // see WorkLonger
 };
 
 } // namespace rv
