@@ -37,13 +37,13 @@ void BM_ScenarioApplyLater45Years(benchmark::State& state) {
         benchmark::DoNotOptimize(runner.run({"", ApplyOn{IncMonth(career.application, 14)}}));
 }
 
-// The chart: five years of application dates, a point every three months, two variants each.
+// The chart: five years of application dates, a point every month, two variants each.
 void BM_ScenarioTotalsByDateFiveYears(benchmark::State& state) {
     Career career(540, false);
     const CalculationResult today = Calculate(*career.dm, career.application, '.');
     const ScenarioRunner runner = openCaseScenarios(*career.dm, today, career.application);
     for (auto _ : state)
-        benchmark::DoNotOptimize(runner.totalsByApplicationDate(60, 3));
+        benchmark::DoNotOptimize(runner.totalsByApplicationDate(60, 1));
 }
 
 BENCHMARK(BM_ScenarioRunnerOfTheOpenCase45Years)->Unit(benchmark::kMillisecond);

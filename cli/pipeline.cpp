@@ -149,21 +149,27 @@ ordered_json periodsJson(const std::vector<CasePeriod>& periods) {
     return list;
 }
 
-// The months in the ledger's own order of columns.
+// The months in the ledger's own order of columns. Each object is built in place: a batch
+// writes hundreds of thousands of them.
 ordered_json ledgerJson(const std::vector<CaseMonth>& months) {
     ordered_json list = ordered_json::array();
-    for (const CaseMonth& month : months)
-        list.push_back({{"year", month.month.year},
-                        {"month", calendarMonth(month.month)},
-                        {"min_zp", month.minimumWage},
-                        {"avg_zp", month.averageWage},
-                        {"avg_zp_year", month.averageWageOfYear},
-                        {"payment", month.earning},
-                        {"k", month.coefficient},
-                        {"day", month.creditedDays},
-                        {"month_day", month.coveredDays},
-                        {"opt1", month.counted ? marks::kCounted : ""},
-                        {"opt2", month.excluded ? marks::kExcluded : ""}});
+    list.get_ref<ordered_json::array_t&>().reserve(months.size());
+    for (const CaseMonth& month : months) {
+        ordered_json::object_t entry;
+        entry.reserve(11);
+        entry.emplace_back("year", month.month.year);
+        entry.emplace_back("month", calendarMonth(month.month));
+        entry.emplace_back("min_zp", month.minimumWage);
+        entry.emplace_back("avg_zp", month.averageWage);
+        entry.emplace_back("avg_zp_year", month.averageWageOfYear);
+        entry.emplace_back("payment", month.earning);
+        entry.emplace_back("k", month.coefficient);
+        entry.emplace_back("day", month.creditedDays);
+        entry.emplace_back("month_day", month.coveredDays);
+        entry.emplace_back("opt1", month.counted ? marks::kCounted : "");
+        entry.emplace_back("opt2", month.excluded ? marks::kExcluded : "");
+        list.get_ref<ordered_json::array_t&>().emplace_back(std::move(entry));
+    }
     return list;
 }
 

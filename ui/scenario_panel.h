@@ -36,7 +36,7 @@ public:
     enum Kind { WorkLongerKind, ApplyOnKind, VoluntaryKind };
     // The chart's application dates: five years ahead, one each quarter.
     static constexpr int kChartMonths = 60;
-    static constexpr int kChartStepMonths = 3;
+    static constexpr int kChartStepMonths = 1;
 
     explicit ScenarioPanel(QWidget* parent = nullptr);
     ~ScenarioPanel() override;
