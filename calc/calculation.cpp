@@ -22,7 +22,7 @@ namespace rv {
 
 namespace {
 
-// edtExtraPens without a supplement shows this text as it stands, whatever the separator.
+// The supplement without one shows this text as it stands, whatever the separator.
 constexpr const char* kNoSupplementText = "0.00";
 // A figure of the law that does not hold for the person.
 constexpr const char* kNotApplicableText = messages::kNotApplicable;
@@ -90,100 +90,100 @@ double minimumPensionAt65(double minimumWage, double percent, double subsistence
     return std::max(static_cast<double>(share), subsistenceMinimum);
 }
 
-void clearCalcResults(ResultsPanel& panel, bool noRight) {
+void clearCalcResults(ResultTexts& texts, bool noRight) {
     if (noRight) {
-        panel.edtPensAge = {messages::kNoPensionRight, {}};
+        texts.pensionFrom = {messages::kNoPensionRight, {}};
     } else {
-        panel.edtFullSS = {"0", {}};
-        panel.edtPensAge = {"", {}};
-        panel.lRight = {"", ""};
+        texts.insuranceExperience = {"0", {}};
+        texts.pensionFrom = {"", {}};
+        texts.rightWay = {"", ""};
     }
     for (ResultField* field :
-         {&panel.edtSumK, &panel.edtSSMonth, &panel.edtSSMonth2, &panel.edtAvgZpForYear,
-          &panel.edtEarningK, &panel.edtValuation, &panel.edtISSK, &panel.edtPens,
-          &panel.edtMinPens, &panel.edtMinPens65, &panel.edtExtraPens, &panel.edtMaxPens,
-          &panel.edfFullPens})
+         {&texts.sumOfCoefficients, &texts.monthsAfterOptimisation1, &texts.countedMonths, &texts.averageWage,
+          &texts.individualCoefficient, &texts.valuation, &texts.experienceCoefficient, &texts.basicPension,
+          &texts.minimumPension, &texts.minimumPensionAt65, &texts.supplement, &texts.maximumPension,
+          &texts.totalPension})
         field->text = "0";
     for (ResultField* field :
-         {&panel.edtISSK, &panel.edtEarningK, &panel.edtValuation, &panel.edtPens,
-          &panel.edtMinPens65, &panel.edtExtraPens, &panel.edtMaxPens, &panel.edfFullPens})
+         {&texts.experienceCoefficient, &texts.individualCoefficient, &texts.valuation, &texts.basicPension,
+          &texts.minimumPensionAt65, &texts.supplement, &texts.maximumPension, &texts.totalPension})
         field->hint.clear();
-    panel.lNoAvgForYearVisible = false;
-    panel.lPensNotFullVisible = false;
-    panel.lEstimates.clear();
+    texts.averageWageNoteShown = false;
+    texts.incompleteNoteShown = false;
+    texts.estimatesNote.clear();
 }
 
-void showPensionFormula(ResultsPanel& panel, const PensionFormulaInput& input,
+void showPensionFormula(ResultTexts& texts, const PensionFormulaInput& input,
                         const PensionFormula& formula, char decimalSeparator) {
     auto general = [decimalSeparator](double x) { return formatGeneral(x, decimalSeparator); };
     auto twoDecimals = [decimalSeparator](double x) { return formatFixed(x, 2, decimalSeparator); };
     const std::string requiredYears = std::to_string(input.requiredYears);
 
     // A sum of coefficients kept to 5 places has no more: the double's tail (…769999999) is noise.
-    panel.edtSumK.text =
+    texts.sumOfCoefficients.text =
         formatPattern(input.sumOfCoefficients, 0, kWageCoefficientPlaces, decimalSeparator);
 
-    panel.edtISSK.text = general(formula.experienceCoefficient);
-    panel.edtISSK.hint = "((" + std::to_string(input.insuranceMonths / 12) + " * 12 + " +
+    texts.experienceCoefficient.text = general(formula.experienceCoefficient);
+    texts.experienceCoefficient.hint = "((" + std::to_string(input.insuranceMonths / 12) + " * 12 + " +
                          std::to_string(input.insuranceMonths % 12) + ") / 1200) * " +
                          general(input.valuationCoefficient);
 
-    panel.edtEarningK.text = general(formula.individualCoefficient);
-    panel.edtEarningK.hint =
+    texts.individualCoefficient.text = general(formula.individualCoefficient);
+    texts.individualCoefficient.hint =
         general(input.sumOfCoefficients) + " / " + std::to_string(input.countedMonths);
 
-    panel.edtPens.text = twoDecimals(formula.basicPension);
-    panel.edtPens.hint = general(input.averageWage) + " * " +
+    texts.basicPension.text = twoDecimals(formula.basicPension);
+    texts.basicPension.hint = general(input.averageWage) + " * " +
                          general(formula.individualCoefficient) + " * " +
                          general(formula.experienceCoefficient);
 
-    panel.edtMinPens.text = twoDecimals(input.minimumPension);
+    texts.minimumPension.text = twoDecimals(input.minimumPension);
 
     if (formula.supplement > 0) {
-        panel.edtExtraPens.text = twoDecimals(formula.supplement);
-        panel.edtExtraPens.hint = "((" + std::to_string(formula.experienceYears) + " - " +
+        texts.supplement.text = twoDecimals(formula.supplement);
+        texts.supplement.hint = "((" + std::to_string(formula.experienceYears) + " - " +
                                   requiredYears + ") * " + general(input.supplementRate) +
                                   " / 100) * " +
                                   general(std::min(formula.basicPension, input.minimumPension));
     } else {
-        panel.edtExtraPens.text = kNoSupplementText;
-        panel.edtExtraPens.hint.clear();
+        texts.supplement.text = kNoSupplementText;
+        texts.supplement.hint.clear();
     }
 
-    panel.edtMinPens65.text = kNotApplicableText;
-    panel.edtMinPens65.hint.clear();
+    texts.minimumPensionAt65.text = kNotApplicableText;
+    texts.minimumPensionAt65.hint.clear();
     if (input.minimumPensionAt65 && !formula.incomplete) {
-        panel.edtMinPens65.text = twoDecimals(*input.minimumPensionAt65);
-        panel.edtMinPens65.hint = "Max(" + general(input.minimumWage) + " * " +
+        texts.minimumPensionAt65.text = twoDecimals(*input.minimumPensionAt65);
+        texts.minimumPensionAt65.hint = "Max(" + general(input.minimumWage) + " * " +
                                   general(input.minimumAt65Percent) + " / 100; " +
                                   general(input.minimumPension) + ")";
     }
-    panel.edtMaxPens.text = kNotApplicableText;
-    panel.edtMaxPens.hint.clear();
+    texts.maximumPension.text = kNotApplicableText;
+    texts.maximumPension.hint.clear();
     if (input.maximumPension) {
-        panel.edtMaxPens.text = twoDecimals(*input.maximumPension);
-        panel.edtMaxPens.hint =
+        texts.maximumPension.text = twoDecimals(*input.maximumPension);
+        texts.maximumPension.hint =
             input.maximumInMinimums > 0
                 ? general(input.maximumInMinimums) + " * " + general(input.minimumPension)
                 : messages::kMaximumInHryvniasHint;
     }
 
-    panel.lPensNotFullVisible = formula.incomplete;
-    panel.edfFullPens.text = twoDecimals(formula.totalPension);
+    texts.incompleteNoteShown = formula.incomplete;
+    texts.totalPension.text = twoDecimals(formula.totalPension);
     if (!formula.incomplete) {
-        panel.edfFullPens.hint =
+        texts.totalPension.hint =
             twoDecimals(std::max(formula.appliedMinimum, formula.basicPension)) + " + " +
             general(formula.supplement);
     } else if (!formula.proportionalMinimum ||
                formula.basicPension >= *formula.proportionalMinimum) {
-        panel.edfFullPens.hint = twoDecimals(formula.basicPension);
+        texts.totalPension.hint = twoDecimals(formula.basicPension);
     } else {
-        panel.edfFullPens.hint = "(" + general(input.minimumPension) + " * " +
+        texts.totalPension.hint = "(" + general(input.minimumPension) + " * " +
                                  general(input.insuranceMonths) + ") / " + requiredYears + " * 12";
     }
     if (formula.capped)
-        panel.edfFullPens.hint =
-            "Min(" + panel.edfFullPens.hint + "; " + twoDecimals(formula.totalPension) + ")";
+        texts.totalPension.hint =
+            "Min(" + texts.totalPension.hint + "; " + twoDecimals(formula.totalPension) + ")";
 }
 
 namespace {
@@ -384,36 +384,36 @@ CalculationResult calculate(const Case& person, const Reference& reference, Date
 }
 
 void describeCalculation(CalculationResult& result, char decimalSeparator) {
-    ResultsPanel& panel = result.panel;
-    panel = ResultsPanel{};
-    panel.edtAvgZpForYear.hint = messages::kFromReferenceHint;
-    panel.edtMinPens.hint = messages::kFromReferenceHint;
+    ResultTexts& texts = result.texts;
+    texts = ResultTexts{};
+    texts.averageWage.hint = messages::kFromReferenceHint;
+    texts.minimumPension.hint = messages::kFromReferenceHint;
 
     const int applicationYear = civilFromDate(result.applicationDate).year;
     const int requestedYear = applicationYear - 1;
-    panel.lAvgZpForYear = averageWageCaption(applicationYear, result.averageWageYears);
-    panel.edtAvgZpForYear.text = formatGeneral(result.averageWage, decimalSeparator);
-    panel.lNoAvgForYearVisible = result.baseYear != requestedYear;
-    if (panel.lNoAvgForYearVisible)
-        panel.lNoAvgForYear = messages::kNoAvgForYearPrefix + std::to_string(requestedYear) +
+    texts.averageWageCaption = averageWageCaption(applicationYear, result.averageWageYears);
+    texts.averageWage.text = formatGeneral(result.averageWage, decimalSeparator);
+    texts.averageWageNoteShown = result.baseYear != requestedYear;
+    if (texts.averageWageNoteShown)
+        texts.averageWageNote = messages::kNoAvgForYearPrefix + std::to_string(requestedYear) +
                               messages::kNoAvgForYearSuffix;
-    panel.edtFullSS.text = result.insuranceText;
-    panel.edtSSMonth.text = months(result.monthsAfterOptimisation1);
-    panel.edtSSMonth2.text = months(result.countedMonths);
+    texts.insuranceExperience.text = result.insuranceText;
+    texts.monthsAfterOptimisation1.text = months(result.monthsAfterOptimisation1);
+    texts.countedMonths.text = months(result.countedMonths);
 
-    panel.lRight.text = rightSummary(result.right, result.rightPaths, result.insuranceMonths);
+    texts.rightWay.text = rightSummary(result.right, result.rightPaths, result.insuranceMonths);
     if (result.right.path && result.right.path->rule)
-        panel.lRight.hint = messages::kLawName + (", " + result.right.path->rule->article);
+        texts.rightWay.hint = messages::kLawName + (", " + result.right.path->rule->article);
     if (result.noRight) {
-        clearCalcResults(panel, true);
+        clearCalcResults(texts, true);
         return;
     }
-    panel.edtPensAge.text = formatDate(result.assignmentDate);
-    panel.lMinPens = messages::kMinPensPrefix + formatDate(result.assignmentDate);
-    showPensionFormula(panel, result.formulaInput, result.formula, decimalSeparator);
-    panel.edtValuation.text = formatGeneral(result.valuationCoefficient, decimalSeparator);
-    panel.edtValuation.hint = messages::kValuationHintPrefix + formatDate(result.assignmentDate);
-    panel.lEstimates = estimateWarning(result.estimated, result.countedMonths);
+    texts.pensionFrom.text = formatDate(result.assignmentDate);
+    texts.minimumPensionCaption = messages::kMinPensPrefix + formatDate(result.assignmentDate);
+    showPensionFormula(texts, result.formulaInput, result.formula, decimalSeparator);
+    texts.valuation.text = formatGeneral(result.valuationCoefficient, decimalSeparator);
+    texts.valuation.hint = messages::kValuationHintPrefix + formatDate(result.assignmentDate);
+    texts.estimatesNote = estimateWarning(result.estimated, result.countedMonths);
 }
 
 } // namespace rv

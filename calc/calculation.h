@@ -58,80 +58,78 @@ PensionFormula computePensionFormula(const PensionFormulaInput& input);
 // subsistence minimum.
 double minimumPensionAt65(double minimumWage, double percent, double subsistenceMinimum);
 
-// One read-only field of the results panel: its text and its tooltip.
+// One result as the person reads it: its text and its hint (the formula with the numbers, or
+// where in the law it comes from).
 struct ResultField {
     std::string text = "0";
     std::string hint;
 };
 
-// The results panel `gbCalc` as the window shows it, field by field. A default panel is the one
-// ClearCalcResults(false) leaves, except the captions, which the window keeps.
-struct ResultsPanel {
-    ResultField lRight{"", ""}; // which way gave the right, or why there is none (ст. 26)
-    ResultField edtPensAge{"", ""};
-    ResultField edtFullSS;
-    ResultField edtSSMonth;
-    ResultField edtSSMonth2;
-    ResultField edtSumK;
-    std::string lAvgZpForYear;
-    ResultField edtAvgZpForYear;
-    std::string lNoAvgForYear;
-    bool lNoAvgForYearVisible = false;
-    ResultField edtEarningK;
-    ResultField edtValuation; // valuation of a year of experience in force, ст. 25
-    ResultField edtISSK;
-    ResultField edtPens;
-    std::optional<std::string> lMinPens; // empty: the window keeps its caption
-    ResultField edtMinPens;
-    ResultField edtMinPens65; // the minimum of ст. 28 ч. 2, or "—"
-    ResultField edtExtraPens;
-    ResultField edtMaxPens; // the ceiling of ст. 27 ч. 3, or "—"
-    ResultField edfFullPens;
-    bool lPensNotFullVisible = false;
+// The results of a calculation as the person reads them, from top to bottom. A default value is
+// the one clearCalcResults(…, false) leaves, except the captions, which the reader keeps.
+struct ResultTexts {
+    ResultField rightWay{"", ""};    // which way gave the right, or why there is none (ст. 26)
+    ResultField pensionFrom{"", ""}; // the day the pension is assigned from (ст. 45)
+    ResultField insuranceExperience;      // страховий стаж, р. міс. дн. (ст. 24)
+    ResultField monthsAfterOptimisation1; // months kept by optimisation 1 (ст. 40 ч. 1)
+    ResultField countedMonths;            // months of the average after optimisation 2 (ст. 40)
+    ResultField sumOfCoefficients;        // the sum of their wage coefficients (ст. 40)
+    std::string averageWageCaption;       // names the years of the average wage (ст. 40 ч. 2)
+    ResultField averageWage;              // the average wage of the base years (ЗП, ст. 40)
+    std::string averageWageNote;          // why another base year was taken
+    bool averageWageNoteShown = false;
+    ResultField individualCoefficient; // Кз (ст. 40)
+    ResultField valuation;             // valuation of a year of experience in force, ст. 25
+    ResultField experienceCoefficient; // Кс (ст. 25)
+    ResultField basicPension;          // ЗП * Кз * Кс (ст. 27)
+    std::optional<std::string> minimumPensionCaption; // none: the reader keeps its caption
+    ResultField minimumPension;                       // ст. 28 ч. 1
+    ResultField minimumPensionAt65;                   // ст. 28 ч. 2, or "—"
+    ResultField supplement;                           // for excess experience, ст. 28 ч. 1
+    ResultField maximumPension;                       // the ceiling of ст. 27 ч. 3, or "—"
+    ResultField totalPension;                         // the pension
+    bool incompleteNoteShown = false; // fewer years than a full pension asks (ст. 28)
     // How many counted months rest on an estimated reference figure; empty: none, hidden.
-    std::string lEstimates;
+    std::string estimatesNote;
 };
 
-// How a result reaches the person: a read-only field without a hint, one with its formula as the
-// hint, one whose hint is fixed ("із довідника"), or a word-wrapped label with its article as
-// the hint.
+// How a result reaches the person: a plain text, one with its formula as the hint, one whose
+// hint is fixed ("із довідника"), or a sentence with its article as the hint.
 enum class ResultFieldKind { PlainField, FormulaField, ReferenceField, Label };
 
-// One result of the panel, named as its control; the window shows and the headless calculator
-// prints the panel from this list.
 struct ResultFieldInfo {
-    std::string_view name;
-    ResultField ResultsPanel::*field;
+    ResultField ResultTexts::*field;
     ResultFieldKind kind;
 };
 
-// The results from top to bottom.
+// The results with a text and a hint, from top to bottom: the window shows them and the headless
+// calculator prints them in this order, each under its own name.
 inline constexpr ResultFieldInfo kResultFields[] = {
-    {"lRight", &ResultsPanel::lRight, ResultFieldKind::Label},
-    {"edtPensAge", &ResultsPanel::edtPensAge, ResultFieldKind::PlainField},
-    {"edtFullSS", &ResultsPanel::edtFullSS, ResultFieldKind::PlainField},
-    {"edtSSMonth", &ResultsPanel::edtSSMonth, ResultFieldKind::PlainField},
-    {"edtSSMonth2", &ResultsPanel::edtSSMonth2, ResultFieldKind::PlainField},
-    {"edtSumK", &ResultsPanel::edtSumK, ResultFieldKind::PlainField},
-    {"edtAvgZpForYear", &ResultsPanel::edtAvgZpForYear, ResultFieldKind::ReferenceField},
-    {"edtEarningK", &ResultsPanel::edtEarningK, ResultFieldKind::FormulaField},
-    {"edtValuation", &ResultsPanel::edtValuation, ResultFieldKind::FormulaField},
-    {"edtISSK", &ResultsPanel::edtISSK, ResultFieldKind::FormulaField},
-    {"edtPens", &ResultsPanel::edtPens, ResultFieldKind::FormulaField},
-    {"edtMinPens", &ResultsPanel::edtMinPens, ResultFieldKind::ReferenceField},
-    {"edtMinPens65", &ResultsPanel::edtMinPens65, ResultFieldKind::FormulaField},
-    {"edtExtraPens", &ResultsPanel::edtExtraPens, ResultFieldKind::FormulaField},
-    {"edtMaxPens", &ResultsPanel::edtMaxPens, ResultFieldKind::FormulaField},
-    {"edfFullPens", &ResultsPanel::edfFullPens, ResultFieldKind::FormulaField},
+    {&ResultTexts::rightWay, ResultFieldKind::Label},
+    {&ResultTexts::pensionFrom, ResultFieldKind::PlainField},
+    {&ResultTexts::insuranceExperience, ResultFieldKind::PlainField},
+    {&ResultTexts::monthsAfterOptimisation1, ResultFieldKind::PlainField},
+    {&ResultTexts::countedMonths, ResultFieldKind::PlainField},
+    {&ResultTexts::sumOfCoefficients, ResultFieldKind::PlainField},
+    {&ResultTexts::averageWage, ResultFieldKind::ReferenceField},
+    {&ResultTexts::individualCoefficient, ResultFieldKind::FormulaField},
+    {&ResultTexts::valuation, ResultFieldKind::FormulaField},
+    {&ResultTexts::experienceCoefficient, ResultFieldKind::FormulaField},
+    {&ResultTexts::basicPension, ResultFieldKind::FormulaField},
+    {&ResultTexts::minimumPension, ResultFieldKind::ReferenceField},
+    {&ResultTexts::minimumPensionAt65, ResultFieldKind::FormulaField},
+    {&ResultTexts::supplement, ResultFieldKind::FormulaField},
+    {&ResultTexts::maximumPension, ResultFieldKind::FormulaField},
+    {&ResultTexts::totalPension, ResultFieldKind::FormulaField},
 };
 
-// The panel after ClearCalcResults(noRight): every result "0" without hints, both notes hidden;
-// with no right edtPensAge reads "Право відсутнє" and edtFullSS keeps its text, else edtFullSS
-// is "0" and edtPensAge empty. Captions are left as they are.
-void clearCalcResults(ResultsPanel& panel, bool noRight);
+// The results after clearCalcResults(noRight): every result "0" without hints, both notes hidden;
+// with no right pensionFrom reads "Право відсутнє" and insuranceExperience keeps its text, else
+// insuranceExperience is "0" and pensionFrom empty. Captions are left as they are.
+void clearCalcResults(ResultTexts& texts, bool noRight);
 
 // Writes the formula's fields and hints, numbers in the decimal separator given.
-void showPensionFormula(ResultsPanel& panel, const PensionFormulaInput& input,
+void showPensionFormula(ResultTexts& texts, const PensionFormulaInput& input,
                         const PensionFormula& formula, char decimalSeparator);
 
 struct CalculationResult {
@@ -165,7 +163,7 @@ struct CalculationResult {
     std::vector<EstimatedMonths> estimated;
     // The ledger's months evaluated again, with the optimisations' marks.
     std::vector<CaseMonth> months;
-    ResultsPanel panel; // filled by describeCalculation
+    ResultTexts texts; // filled by describeCalculation
 };
 
 // The pension of a case applied for on `applicationDate` (ст. 24-28, 40, 45). An error of any
@@ -173,7 +171,7 @@ struct CalculationResult {
 // rule the law book lacks) is thrown as UserError.
 CalculationResult calculate(const Case& person, const Reference& reference, Date applicationDate);
 
-// Writes the results panel of a calculation, numbers in the decimal separator given.
+// Writes the texts of a calculation's results, numbers in the decimal separator given.
 void describeCalculation(CalculationResult& result, char decimalSeparator);
 
 // The day on which a person born on `birthDate` reaches the pension age of ст. 26 ч. 1; throws

@@ -1,5 +1,6 @@
 #include "pipeline.h"
 
+#include "result_field_keys.h"
 #include "scenario_json.h"
 
 #include "calc/calc_marks.h"
@@ -90,21 +91,21 @@ ordered_json optionalNumber(const std::optional<double>& value) {
 }
 
 ordered_json resultJson(const CalculationResult& result) {
-    const ResultsPanel& panel = result.panel;
+    const ResultTexts& texts = result.texts;
     ordered_json fields = ordered_json::object();
     ordered_json hints = ordered_json::object();
     for (const ResultFieldInfo& info : kResultFields) {
-        const std::string name(info.name);
-        fields[name] = (panel.*info.field).text;
+        const std::string key(resultFieldKey(info.field));
+        fields[key] = (texts.*info.field).text;
         if (info.kind == ResultFieldKind::FormulaField || info.kind == ResultFieldKind::Label)
-            hints[name] = (panel.*info.field).hint;
+            hints[key] = (texts.*info.field).hint;
     }
     // The captions that a calculation writes, and the notes shown only sometimes.
-    fields["lAvgZpForYear"] = panel.lAvgZpForYear;
-    fields["lNoAvgForYear"] = optionalLabel(panel.lNoAvgForYearVisible, panel.lNoAvgForYear);
-    fields["lMinPens"] = panel.lMinPens.value_or(messages::kMinPensDesigned);
-    fields["lPensNotFull"] = optionalLabel(panel.lPensNotFullVisible, messages::kPensionIncomplete);
-    fields["lEstimates"] = optionalLabel(!panel.lEstimates.empty(), panel.lEstimates);
+    fields["lAvgZpForYear"] = texts.averageWageCaption;
+    fields["lNoAvgForYear"] = optionalLabel(texts.averageWageNoteShown, texts.averageWageNote);
+    fields["lMinPens"] = texts.minimumPensionCaption.value_or(messages::kMinPensDesigned);
+    fields["lPensNotFull"] = optionalLabel(texts.incompleteNoteShown, messages::kPensionIncomplete);
+    fields["lEstimates"] = optionalLabel(!texts.estimatesNote.empty(), texts.estimatesNote);
     const PensionFormula& formula = result.formula;
     ordered_json values = {
         {"M", result.insuranceMonths},

@@ -89,14 +89,10 @@ private:
         return formatPattern(x, 2, kWageCoefficientPlaces, m_making.decimalSeparator);
     }
 
-    ProtocolFigure panelFigure(ResultField ResultsPanel::*field, std::string caption,
+    ProtocolFigure panelFigure(ResultField ResultTexts::*field, std::string caption,
                                std::string article) const {
-        const ResultField& shown = m_result.panel.*field;
-        std::string name;
-        for (const ResultFieldInfo& info : kResultFields)
-            if (info.field == field)
-                name = info.name;
-        return {std::move(caption), shown.text, shown.hint, std::move(article), name};
+        const ResultField& shown = m_result.texts.*field;
+        return {std::move(caption), shown.text, shown.hint, std::move(article), field};
     }
 
     Date assignment() const { return m_result.assignmentDate; }
@@ -118,9 +114,9 @@ private:
              {},
              {}},
             {messages::kProtocolApplicationDate, dateText(m_applicationDate), {}, {}},
-            panelFigure(&ResultsPanel::edtPensAge, messages::kPensAgeCaption,
+            panelFigure(&ResultTexts::pensionFrom, messages::kPensAgeCaption,
                         messages::kArticleAssignment),
-            panelFigure(&ResultsPanel::lRight, messages::kRightCaption, m_result.panel.lRight.hint),
+            panelFigure(&ResultTexts::rightWay, messages::kRightCaption, m_result.texts.rightWay.hint),
         };
         // The right's figure carries its article as its hint: shown once, as the article.
         section.figures.back().formula.clear();
@@ -129,7 +125,7 @@ private:
 
     ProtocolSection experienceSection() {
         ProtocolSection section{messages::kProtocolExperienceSection};
-        section.figures = {panelFigure(&ResultsPanel::edtFullSS, messages::kFullSSCaption,
+        section.figures = {panelFigure(&ResultTexts::insuranceExperience, messages::kFullSSCaption,
                                        messages::kArticleExperience)};
         ProtocolTable periods{{messages::kProtocolPeriodBegin, messages::kProtocolPeriodEnd,
                                messages::kProtocolPeriodLength}};
@@ -177,11 +173,11 @@ private:
         section.chart = true;
         section.paragraphs.push_back(messages::kProtocolChartNote);
         section.figures = {
-            panelFigure(&ResultsPanel::edtSSMonth, messages::kSSMonthCaption,
+            panelFigure(&ResultTexts::monthsAfterOptimisation1, messages::kSSMonthCaption,
                         messages::kArticleEarnings),
-            panelFigure(&ResultsPanel::edtSSMonth2, messages::kSSMonth2Caption,
+            panelFigure(&ResultTexts::countedMonths, messages::kSSMonth2Caption,
                         messages::kArticleEarnings),
-            panelFigure(&ResultsPanel::edtSumK, messages::kSumKCaption, messages::kArticleEarnings),
+            panelFigure(&ResultTexts::sumOfCoefficients, messages::kSumKCaption, messages::kArticleEarnings),
         };
         ProtocolTable ledger{{messages::kProtocolMonth, messages::kProtocolEarning,
                               messages::kProtocolAverageWage, messages::kProtocolCap,
@@ -212,43 +208,43 @@ private:
 
     ProtocolSection formulaSection() {
         ProtocolSection section{messages::kProtocolFormulaSection};
-        const ResultsPanel& panel = m_result.panel;
+        const ResultTexts& panel = m_result.texts;
         const Date day = assignment();
         const Date application = m_applicationDate.value_or(day);
         const std::string_view fullExperience =
             m_gender == 0 ? ids::kFullExperienceMen : ids::kFullExperienceWomen;
         section.figures = {
-            panelFigure(&ResultsPanel::edtAvgZpForYear, panel.lAvgZpForYear,
+            panelFigure(&ResultTexts::averageWage, panel.averageWageCaption,
                         ruleArticle(m_law, ids::kAverageWageYears, application)),
-            panelFigure(&ResultsPanel::edtEarningK, messages::kEarningKCaption,
+            panelFigure(&ResultTexts::individualCoefficient, messages::kEarningKCaption,
                         messages::kArticleIndividualCoefficient),
-            panelFigure(&ResultsPanel::edtValuation, messages::kValuationCaption,
+            panelFigure(&ResultTexts::valuation, messages::kValuationCaption,
                         ruleArticle(m_law, ids::kValuation, day)),
-            panelFigure(&ResultsPanel::edtISSK, messages::kISSKCaption,
+            panelFigure(&ResultTexts::experienceCoefficient, messages::kISSKCaption,
                         joined({ruleArticle(m_law, ids::kValuation, day),
                                 ruleArticle(m_law, ids::kExperienceCoefficientCap, day)})),
-            panelFigure(&ResultsPanel::edtPens, messages::kPensCaption,
+            panelFigure(&ResultTexts::basicPension, messages::kPensCaption,
                         messages::kArticleBasicPension),
-            panelFigure(&ResultsPanel::edtMinPens,
-                        panel.lMinPens.value_or(messages::kMinPensDesigned),
+            panelFigure(&ResultTexts::minimumPension,
+                        panel.minimumPensionCaption.value_or(messages::kMinPensDesigned),
                         ruleArticle(m_law, ids::kMinimumInSubsistenceMinimums, day)),
-            panelFigure(&ResultsPanel::edtMinPens65, messages::kMinPens65Caption,
+            panelFigure(&ResultTexts::minimumPensionAt65, messages::kMinPens65Caption,
                         ruleArticle(m_law, ids::kMinimumAt65Percent, day)),
-            panelFigure(&ResultsPanel::edtExtraPens, messages::kExtraPensCaption,
+            panelFigure(&ResultTexts::supplement, messages::kExtraPensCaption,
                         joined({ruleArticle(m_law, ids::kSupplementRate, day),
                                 ruleArticle(m_law, fullExperience, day)})),
-            panelFigure(&ResultsPanel::edtMaxPens, messages::kMaxPensCaption,
+            panelFigure(&ResultTexts::maximumPension, messages::kMaxPensCaption,
                         joined({ruleArticle(m_law, ids::kCeilingInHryvnias, day),
                                 ruleArticle(m_law, ids::kCeilingInSubsistenceMinimums, day)})),
-            panelFigure(&ResultsPanel::edfFullPens, messages::kFullPensCaption,
+            panelFigure(&ResultTexts::totalPension, messages::kFullPensCaption,
                         joined({messages::kArticleTotal, ruleArticle(m_law, fullExperience, day)})),
         };
-        if (panel.lNoAvgForYearVisible)
-            section.paragraphs.push_back(panel.lNoAvgForYear);
-        if (panel.lPensNotFullVisible)
+        if (panel.averageWageNoteShown)
+            section.paragraphs.push_back(panel.averageWageNote);
+        if (panel.incompleteNoteShown)
             section.figures.back().value += std::string(" (") + messages::kPensionIncomplete + ")";
-        if (!panel.lEstimates.empty())
-            section.paragraphs.push_back(panel.lEstimates);
+        if (!panel.estimatesNote.empty())
+            section.paragraphs.push_back(panel.estimatesNote);
         return section;
     }
 
@@ -342,7 +338,7 @@ private:
         } else {
             // The panel's line says how many months and which years; the table, from which
             // rows, those with one source as one line.
-            section.paragraphs.push_back(m_result.panel.lEstimates);
+            section.paragraphs.push_back(m_result.texts.estimatesNote);
             ProtocolTable estimates{{messages::kProtocolFigureColumn, messages::kProtocolPeriod,
                                      messages::kProtocolRows, messages::kProtocolSource},
                                     {},

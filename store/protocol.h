@@ -17,7 +17,7 @@ struct ProtocolFigure {
     std::string value;
     std::string formula; // empty: none
     std::string article; // empty: none
-    std::string field{}; // the results panel's field it repeats ("edtPens"); empty: none
+    ResultField ResultTexts::*repeats = nullptr; // the result it repeats; none: null
 };
 
 // How a row of a protocol table stands out.

@@ -50,6 +50,38 @@ QLabel* note(const char* name, const char* caption, QWidget* parent) {
     return label;
 }
 
+// The control that shows each result with a text and a hint, by its object name.
+struct ResultControl {
+    ResultField ResultTexts::*field;
+    const char* name;
+};
+
+constexpr ResultControl kResultControls[] = {
+    {&ResultTexts::rightWay, "lRight"},
+    {&ResultTexts::pensionFrom, "edtPensAge"},
+    {&ResultTexts::insuranceExperience, "edtFullSS"},
+    {&ResultTexts::monthsAfterOptimisation1, "edtSSMonth"},
+    {&ResultTexts::countedMonths, "edtSSMonth2"},
+    {&ResultTexts::sumOfCoefficients, "edtSumK"},
+    {&ResultTexts::averageWage, "edtAvgZpForYear"},
+    {&ResultTexts::individualCoefficient, "edtEarningK"},
+    {&ResultTexts::valuation, "edtValuation"},
+    {&ResultTexts::experienceCoefficient, "edtISSK"},
+    {&ResultTexts::basicPension, "edtPens"},
+    {&ResultTexts::minimumPension, "edtMinPens"},
+    {&ResultTexts::minimumPensionAt65, "edtMinPens65"},
+    {&ResultTexts::supplement, "edtExtraPens"},
+    {&ResultTexts::maximumPension, "edtMaxPens"},
+    {&ResultTexts::totalPension, "edfFullPens"},
+};
+
+const char* controlNameOf(ResultField ResultTexts::*field) {
+    for (const ResultControl& control : kResultControls)
+        if (control.field == field)
+            return control.name;
+    return "";
+}
+
 void showField(QLineEdit* field, const ResultField& shown) {
     field->setText(fromUtf8(shown.text));
     field->setToolTip(fromUtf8(shown.hint));
@@ -166,20 +198,20 @@ CalcPanel::CalcPanel(QAction* aCalc, QAction* aProtocolPrint, QAction* aProtocol
     pageLayout->addWidget(scroll);
 
     // As designed: every result "0", the captions naming 2011 and no date.
-    m_shown.edtPensAge.text = "0";
-    m_shown.lAvgZpForYear = captions::kAvgZpForYearDesigned;
-    m_shown.lMinPens = messages::kMinPensDesigned;
+    m_shown.pensionFrom.text = "0";
+    m_shown.averageWageCaption = captions::kAvgZpForYearDesigned;
+    m_shown.minimumPensionCaption = messages::kMinPensDesigned;
     apply();
 }
 
-void CalcPanel::showResults(const ResultsPanel& panel) {
-    const std::string avgZpCaption = m_shown.lAvgZpForYear;
-    const std::optional<std::string> minPensCaption = m_shown.lMinPens;
-    m_shown = panel;
-    if (m_shown.lAvgZpForYear.empty())
-        m_shown.lAvgZpForYear = avgZpCaption;
-    if (!m_shown.lMinPens)
-        m_shown.lMinPens = minPensCaption;
+void CalcPanel::showResults(const ResultTexts& texts) {
+    const std::string avgZpCaption = m_shown.averageWageCaption;
+    const std::optional<std::string> minPensCaption = m_shown.minimumPensionCaption;
+    m_shown = texts;
+    if (m_shown.averageWageCaption.empty())
+        m_shown.averageWageCaption = avgZpCaption;
+    if (!m_shown.minimumPensionCaption)
+        m_shown.minimumPensionCaption = minPensCaption;
     apply();
 }
 
@@ -197,7 +229,7 @@ void CalcPanel::showChart(std::vector<LedgerMonthView> months) {
 void CalcPanel::apply() {
     for (const ResultFieldInfo& info : kResultFields) {
         const ResultField& shown = m_shown.*info.field;
-        const QString name = QString::fromLatin1(info.name.data(), qsizetype(info.name.size()));
+        const QString name = QString::fromLatin1(controlNameOf(info.field));
         switch (info.kind) {
         case ResultFieldKind::Label: {
             auto* label = gbCalc->findChild<QLabel*>(name);
@@ -214,13 +246,13 @@ void CalcPanel::apply() {
             break;
         }
     }
-    lAvgZpForYear->setText(fromUtf8(m_shown.lAvgZpForYear));
-    lMinPens->setText(fromUtf8(m_shown.lMinPens.value_or(messages::kMinPensDesigned)));
-    lNoAvgForYear->setText(fromUtf8(m_shown.lNoAvgForYear));
-    lNoAvgForYear->setVisible(m_shown.lNoAvgForYearVisible);
-    lPensNotFull->setVisible(m_shown.lPensNotFullVisible);
-    lEstimates->setText(fromUtf8(m_shown.lEstimates));
-    lEstimates->setVisible(!m_shown.lEstimates.empty());
+    lAvgZpForYear->setText(fromUtf8(m_shown.averageWageCaption));
+    lMinPens->setText(fromUtf8(m_shown.minimumPensionCaption.value_or(messages::kMinPensDesigned)));
+    lNoAvgForYear->setText(fromUtf8(m_shown.averageWageNote));
+    lNoAvgForYear->setVisible(m_shown.averageWageNoteShown);
+    lPensNotFull->setVisible(m_shown.incompleteNoteShown);
+    lEstimates->setText(fromUtf8(m_shown.estimatesNote));
+    lEstimates->setVisible(!m_shown.estimatesNote.empty());
 }
 
 } // namespace rv

@@ -27,7 +27,7 @@ public:
 
     // Shows a calculation's panel: every field with its hint, the notes shown or hidden. The
     // captions of lAvgZpForYear and lMinPens change only where the panel gives one.
-    void showResults(const ResultsPanel& panel);
+    void showResults(const ResultTexts& texts);
     // Resets the fields and hints as ClearCalcResults does: with noRight edtPensAge reads
     // "Право відсутнє" and edtFullSS keeps its text. The two captions stay as they are. The
     // variants are cleared too.
@@ -68,7 +68,7 @@ public:
 private:
     void apply();
 
-    ResultsPanel m_shown; // what the widgets show
+    ResultTexts m_shown; // what the widgets show
 };
 
 } // namespace rv

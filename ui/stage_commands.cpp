@@ -106,7 +106,7 @@ std::optional<CalculationResult> TfrmMain::calculateAndShow() {
 
     LedgerRefreshPause pause(*this);
     CalculationResult result = Calculate(*m_dMain, *applicationDate, decimalSeparator());
-    calcPanel->showResults(result.panel);
+    calcPanel->showResults(result.texts);
     if (result.noRight)
         ClearCalcResults(true);
     else

@@ -197,17 +197,17 @@ TEST(PensionFormulaTest, ComputesAndShowsEveryResultWithItsHint) {
         const PensionFormula formula = computePensionFormula(c.input);
         EXPECT_EQ(describe(formula), c.numbers);
 
-        ResultsPanel panel;
+        ResultTexts panel;
         showPensionFormula(panel, c.input, formula, '.');
-        expectField(panel.edtSumK, {formatPattern(c.input.sumOfCoefficients, 0, 5, '.'), ""},
+        expectField(panel.sumOfCoefficients, {formatPattern(c.input.sumOfCoefficients, 0, 5, '.'), ""},
                     "edtSumK");
-        expectField(panel.edtEarningK, c.earningK, "edtEarningK");
-        expectField(panel.edtISSK, c.experience, "edtISSK");
-        expectField(panel.edtPens, c.pension, "edtPens");
-        expectField(panel.edtMinPens, c.minimum, "edtMinPens");
-        expectField(panel.edtExtraPens, c.supplement, "edtExtraPens");
-        expectField(panel.edfFullPens, c.total, "edfFullPens");
-        EXPECT_EQ(panel.lPensNotFullVisible, formula.incomplete);
+        expectField(panel.individualCoefficient, c.earningK, "edtEarningK");
+        expectField(panel.experienceCoefficient, c.experience, "edtISSK");
+        expectField(panel.basicPension, c.pension, "edtPens");
+        expectField(panel.minimumPension, c.minimum, "edtMinPens");
+        expectField(panel.supplement, c.supplement, "edtExtraPens");
+        expectField(panel.totalPension, c.total, "edfFullPens");
+        EXPECT_EQ(panel.incompleteNoteShown, formula.incomplete);
     }
 }
 
@@ -217,12 +217,12 @@ TEST(PensionFormulaTest, UsesTheDecimalSeparatorGivenButKeepsTheLiteralNoSupplem
           std::pair{35, ResultField{"0.00", ""}}}) {
         SCOPED_TRACE("required years " + std::to_string(required));
         const PensionFormulaInput input = withMinimumAndRequiredYears(800, required);
-        ResultsPanel panel;
+        ResultTexts panel;
         showPensionFormula(panel, input, computePensionFormula(input), ',');
-        expectField(panel.edtSumK, {"150,12346", ""}, "edtSumK"); // to the coefficients' 5 places
-        expectField(panel.edtPens, {"886,15", "2000 * 1,25103 * 0,35417"}, "edtPens");
-        expectField(panel.edtISSK, {"0,35417", "((35 * 12 + 5) / 1200) * 1"}, "edtISSK");
-        expectField(panel.edtExtraPens, supplement, "edtExtraPens");
+        expectField(panel.sumOfCoefficients, {"150,12346", ""}, "edtSumK"); // to the coefficients' 5 places
+        expectField(panel.basicPension, {"886,15", "2000 * 1,25103 * 0,35417"}, "edtPens");
+        expectField(panel.experienceCoefficient, {"0,35417", "((35 * 12 + 5) / 1200) * 1"}, "edtISSK");
+        expectField(panel.supplement, supplement, "edtExtraPens");
     }
 }
 
@@ -310,11 +310,11 @@ TEST(PensionFormulaTest, TheMinimumAt65AndTheCeilingBoundTheTotal) {
         input.maximumInMinimums = 10;
         const PensionFormula formula = computePensionFormula(input);
         EXPECT_EQ(describe(formula) + (formula.capped ? " capped" : ""), c.numbers);
-        ResultsPanel panel;
+        ResultTexts panel;
         showPensionFormula(panel, input, formula, '.');
-        expectField(panel.edtMinPens65, c.minimum65, "edtMinPens65");
-        expectField(panel.edtMaxPens, c.ceiling, "edtMaxPens");
-        expectField(panel.edfFullPens, c.total, "edfFullPens");
+        expectField(panel.minimumPensionAt65, c.minimum65, "edtMinPens65");
+        expectField(panel.maximumPension, c.ceiling, "edtMaxPens");
+        expectField(panel.totalPension, c.total, "edfFullPens");
     }
 }
 
@@ -328,40 +328,40 @@ TEST(PensionFormulaTest, TheMinimumAt65IsAShareOfTheMinimumWageNotBelowTheSubsis
 TEST(ClearCalcResultsTest, ResetsTheResultsAndKeepsTheCaptions) {
     for (const bool noRight : {true, false}) {
         SCOPED_TRACE(noRight ? "no right" : "reset");
-        ResultsPanel panel;
-        panel.edtPensAge = {"11.05.2011", ""};
-        panel.edtFullSS = {"35 р. 5 міс. 0 дн.", ""};
-        panel.edtSSMonth = {"120 міс.", ""};
-        panel.edtSSMonth2 = {"120 міс.", ""};
-        panel.lAvgZpForYear = "Середня ЗП по Україні в 2010 році";
-        panel.edtAvgZpForYear = {"2000", messages::kFromReferenceHint};
-        panel.lNoAvgForYear = "В довіднику відсутнє значення для 2011.";
-        panel.lNoAvgForYearVisible = true;
-        panel.lMinPens = "Мінімальний розмір пенсії за віком станом на 11.05.2011";
-        panel.edtMinPens.hint = messages::kFromReferenceHint;
+        ResultTexts panel;
+        panel.pensionFrom = {"11.05.2011", ""};
+        panel.insuranceExperience = {"35 р. 5 міс. 0 дн.", ""};
+        panel.monthsAfterOptimisation1 = {"120 міс.", ""};
+        panel.countedMonths = {"120 міс.", ""};
+        panel.averageWageCaption = "Середня ЗП по Україні в 2010 році";
+        panel.averageWage = {"2000", messages::kFromReferenceHint};
+        panel.averageWageNote = "В довіднику відсутнє значення для 2011.";
+        panel.averageWageNoteShown = true;
+        panel.minimumPensionCaption = "Мінімальний розмір пенсії за віком станом на 11.05.2011";
+        panel.minimumPension.hint = messages::kFromReferenceHint;
         const PensionFormulaInput input = withMinimumAndRequiredYears(1000, 40);
         showPensionFormula(panel, input, computePensionFormula(input), '.');
-        ASSERT_TRUE(panel.lPensNotFullVisible);
+        ASSERT_TRUE(panel.incompleteNoteShown);
 
         clearCalcResults(panel, noRight);
 
-        expectField(panel.edtPensAge, {noRight ? "Право відсутнє" : "", ""}, "edtPensAge");
-        expectField(panel.edtFullSS, {noRight ? "35 р. 5 міс. 0 дн." : "0", ""}, "edtFullSS");
-        for (const auto& [field, name] : {std::pair{&panel.edtSSMonth, "edtSSMonth"},
-                                          {&panel.edtSSMonth2, "edtSSMonth2"},
-                                          {&panel.edtSumK, "edtSumK"},
-                                          {&panel.edtEarningK, "edtEarningK"},
-                                          {&panel.edtISSK, "edtISSK"},
-                                          {&panel.edtPens, "edtPens"},
-                                          {&panel.edtExtraPens, "edtExtraPens"},
-                                          {&panel.edfFullPens, "edfFullPens"}})
+        expectField(panel.pensionFrom, {noRight ? "Право відсутнє" : "", ""}, "edtPensAge");
+        expectField(panel.insuranceExperience, {noRight ? "35 р. 5 міс. 0 дн." : "0", ""}, "edtFullSS");
+        for (const auto& [field, name] : {std::pair{&panel.monthsAfterOptimisation1, "edtSSMonth"},
+                                          {&panel.countedMonths, "edtSSMonth2"},
+                                          {&panel.sumOfCoefficients, "edtSumK"},
+                                          {&panel.individualCoefficient, "edtEarningK"},
+                                          {&panel.experienceCoefficient, "edtISSK"},
+                                          {&panel.basicPension, "edtPens"},
+                                          {&panel.supplement, "edtExtraPens"},
+                                          {&panel.totalPension, "edfFullPens"}})
             expectField(*field, {"0", ""}, name);
-        expectField(panel.edtAvgZpForYear, {"0", "із довідника"}, "edtAvgZpForYear");
-        expectField(panel.edtMinPens, {"0", "із довідника"}, "edtMinPens");
-        EXPECT_FALSE(panel.lNoAvgForYearVisible);
-        EXPECT_FALSE(panel.lPensNotFullVisible);
-        EXPECT_EQ(panel.lAvgZpForYear, "Середня ЗП по Україні в 2010 році");
-        EXPECT_EQ(panel.lMinPens, "Мінімальний розмір пенсії за віком станом на 11.05.2011");
+        expectField(panel.averageWage, {"0", "із довідника"}, "edtAvgZpForYear");
+        expectField(panel.minimumPension, {"0", "із довідника"}, "edtMinPens");
+        EXPECT_FALSE(panel.averageWageNoteShown);
+        EXPECT_FALSE(panel.incompleteNoteShown);
+        EXPECT_EQ(panel.averageWageCaption, "Середня ЗП по Україні в 2010 році");
+        EXPECT_EQ(panel.minimumPensionCaption, "Мінімальний розмір пенсії за віком станом на 11.05.2011");
     }
 }
 
@@ -469,46 +469,46 @@ TEST_F(CalculationDriverTest, TheRightFollowsTheInsuranceExperienceAtTheAgesOfTh
         const CalculationResult result = Calculate(fresh, day("15.06.2023"), '.');
 
         EXPECT_EQ(result.noRight, c.noRight);
-        EXPECT_EQ(result.panel.edtFullSS.text, c.insuranceText);
-        EXPECT_EQ(result.panel.lRight.text, c.right);
-        EXPECT_EQ(result.panel.lRight.hint,
+        EXPECT_EQ(result.texts.insuranceExperience.text, c.insuranceText);
+        EXPECT_EQ(result.texts.rightWay.text, c.right);
+        EXPECT_EQ(result.texts.rightWay.hint,
                   c.noRight ? "Закон №1058-IV, ст.26 ч.3" : "Закон №1058-IV, ст.26 ч.3");
         // The marks are written with or without a right.
         EXPECT_EQ(countMarks(fresh.cdsEarning, "earning_opt1", "+"), months);
         EXPECT_EQ(countMarks(fresh.cdsEarning, "earning_opt2", "-"), months / 10);
-        const ResultsPanel& panel = result.panel;
+        const ResultTexts& panel = result.texts;
         if (c.noRight) {
-            EXPECT_EQ(panel.edtPensAge.text, "Право відсутнє");
-            for (const auto& [field, name] : {std::pair{&panel.edtSSMonth, "edtSSMonth"},
-                                              {&panel.edtSSMonth2, "edtSSMonth2"},
-                                              {&panel.edtSumK, "edtSumK"},
-                                              {&panel.edtAvgZpForYear, "edtAvgZpForYear"},
-                                              {&panel.edtEarningK, "edtEarningK"},
-                                              {&panel.edtValuation, "edtValuation"},
-                                              {&panel.edtISSK, "edtISSK"},
-                                              {&panel.edtPens, "edtPens"},
-                                              {&panel.edtMinPens, "edtMinPens"},
-                                              {&panel.edtMinPens65, "edtMinPens65"},
-                                              {&panel.edtExtraPens, "edtExtraPens"},
-                                              {&panel.edtMaxPens, "edtMaxPens"},
-                                              {&panel.edfFullPens, "edfFullPens"}})
+            EXPECT_EQ(panel.pensionFrom.text, "Право відсутнє");
+            for (const auto& [field, name] : {std::pair{&panel.monthsAfterOptimisation1, "edtSSMonth"},
+                                              {&panel.countedMonths, "edtSSMonth2"},
+                                              {&panel.sumOfCoefficients, "edtSumK"},
+                                              {&panel.averageWage, "edtAvgZpForYear"},
+                                              {&panel.individualCoefficient, "edtEarningK"},
+                                              {&panel.valuation, "edtValuation"},
+                                              {&panel.experienceCoefficient, "edtISSK"},
+                                              {&panel.basicPension, "edtPens"},
+                                              {&panel.minimumPension, "edtMinPens"},
+                                              {&panel.minimumPensionAt65, "edtMinPens65"},
+                                              {&panel.supplement, "edtExtraPens"},
+                                              {&panel.maximumPension, "edtMaxPens"},
+                                              {&panel.totalPension, "edfFullPens"}})
                 EXPECT_EQ(field->text, "0") << name;
-            for (const ResultField* field : {&panel.edtISSK, &panel.edtEarningK, &panel.edtPens,
-                                             &panel.edtExtraPens, &panel.edfFullPens})
+            for (const ResultField* field : {&panel.experienceCoefficient, &panel.individualCoefficient, &panel.basicPension,
+                                             &panel.supplement, &panel.totalPension})
                 EXPECT_EQ(field->hint, "");
-            EXPECT_FALSE(panel.lNoAvgForYearVisible);
-            EXPECT_FALSE(panel.lPensNotFullVisible);
-            EXPECT_FALSE(panel.lMinPens.has_value());
+            EXPECT_FALSE(panel.averageWageNoteShown);
+            EXPECT_FALSE(panel.incompleteNoteShown);
+            EXPECT_FALSE(panel.minimumPensionCaption.has_value());
         } else {
-            EXPECT_EQ(panel.edtPensAge.text, c.assignment);
-            EXPECT_EQ(panel.edtSSMonth.text, std::to_string(months) + " міс.");
+            EXPECT_EQ(panel.pensionFrom.text, c.assignment);
+            EXPECT_EQ(panel.monthsAfterOptimisation1.text, std::to_string(months) + " міс.");
             // 15 years in 2023: incomplete, 65 years old, so the proportional floor of
             // ст. 28 ч. 3 holds; the ceiling is 10 subsistence minimums (ст. 27 ч. 3).
-            EXPECT_TRUE(panel.lPensNotFullVisible);
-            EXPECT_EQ(panel.edtValuation.text, "1");
-            EXPECT_EQ(panel.edtMinPens65.text, "—");
-            EXPECT_EQ(panel.edtMaxPens.text, "20930.00");
-            EXPECT_EQ(panel.edtMaxPens.hint, "10 * 2093");
+            EXPECT_TRUE(panel.incompleteNoteShown);
+            EXPECT_EQ(panel.valuation.text, "1");
+            EXPECT_EQ(panel.minimumPensionAt65.text, "—");
+            EXPECT_EQ(panel.maximumPension.text, "20930.00");
+            EXPECT_EQ(panel.maximumPension.hint, "10 * 2093");
         }
     }
 }
@@ -544,11 +544,11 @@ TEST_F(CalculationDriverTest, AtSixtyFiveTheMinimumsOfArticle28Hold) {
 
         const CalculationResult result = Calculate(fresh, day("15.06.2023"), '.');
 
-        ASSERT_FALSE(result.noRight) << result.panel.lRight.text;
-        EXPECT_EQ(result.panel.edtPensAge.text, c.assignment);
-        EXPECT_EQ(result.panel.edtMinPens65.text, c.minimum65);
-        EXPECT_EQ(result.panel.edfFullPens.text, c.total);
-        EXPECT_EQ(result.panel.edfFullPens.hint, c.totalHint);
+        ASSERT_FALSE(result.noRight) << result.texts.rightWay.text;
+        EXPECT_EQ(result.texts.pensionFrom.text, c.assignment);
+        EXPECT_EQ(result.texts.minimumPensionAt65.text, c.minimum65);
+        EXPECT_EQ(result.texts.totalPension.text, c.total);
+        EXPECT_EQ(result.texts.totalPension.hint, c.totalHint);
         EXPECT_EQ(result.incomplete, c.incomplete);
     }
 }
@@ -584,25 +584,25 @@ TEST_F(CalculationDriverTest, DatesAndBaseYearFollowTheApplication) {
     for (const Case& c : cases) {
         SCOPED_TRACE(std::string("application ") + c.application);
         const CalculationResult result = Calculate(dm, day(c.application), '.');
-        const ResultsPanel& panel = result.panel;
+        const ResultTexts& panel = result.texts;
         ASSERT_FALSE(result.noRight);
         EXPECT_EQ(formatDate(result.pensionAgeDate), "11.05.2018");
-        EXPECT_EQ(panel.edtPensAge.text, c.assignment);
+        EXPECT_EQ(panel.pensionFrom.text, c.assignment);
         EXPECT_EQ(result.baseYear, c.baseYear);
-        EXPECT_EQ(panel.lAvgZpForYear,
+        EXPECT_EQ(panel.averageWageCaption,
                   "Показник середньої заробітної плати для пенсій, призначених у " +
                       std::string(c.application).substr(6) + " році (середня за " +
                       c.averagedYears + ")");
-        EXPECT_EQ(panel.edtAvgZpForYear.text, c.averageWage);
-        EXPECT_EQ(panel.edtAvgZpForYear.hint, "із довідника");
-        EXPECT_EQ(panel.lNoAvgForYearVisible, c.missingYearNote != nullptr);
+        EXPECT_EQ(panel.averageWage.text, c.averageWage);
+        EXPECT_EQ(panel.averageWage.hint, "із довідника");
+        EXPECT_EQ(panel.averageWageNoteShown, c.missingYearNote != nullptr);
         if (c.missingYearNote) {
-            EXPECT_EQ(panel.lNoAvgForYear, c.missingYearNote);
+            EXPECT_EQ(panel.averageWageNote, c.missingYearNote);
         }
-        EXPECT_EQ(panel.lMinPens,
+        EXPECT_EQ(panel.minimumPensionCaption,
                   std::string("Мінімальний розмір пенсії за віком станом на ") + c.assignment);
-        EXPECT_EQ(panel.edtMinPens.text, c.minimumPension);
-        EXPECT_EQ(panel.edtMinPens.hint, "із довідника");
+        EXPECT_EQ(panel.minimumPension.text, c.minimumPension);
+        EXPECT_EQ(panel.minimumPension.hint, "із довідника");
     }
 }
 
@@ -626,21 +626,21 @@ TEST_F(CalculationDriverTest, ChangingTheGenderTurnsAnIncompletePensionIntoAFull
         SCOPED_TRACE(c.gender == 0 ? "man: 35 years required" : "woman: 30 years required");
         setGender(c.gender);
         const CalculationResult result = Calculate(dm, day("15.01.2021"), '.');
-        const ResultsPanel& panel = result.panel;
+        const ResultTexts& panel = result.texts;
         ASSERT_FALSE(result.noRight);
         EXPECT_EQ(result.incomplete, c.incomplete);
-        EXPECT_EQ(panel.lPensNotFullVisible, c.incomplete);
-        EXPECT_EQ(panel.edtPensAge.text, "15.01.2021");
-        EXPECT_EQ(panel.edtFullSS.text, "32 р. 0 міс. 0 дн.");
-        EXPECT_EQ(panel.edtSSMonth.text, "306 міс.");
-        EXPECT_EQ(panel.edtSSMonth2.text, "268 міс.");
-        expectField(panel.edtSumK, {"268", ""}, "edtSumK");
-        expectField(panel.edtEarningK, {"1", "268 / 268"}, "edtEarningK");
-        expectField(panel.edtISSK, {"0.32", "((32 * 12 + 0) / 1200) * 1"}, "edtISSK");
-        expectField(panel.edtPens, {"3200.00", "10000 * 1 * 0.32"}, "edtPens");
-        expectField(panel.edtMinPens, {"2000.00", "із довідника"}, "edtMinPens");
-        expectField(panel.edtExtraPens, c.supplement, "edtExtraPens");
-        expectField(panel.edfFullPens, c.total, "edfFullPens");
+        EXPECT_EQ(panel.incompleteNoteShown, c.incomplete);
+        EXPECT_EQ(panel.pensionFrom.text, "15.01.2021");
+        EXPECT_EQ(panel.insuranceExperience.text, "32 р. 0 міс. 0 дн.");
+        EXPECT_EQ(panel.monthsAfterOptimisation1.text, "306 міс.");
+        EXPECT_EQ(panel.countedMonths.text, "268 міс.");
+        expectField(panel.sumOfCoefficients, {"268", ""}, "edtSumK");
+        expectField(panel.individualCoefficient, {"1", "268 / 268"}, "edtEarningK");
+        expectField(panel.experienceCoefficient, {"0.32", "((32 * 12 + 0) / 1200) * 1"}, "edtISSK");
+        expectField(panel.basicPension, {"3200.00", "10000 * 1 * 0.32"}, "edtPens");
+        expectField(panel.minimumPension, {"2000.00", "із довідника"}, "edtMinPens");
+        expectField(panel.supplement, c.supplement, "edtExtraPens");
+        expectField(panel.totalPension, c.total, "edfFullPens");
     }
 }
 

@@ -60,39 +60,43 @@ protected:
     TdMain dm;
 };
 
-std::map<std::string, ProtocolFigure> figuresByField(const Protocol& protocol) {
-    std::map<std::string, ProtocolFigure> figures;
+// The figure that repeats `field`, the first of the protocol; none: null.
+const ProtocolFigure* figureOf(const Protocol& protocol, ResultField ResultTexts::*field) {
     for (const ProtocolSection& section : protocol.sections)
         for (const ProtocolFigure& figure : section.figures)
-            if (!figure.field.empty())
-                figures.emplace(figure.field, figure);
-    return figures;
+            if (figure.repeats == field)
+                return &figure;
+    return nullptr;
 }
 
-TEST_F(ProtocolTest, HoldsEveryFigureAndHintOfTheResultsPanelAsShown) {
+TEST_F(ProtocolTest, HoldsEveryResultAndHintAsTheWindowShowsThem) {
     const CalculationResult result = calculate("31.12.2025", "15.01.2026");
     ASSERT_FALSE(result.noRight);
     const Protocol protocol = protocolOf(result);
-    const auto figures = figuresByField(protocol);
 
-    for (const ResultFieldInfo& info : kResultFields) {
-        const ResultField& shown = result.panel.*info.field;
-        const auto found = figures.find(std::string(info.name));
-        ASSERT_NE(found, figures.end()) << info.name;
-        const ProtocolFigure& figure = found->second;
-        // The total carries "неповна" after it when the panel shows that note.
-        EXPECT_EQ(figure.value.substr(0, shown.text.size()), shown.text) << info.name;
+    for (std::size_t i = 0; i < std::size(kResultFields); ++i) {
+        const ResultFieldInfo& info = kResultFields[i];
+        const ResultField& shown = result.texts.*info.field;
+        const ProtocolFigure* figure = figureOf(protocol, info.field);
+        ASSERT_NE(figure, nullptr) << "result " << i;
+        // The total carries "неповна" after it when the window shows that note.
+        EXPECT_EQ(figure->value.substr(0, shown.text.size()), shown.text) << "result " << i;
         if (info.kind == ResultFieldKind::Label)
-            EXPECT_EQ(figure.article, shown.hint) << info.name; // the right's article
+            EXPECT_EQ(figure->article, shown.hint) << "result " << i; // the right's article
         else
-            EXPECT_EQ(figure.formula, shown.hint) << info.name;
+            EXPECT_EQ(figure->formula, shown.hint) << "result " << i;
     }
     // Every figure of the formula names where in the law it comes from.
-    for (const char* name : {"edtEarningK", "edtValuation", "edtISSK", "edtPens", "edtMinPens",
-                             "edtExtraPens", "edfFullPens", "edtAvgZpForYear"})
-        EXPECT_FALSE(figures.at(name).article.empty()) << name;
-    EXPECT_NE(figures.at("edtValuation").article.find("A25.VS"), std::string::npos);
-    EXPECT_EQ(figures.at("edtAvgZpForYear").caption, result.panel.lAvgZpForYear);
+    for (const auto field :
+         {&ResultTexts::individualCoefficient, &ResultTexts::valuation,
+          &ResultTexts::experienceCoefficient, &ResultTexts::basicPension,
+          &ResultTexts::minimumPension, &ResultTexts::supplement, &ResultTexts::totalPension,
+          &ResultTexts::averageWage})
+        EXPECT_FALSE(figureOf(protocol, field)->article.empty());
+    EXPECT_NE(figureOf(protocol, &ResultTexts::valuation)->article.find("A25.VS"),
+              std::string::npos);
+    EXPECT_EQ(figureOf(protocol, &ResultTexts::averageWage)->caption,
+              result.texts.averageWageCaption);
 
     EXPECT_EQ(protocol.personName, "Коваленко Петро");
     EXPECT_NE(protocol.madeLine.find("10.12.2026 17:30"), std::string::npos);
@@ -136,7 +140,7 @@ TEST_F(ProtocolTest, TheChartFollowsTheLedgersCoefficientsAndMarks) {
 TEST_F(ProtocolTest, NoEstimateWarningWhenNoCountedMonthReadsAnEstimate) {
     const CalculationResult result = calculate("31.12.2025", "15.01.2026");
     EXPECT_TRUE(result.estimated.empty());
-    EXPECT_EQ(result.panel.lEstimates, "");
+    EXPECT_EQ(result.texts.estimatesNote, "");
     const Protocol protocol = protocolOf(result);
     const auto& closing = protocol.sections[4].closing;
     EXPECT_NE(std::find(closing.begin(), closing.end(),
@@ -151,7 +155,7 @@ TEST_F(ProtocolTest, WarnsOfTheMonthsWhoseAverageWageIsAnEstimateAndListsThem) {
     ASSERT_EQ(result.estimated.size(), 1u);
     EXPECT_EQ(result.estimated.front().figure, MonthFigure::AverageWage);
     EXPECT_EQ(result.estimated.front().months.size(), 3u);
-    EXPECT_EQ(result.panel.lEstimates,
+    EXPECT_EQ(result.texts.estimatesNote,
               "3 із " + std::to_string(result.countedMonths) +
                   " врахованих місяців мають оціночне значення середньої заробітної плати (2026)");
 
@@ -165,7 +169,7 @@ TEST_F(ProtocolTest, WarnsOfTheMonthsWhoseAverageWageIsAnEstimateAndListsThem) {
     EXPECT_EQ(estimates.rows[0][3].rfind("ESTIMATE:", 0), 0u);
     // The panel's line is in the protocol's formula part too.
     const auto& paragraphs = protocol.sections[3].paragraphs;
-    EXPECT_NE(std::find(paragraphs.begin(), paragraphs.end(), result.panel.lEstimates),
+    EXPECT_NE(std::find(paragraphs.begin(), paragraphs.end(), result.texts.estimatesNote),
               paragraphs.end());
 }
 

@@ -459,16 +459,17 @@ std::vector<std::string> resultLines(const CalculationResult& r) {
             line += " [" + row.key + " " + optionalText(row.begin) + "]";
         lines.push_back(line);
     }
-    const ResultsPanel& panel = r.panel;
-    for (const ResultFieldInfo& info : kResultFields)
-        lines.push_back(std::string(info.name) + " " + (panel.*info.field).text + " | " +
-                        (panel.*info.field).hint);
-    lines.push_back("lAvgZpForYear " + panel.lAvgZpForYear);
-    lines.push_back("lNoAvgForYear " + std::to_string(panel.lNoAvgForYearVisible) + " " +
-                    panel.lNoAvgForYear);
-    lines.push_back("lMinPens " + panel.lMinPens.value_or("(kept)"));
-    lines.push_back("lPensNotFull " + std::to_string(panel.lPensNotFullVisible));
-    lines.push_back("lEstimates " + panel.lEstimates);
+    const ResultTexts& texts = r.texts;
+    for (std::size_t i = 0; i < std::size(kResultFields); ++i)
+        lines.push_back("result " + std::to_string(i) + " " +
+                        (texts.*kResultFields[i].field).text + " | " +
+                        (texts.*kResultFields[i].field).hint);
+    lines.push_back("average wage caption " + texts.averageWageCaption);
+    lines.push_back("average wage note " + std::to_string(texts.averageWageNoteShown) + " " +
+                    texts.averageWageNote);
+    lines.push_back("minimum pension caption " + texts.minimumPensionCaption.value_or("(kept)"));
+    lines.push_back("incomplete " + std::to_string(texts.incompleteNoteShown));
+    lines.push_back("estimates " + texts.estimatesNote);
     return lines;
 }
 
@@ -566,7 +567,7 @@ TEST_P(CalculationEqualityTest, TheValueCaseGivesWhatTheDataModuleGives) {
     describeCalculation(fromValue, '.');
     const CalculationResult fromTables = Calculate(dm, application, '.');
 
-    EXPECT_EQ(fromValue.noRight, c.noRight) << fromValue.panel.lRight.text;
+    EXPECT_EQ(fromValue.noRight, c.noRight) << fromValue.texts.rightWay.text;
     EXPECT_EQ(fromValue.incomplete, c.incomplete);
     EXPECT_GT(fromValue.monthsAfterOptimisation1, 0);
     expectConsistent(fromValue);

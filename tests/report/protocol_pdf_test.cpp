@@ -68,10 +68,10 @@ TEST_F(ProtocolPdfTest, ThePdfMadeHeadlessHoldsTheNameTheTotalAndK) {
 
     const QString text = pdfText(path);
     EXPECT_TRUE(text.contains(QStringLiteral("Шевченко Оксана Іванівна")));
-    EXPECT_TRUE(text.contains(QString::fromStdString(result.panel.edfFullPens.text)))
-        << result.panel.edfFullPens.text;
-    EXPECT_TRUE(text.contains(QString::fromStdString(result.panel.edtEarningK.text)))
-        << result.panel.edtEarningK.text;
+    EXPECT_TRUE(text.contains(QString::fromStdString(result.texts.totalPension.text)))
+        << result.texts.totalPension.text;
+    EXPECT_TRUE(text.contains(QString::fromStdString(result.texts.individualCoefficient.text)))
+        << result.texts.individualCoefficient.text;
     EXPECT_TRUE(text.contains(QStringLiteral("Складено 10.12.2026 17:45")));
     EXPECT_TRUE(text.contains(QStringLiteral("Сторінка 1 з ")));
     EXPECT_TRUE(text.contains(QStringLiteral("не рішення Пенсійного фонду")));
