@@ -46,11 +46,20 @@ constexpr ParameterSource kParameterSources[] = {
 } // namespace
 
 void UnpackReferenceData(const StoredReferenceData& stored, ReferenceData& out) {
+    UnpackReferenceTables(stored, out);
+    UnpackLawTexts(stored, out);
+}
+
+void UnpackReferenceTables(const StoredReferenceData& stored, ReferenceData& out) {
     const CipherKey key = ProgramCipherKey();
     for (const auto& source : kParameterSources)
         out.*source.parameter = readInteger(decodeLine(stored.scalars[source.scalar], key));
     for (std::size_t i = 0; i < stored.blocks.size(); ++i)
         out.texts[i] = DecodeReferenceBlock(stored.blocks[i], key);
+}
+
+void UnpackLawTexts(const StoredReferenceData& stored, ReferenceData& out) {
+    const CipherKey key = ProgramCipherKey();
     for (std::size_t i = 0; i < stored.lawBlocks.size(); ++i)
         out.lawTexts[i] = DecodeReferenceBlock(stored.lawBlocks[i], key);
 }

@@ -52,6 +52,11 @@ struct ReferenceData {
 // failure; what was unpacked before it stays in `out`.
 void UnpackReferenceData(const StoredReferenceData& stored, ReferenceData& out);
 
+// The same in two steps, for a reader that needs the law texts only later: the parameters and
+// texts 1..6 first, the law texts 1..2 when first asked.
+void UnpackReferenceTables(const StoredReferenceData& stored, ReferenceData& out);
+void UnpackLawTexts(const StoredReferenceData& stored, ReferenceData& out);
+
 // The plain reference text of one block: every line Base64-decoded and deciphered, followed by
 // CR LF. Lines are separated by CR LF only; an empty line (a trailing break included) or a bare
 // CR or LF makes the block undecodable. An empty block gives an empty text.

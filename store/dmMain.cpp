@@ -1,6 +1,7 @@
 #include "dmMain.h"
 
 #include "engine/errors.h"
+#include "engine/table_scopes.h"
 #include "store/fixed_lists.h"
 #include "calc/messages.h"
 #include "store/reference_loading.h"
@@ -126,7 +127,8 @@ TdMain::TdMain(const StoredReferenceData& stored, DataModuleListener* listener)
       dsWomenAge(cdsWomenAge), m_listener(listener), m_stored(stored) {
     m_superState = false;
     try {
-        UnpackReferenceData(stored, m_reference); // on failure no table is created
+        // The law's texts are read when first asked (LoadLawTables): most starts never need them.
+        UnpackReferenceTables(stored, m_reference); // on failure no table is created
     } catch (const ReferenceUnpackError&) {
         throw UserError(messages::kCannotUnpackReference);
     }
@@ -197,8 +199,22 @@ void TdMain::create() {
     for (std::size_t i = 0; i < std::size(referenceTables); ++i)
         LoadReferenceText(*referenceTables[i], m_reference.texts[i]); // a rejected text leaves
                                                                       // its table empty
-    LoadReferenceText(cdsLawRules, m_reference.lawTexts[0]);
-    LoadReferenceText(cdsWomenAge, m_reference.lawTexts[1]);
+}
+
+void TdMain::LoadLawTables() {
+    if (m_lawTablesLoaded)
+        return;
+    try {
+        UnpackLawTexts(m_stored, m_reference);
+    } catch (const ReferenceUnpackError&) {
+        throw UserError(messages::kCannotUnpackReference);
+    }
+    for (auto [table, text] : {std::pair{&cdsLawRules, &m_reference.lawTexts[0]},
+                               std::pair{&cdsWomenAge, &m_reference.lawTexts[1]}}) {
+        const BoundViewsSuspension viewsSuspended(*table); // one refresh of a grid, not one a row
+        LoadReferenceText(*table, *text);
+    }
+    m_lawTablesLoaded = true;
 }
 
 std::int32_t TdMain::NewPersonId() {

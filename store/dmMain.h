@@ -158,6 +158,9 @@ public:
     // ---- The law in force (store/dm_reference.cpp): the rules of cdsLawRules and cdsWomenAge,
     // read again whenever either table changes.
     const law::LawBook& Law();
+    // Fills cdsLawRules and cdsWomenAge from the embedded data the first time; throws UserError
+    // when that data cannot be unpacked.
+    void LoadLawTables();
     // The rules every ledger month follows; throws UserError when the law book lacks one.
     const LedgerRules& LedgerLawRules();
     // Where the figures a ledger month reads come from, parsed from the program's embedded
@@ -198,7 +201,8 @@ public:
     Table cdsMinPens;
     Table cdsParam;
     Table cdsMaxIncome;
-    // The law's dated rules and the women's pension age by birth date (read through calc/law.h)
+    // The law's dated rules and the women's pension age by birth date (read through calc/law.h);
+    // empty until LoadLawTables() fills them, which every reader of the law does first.
     Table cdsLawRules;
     Table cdsWomenAge;
 
@@ -234,6 +238,7 @@ private:
     std::int32_t m_currentPersonId = -1;
     std::int32_t m_lastPersonId = 0;
     bool m_superState = false;
+    bool m_lawTablesLoaded = false;
     // The core's reference, made on first use, and the change counts of the tables it was
     // made from.
     std::shared_ptr<const Reference> m_calcReference;

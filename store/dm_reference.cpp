@@ -10,6 +10,7 @@
 namespace rv {
 
 std::shared_ptr<const Reference> TdMain::CalcReference() {
+    LoadLawTables();
     Table* const tables[] = {&cdsAvgZpMonth, &cdsAvgZpYear, &cdsMinZP,    &cdsKoeff,
                              &cdsMinPens,    &cdsMaxIncome, &cdsLawRules, &cdsWomenAge};
     std::array<std::uint64_t, std::size(tables)> counts{};

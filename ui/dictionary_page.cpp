@@ -3,7 +3,9 @@
 #include "calc/reference_provenance.h"
 #include "captions.h"
 #include "data_grid.h"
+#include "engine/errors.h"
 #include "page_control.h"
+#include "prompt.h"
 #include "store/dmMain.h"
 #include "protect/source_flags.h"
 #include "table_model.h"
@@ -113,7 +115,7 @@ std::vector<GridColumn> womenAgeColumns() {
 } // namespace
 
 DictionaryPage::DictionaryPage(Prompt& prompt, QWidget* parent)
-    : QWidget(parent), m_pages(new PageControl(this)) {
+    : QWidget(parent), m_pages(new PageControl(this)), m_prompt(prompt) {
     m_pages->setObjectName(QStringLiteral("pcDict"));
     m_pages->setMultiLine(true);
     auto* layout = new QVBoxLayout(this);
@@ -199,7 +201,19 @@ void DictionaryPage::setSourcesShown(bool shown) {
     }
 }
 
+void DictionaryPage::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    if (!m_dMain)
+        return;
+    try {
+        m_dMain->LoadLawTables();
+    } catch (const UserError& refusal) {
+        m_prompt.error(std::string(refusal.what()));
+    }
+}
+
 void DictionaryPage::bind(TdMain& dMain) {
+    m_dMain = &dMain;
     grid(0)->setTable(dMain.cdsAvgZpMonth,
                       withProvenance(datedColumns("azm", captions::kAvgZpTitle, "0.00###")));
     grid(1)->setTable(dMain.cdsAvgZpYear,

@@ -31,8 +31,14 @@ public:
     // Shows or hides the sources' column of the dated reference grids.
     QCheckBox* cbShowSources() const { return m_showSources; }
 
+protected:
+    // The law's tables are read when the page is first shown, not at the window's start.
+    void showEvent(QShowEvent* event) override;
+
 private:
     PageControl* m_pages;
+    Prompt& m_prompt;
+    TdMain* m_dMain = nullptr;
     // The sources and flags of a dated grid's rows, in its extra columns and tooltips.
     void showProvenance(int gridIndex, const char* fileName, const std::string& beginField,
                         const std::string& keyField);
