@@ -248,7 +248,7 @@ PipelineOutput runCase(const CaseInput& input, const std::optional<std::string>&
     if (!refusal)
         refusal = calculate(dm, input.person.applicationDate, result);
     if (!refusal && calculated)
-        calculated(dm, result);
+        calculated(dm.CurrentCase(), *dm.CalcReference(), result);
     ordered_json scenarios = ordered_json::object();
     if (!refusal)
         refusal = runScenarios(dm, result, input, scenarios);
@@ -281,7 +281,7 @@ PipelineOutput runCaseFile(const std::string& path, const std::optional<std::str
         else
             refusal = calculate(dm, *application, result);
         if (!refusal && calculated)
-            calculated(dm, result);
+            calculated(dm.CurrentCase(), *dm.CalcReference(), result);
     }
     if (!refusal && savePath)
         refusal = saveCase(dm, prompt, *savePath);

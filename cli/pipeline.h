@@ -9,14 +9,16 @@
 #include <string>
 
 namespace rv {
-class TdMain;
+struct Case;
+class Reference;
 struct CalculationResult;
 } // namespace rv
 
 namespace rv::cli {
 
-// Called once a case is calculated, with its data module and result (the protocol is made so).
-using CalculatedCase = std::function<void(TdMain&, const CalculationResult&)>;
+// Called once a case is calculated, with the case and the reference it was calculated with and
+// its result (the protocol is made so).
+using CalculatedCase = std::function<void(const Case&, const Reference&, const CalculationResult&)>;
 
 // The outcome of running a case: the JSON to print and whether a step refused it.
 struct PipelineOutput {

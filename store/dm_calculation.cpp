@@ -5,6 +5,29 @@
 
 namespace rv {
 
+namespace {
+
+// Reading view rows tells no view anything; only a filtered ledger (a year chosen) must be
+// opened up, unseen, and filtered again, its cursor back on its row (in this order on the way
+// out: the filter, the cursor, the views).
+class LedgerOpenedUnseen {
+public:
+    explicit LedgerOpenedUnseen(Table& ledger) {
+        if (!ledger.filtered())
+            return;
+        m_suspension.emplace(ledger);
+        m_kept.emplace(ledger);
+        m_restored.emplace(ledger);
+    }
+
+private:
+    std::optional<BoundViewsSuspension> m_suspension;
+    std::optional<KeptCursor> m_kept;
+    std::optional<FilterRestored> m_restored;
+};
+
+} // namespace
+
 CalculationResult Calculate(TdMain& dm, Date applicationDate, char decimalSeparator) {
     // On the way out: drop an unfinished edit, back to the remembered row, resume the views.
     BoundViewsSuspension stillLedger(dm.cdsEarning);
@@ -26,17 +49,18 @@ CalculationResult Calculate(TdMain& dm, Date applicationDate, char decimalSepara
     return result;
 }
 
+std::vector<CaseMonth> currentMonthsUnseen(TdMain& dm) {
+    const LedgerOpenedUnseen unseen(dm.cdsEarning);
+    return dm.CurrentMonths();
+}
+
 std::vector<LedgerMonthView> ledgerMonthViews(TdMain& dm) {
-    Table& ledger = dm.cdsEarning;
-    // Reading view rows tells no view anything; only a filtered ledger (a year chosen) must be
-    // opened up, unseen, and filtered again.
-    std::optional<BoundViewsSuspension> suspension;
-    std::optional<FilterRestored> restored;
-    if (ledger.filtered()) {
-        suspension.emplace(ledger);
-        restored.emplace(ledger);
-    }
-    return ledgerMonthViews(dm.CurrentMonths(), *dm.CalcReference());
+    return ledgerMonthViews(currentMonthsUnseen(dm), *dm.CalcReference());
+}
+
+Protocol buildProtocol(TdMain& dm, const CalculationResult& result, const ProtocolMaking& making) {
+    const LedgerOpenedUnseen unseen(dm.cdsEarning);
+    return buildProtocol(dm.CurrentCase(), *dm.CalcReference(), result, making);
 }
 
 } // namespace rv
