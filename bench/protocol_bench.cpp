@@ -1,7 +1,7 @@
 // The protocol of a 45-year case: built from the calculation and written as an A4 PDF (target:
 // under 300 ms), laid out on Qt's offscreen platform as ravelta-calc does.
+#include "calc/protocol.h"
 #include "store/dm_calculation.h"
-#include "store/protocol.h"
 #include "case_builders.h"
 #include "report/protocol_document.h"
 
@@ -43,9 +43,12 @@ void BM_Protocol45YearsAsPdf(benchmark::State& state) {
                    dm.cdsEarning.asFloat("earning_avg_zp") * (0.8 + (i % 9) * 0.1));
     }
     const CalculationResult result = Calculate(dm, application, ',');
+    const Case open = dm.CurrentCase();
+    const std::shared_ptr<const Reference> reference = dm.CalcReference();
     const QString path = QDir::temp().filePath(QStringLiteral("rv_bench_protocol.pdf"));
     for (auto _ : state) {
-        const Protocol protocol = buildProtocol(dm, result, {"15.01.2025 10:00", "1.2", ','});
+        const Protocol protocol =
+            buildProtocol(open, *reference, result, {"15.01.2025 10:00", "1.2", ','});
         if (writeProtocolPdf(protocol, path))
             state.SkipWithError("the PDF was not written");
     }

@@ -1,5 +1,6 @@
 #include "ledger_rules.h"
 
+#include "calc/calendar.h"
 #include "calc/law_rule_ids.h"
 #include "engine/errors.h"
 #include "calc/messages.h"
@@ -60,6 +61,11 @@ bool isBeforeCurrencyReform(const LedgerRules& rules, LedgerMonth month) {
 
 double hryvniasFromKarbovanets(const LedgerRules& rules, double karbovanets) {
     return karbovanets / rules.karbovanetsPerHryvnia;
+}
+
+bool isShortCreditedMonth(const LedgerRules& rules, int year, int month0, int creditedDays) {
+    const Date monthStart = MonthStart(year, month0);
+    return !(monthStart < rules.proportionalCreditFrom) && creditedDays < MonthLength(monthStart);
 }
 
 } // namespace rv

@@ -28,6 +28,10 @@ bool isBeforeCurrencyReform(const LedgerRules& rules, LedgerMonth month);
 // An amount in karbovanets (or roubles) in hryvnias, at the reform's rate.
 double hryvniasFromKarbovanets(const LedgerRules& rules, double karbovanets);
 
+// A month credited to insurance experience with fewer days than it has (ст. 24 ч. 3): only
+// months from the day the law credits months by their earning on.
+bool isShortCreditedMonth(const LedgerRules& rules, int year, int month0, int creditedDays);
+
 // The ledger's rules of the law book; throws UserError naming a rule the book lacks.
 LedgerRules ledgerRulesOf(const law::LawBook& law);
 

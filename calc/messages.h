@@ -1,5 +1,7 @@
 #pragma once
 
+#include "engine/file_messages.h"
+
 #include <string>
 
 // Every Ukrainian text that the core shows or raises, as the program states it.
@@ -61,25 +63,12 @@ inline constexpr const char* kFromReferenceHint = "із довідника";
 inline constexpr const char* kMinPensDesigned = "Мінімальний розмір пенсії за віком";
 inline constexpr const char* kPensionIncomplete = "неповна";
 
-// Case files and the earnings dump.
-inline constexpr const char* kCaseSaveFailed = "Помилка при збереженні файлу";
+// Case files and the earnings dump (the save error and its causes: engine/file_messages.h).
 inline constexpr const char* kCaseOpenFailed =
     "Помилка при відкритті файлу, можливо файл пошкоджено";
 inline constexpr const char* kCaseLoadFailed =
     "Помилка при завантаженні файлу, можливо файл пошкоджено";
-// Why a save failed, said after the save error: "<kCaseSaveFailed>: <cause>.".
-inline constexpr const char* kSaveCauseNoSpace = "на диску не вистачає місця";
-inline constexpr const char* kSaveCauseNoPermission =
-    "немає дозволу на запис до цієї папки або цього файлу";
-inline constexpr const char* kSaveCauseReadOnly = "диск або папка доступні лише для читання";
-inline constexpr const char* kSaveCauseNoFolder = "такої папки не існує";
-inline constexpr const char* kSaveCauseNameTooLong = "назва файлу задовга";
-inline constexpr const char* kSaveCauseNotAFile =
-    "під цією назвою вже є папка, пристрій чи канал, а не звичайний файл";
-inline constexpr const char* kSaveCauseForeignLink =
-    "під цією назвою у спільній папці лежить посилання іншого користувача";
-inline constexpr const char* kSaveCauseLinkLoop = "посилання на файл утворюють коло";
-inline constexpr const char* kSaveCauseDiskError = "диск повідомив про помилку запису";
+// A cause of the case file's own, said after the save error as those of a write are.
 inline constexpr const char* kSaveCauseCaseTooLarge =
     "справа містить більше записів, ніж може мати одна особа";
 

@@ -8,7 +8,7 @@ namespace rv::cli {
 
 using nlohmann::ordered_json;
 
-ImportOutcome readImportSource(TdMain& dm, const std::string& bytes) {
+ImportOutcome readImportSource(const Reference& reference, const std::string& bytes) {
     ImportOutcome outcome;
     std::string pdfFailure;
     const std::string text = import::sourceText(bytes, pdfFailure);
@@ -21,7 +21,7 @@ ImportOutcome readImportSource(TdMain& dm, const std::string& bytes) {
         outcome.failure = outcome.reading.nothingFound;
         return outcome;
     }
-    outcome.flags = import::previewFlags(dm, outcome.reading, false);
+    outcome.flags = import::previewFlags(reference, outcome.reading, nullptr);
     return outcome;
 }
 

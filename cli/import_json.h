@@ -1,5 +1,6 @@
 #pragma once
 
+#include "calc/reference.h"
 #include "import/statement_reading.h"
 
 #include <nlohmann/json.hpp>
@@ -7,10 +8,6 @@
 #include <optional>
 #include <string>
 #include <vector>
-
-namespace rv {
-class TdMain;
-}
 
 namespace rv::cli {
 
@@ -22,8 +19,8 @@ struct ImportOutcome {
 };
 
 // Reads an import source (a PDF's text, a statement's or a certificate's text, a CSV or TSV)
-// and flags its months against the reference data of `dm`.
-ImportOutcome readImportSource(TdMain& dm, const std::string& bytes);
+// and flags its months against the reference data.
+ImportOutcome readImportSource(const Reference& reference, const std::string& bytes);
 
 // {"person": {"name", "rnokpp", "rnokpp_valid", "birthdate"} or null,
 //  "earnings": [{"year", "month" (1..12), "amount", "experience_months" (or null)}],

@@ -1,7 +1,8 @@
 // ravelta-import: what an earnings source holds, as JSON. See usageText() for the formats.
 #include "import_json.h"
-#include "store/dmMain.h"
+#include "calc/reference.h"
 #include "engine/errors.h"
+#include "protect/reference_container.h"
 
 #include <nlohmann/json.hpp>
 
@@ -74,8 +75,8 @@ int main(int argc, char** argv) {
         return kExitBadInput;
     }
     try {
-        rv::TdMain dm;
-        const rv::cli::ImportOutcome outcome = rv::cli::readImportSource(dm, bytes);
+        const auto reference = rv::Reference::fromStored(rv::EmbeddedReferenceData());
+        const rv::cli::ImportOutcome outcome = rv::cli::readImportSource(*reference, bytes);
         if (outcome.failure) {
             print({{"error", *outcome.failure}});
             return kExitNothingFound;

@@ -1,10 +1,8 @@
 #include "protocol_output.h"
 
-#include "store/case_file_values.h"
-#include "store/dmMain.h"
-#include "store/protocol.h"
-#include "report/protocol_document.h"
 #include "calc/messages.h"
+#include "calc/protocol.h"
+#include "report/protocol_document.h"
 
 #include <QDateTime>
 #include <QGuiApplication>
@@ -29,15 +27,13 @@ std::optional<QString> writeHeadless(const Protocol& protocol, const std::string
 } // namespace
 
 CalculatedCase ProtocolOutput::writer() {
-    return [this](const Case& person, const Reference&, const CalculationResult& result) {
-        TdMain dm;
-        storeCase(dm, person);
+    return [this](const Case& open, const Reference& reference, const CalculationResult& result) {
         ProtocolMaking making;
         making.madeAt =
             QDateTime::currentDateTime().toString(QStringLiteral("dd.MM.yyyy HH:mm")).toStdString();
         making.programVersion = RV_VERSION;
         making.decimalSeparator = '.'; // as the calculator's results
-        const Protocol protocol = buildProtocol(dm, result, making);
+        const Protocol protocol = buildProtocol(open, reference, result, making);
         if (const auto failure = writeHeadless(protocol, m_path))
             m_failure = failure->toStdString();
         else

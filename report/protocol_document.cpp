@@ -3,7 +3,7 @@
 #include "earnings_chart.h"
 #include "engine/atomic_file.h"
 #include "calc/messages.h"
-#include "store/save_failure.h"
+#include "engine/save_failure.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QBuffer>

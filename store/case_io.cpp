@@ -6,7 +6,7 @@
 #include "store/case_limits.h"
 #include "store/loaded_case.h"
 #include "calc/messages.h"
-#include "store/save_failure.h"
+#include "engine/save_failure.h"
 
 #include <array>
 #include <filesystem>

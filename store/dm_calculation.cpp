@@ -7,6 +7,29 @@
 
 namespace rv {
 
+namespace {
+
+// Reading view rows tells no view anything; only a filtered ledger (a year chosen) must be
+// opened up, unseen, and filtered again, its cursor back on its row (in this order on the way
+// out: the filter, the cursor, the views).
+class LedgerOpenedUnseen {
+public:
+    explicit LedgerOpenedUnseen(Table& ledger) {
+        if (!ledger.filtered())
+            return;
+        m_suspension.emplace(ledger);
+        m_kept.emplace(ledger);
+        m_restored.emplace(ledger);
+    }
+
+private:
+    std::optional<BoundViewsSuspension> m_suspension;
+    std::optional<KeptCursor> m_kept;
+    std::optional<FilterRestored> m_restored;
+};
+
+} // namespace
+
 CalculationResult Calculate(TdMain& dm, Date applicationDate, char decimalSeparator) {
     // On the way out: drop an unfinished edit, back to the remembered row, resume the views.
     BoundViewsSuspension stillLedger(dm.cdsEarning);
@@ -35,20 +58,26 @@ ScenarioRunner openCaseScenarios(TdMain& dm, const CalculationResult& today,
             throw UserError(messages::kScenarioEditPending);
     if (dm.cdsEarning.recordCount() == 0)
         throw UserError(messages::kScenarioNotCalculated);
-    return ScenarioRunner(dm.CurrentCase(), dm.CalcReference(), today, applicationDate);
+    Case open;
+    {
+        const LedgerOpenedUnseen unseen(dm.cdsEarning);
+        open = dm.CurrentCase();
+    }
+    return ScenarioRunner(std::move(open), dm.CalcReference(), today, applicationDate);
+}
+
+std::vector<CaseMonth> currentMonthsUnseen(TdMain& dm) {
+    const LedgerOpenedUnseen unseen(dm.cdsEarning);
+    return dm.CurrentMonths();
 }
 
 std::vector<LedgerMonthView> ledgerMonthViews(TdMain& dm) {
-    Table& ledger = dm.cdsEarning;
-    // Reading view rows tells no view anything; only a filtered ledger (a year chosen) must be
-    // opened up, unseen, and filtered again.
-    std::optional<BoundViewsSuspension> suspension;
-    std::optional<FilterRestored> restored;
-    if (ledger.filtered()) {
-        suspension.emplace(ledger);
-        restored.emplace(ledger);
-    }
-    return ledgerMonthViews(dm.CurrentMonths(), *dm.CalcReference());
+    return ledgerMonthViews(currentMonthsUnseen(dm), *dm.CalcReference());
+}
+
+Protocol buildProtocol(TdMain& dm, const CalculationResult& result, const ProtocolMaking& making) {
+    const LedgerOpenedUnseen unseen(dm.cdsEarning);
+    return buildProtocol(dm.CurrentCase(), *dm.CalcReference(), result, making);
 }
 
 } // namespace rv

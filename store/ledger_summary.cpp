@@ -1,6 +1,5 @@
 #include "ledger_summary.h"
 
-#include "calc/calendar.h"
 #include "engine/table.h"
 #include "engine/table_scopes.h"
 
@@ -36,11 +35,6 @@ LedgerSums sumLedger(Table& ledger) {
     const BoundViewsSuspension suspension(ledger);
     const KeptCursor kept(ledger);
     return sumView(ledger);
-}
-
-bool isShortCreditedMonth(const LedgerRules& rules, int year, int month0, int creditedDays) {
-    const Date monthStart = MonthStart(year, month0);
-    return !(monthStart < rules.proportionalCreditFrom) && creditedDays < MonthLength(monthStart);
 }
 
 } // namespace rv

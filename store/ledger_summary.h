@@ -19,10 +19,6 @@ struct LedgerSums {
 LedgerSums sumLedgerYear(Table& ledger, int year);
 LedgerSums sumLedger(Table& ledger);
 
-// A month credited to insurance experience with fewer days than it has (ст. 24 ч. 3): only
-// months from the day the law credits months by their earning on.
-bool isShortCreditedMonth(const LedgerRules& rules, int year, int month0, int creditedDays);
-
 // The ledger months a spreadsheet export takes: those with an earning and those counted before
 // July 2000.
 inline constexpr const char* kExportedLedgerMonthsFilter =

@@ -11,6 +11,8 @@
 #include "ledger_refresh_pause.h"
 #include "prompt.h"
 #include "store/dmMain.h"
+#include "store/dm_calculation.h"
+#include "store/import_apply.h"
 #include "calc/messages.h"
 #include "uMain.h"
 
@@ -69,13 +71,15 @@ void TfrmMain::importEarnings(const std::string& bytes) {
         m_prompt->warning(QString::fromStdString(reading.nothingFound));
         return;
     }
-    const std::vector<import::ImportFlag> flags = import::previewFlags(*m_dMain, reading, true);
+    const std::vector<CaseMonth> ledgerMonths = currentMonthsUnseen(*m_dMain);
+    const std::vector<import::ImportFlag> flags =
+        import::previewFlags(*m_dMain->CalcReference(), reading, &ledgerMonths);
     ImportDialog preview(std::move(reading), flags, this);
     if (preview.exec() != QDialog::Accepted)
         return;
     {
         const LedgerRefreshPause refreshPaused(*this);
-        import::applyImportedEarnings(*m_dMain, preview.acceptedEarnings());
+        applyImportedEarnings(*m_dMain, preview.acceptedEarnings());
     }
     earningsTab->FillYearSelector();
     if (preview.identityRequested()) {

@@ -146,8 +146,8 @@ ImportDialog::ImportDialog(import::StatementReading reading,
 
 void ImportDialog::showAmounts() {
     const QSignalBlocker blocked(tblMonths);
-    const std::vector<import::AcceptedEarning> all = [this] {
-        std::vector<import::AcceptedEarning> earnings = import::allMonths(m_reading);
+    const std::vector<AcceptedEarning> all = [this] {
+        std::vector<AcceptedEarning> earnings = import::allMonths(m_reading);
         for (std::size_t i = 0; i < earnings.size(); ++i)
             if (m_oldCurrency[i] && cbConvertOldCurrency->isChecked())
                 earnings[i].amount *= import::kOldCurrencyToHryvnia;
@@ -161,8 +161,8 @@ void ImportDialog::updateAcceptButton() {
     buttons->button(QDialogButtonBox::Ok)->setEnabled(!acceptedEarnings().empty());
 }
 
-std::vector<import::AcceptedEarning> ImportDialog::acceptedEarnings() const {
-    std::vector<import::AcceptedEarning> earnings;
+std::vector<AcceptedEarning> ImportDialog::acceptedEarnings() const {
+    std::vector<AcceptedEarning> earnings;
     for (std::size_t i = 0; i < m_reading.months.size(); ++i) {
         if (tblMonths->item(static_cast<int>(i), TickColumn)->checkState() != Qt::Checked)
             continue;

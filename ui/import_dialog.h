@@ -29,7 +29,7 @@ public:
                  QWidget* parent = nullptr);
 
     // The ticked months, each with the amount to store.
-    std::vector<import::AcceptedEarning> acceptedEarnings() const;
+    std::vector<AcceptedEarning> acceptedEarnings() const;
     // True when the person asked to take the statement's identity into the person panel.
     bool identityRequested() const;
     const import::StatementReading& reading() const { return m_reading; }

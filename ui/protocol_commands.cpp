@@ -1,5 +1,5 @@
 // The protocol's commands of the main window: print it through the preview, save it as PDF.
-#include "store/protocol.h"
+#include "store/dm_calculation.h"
 #include "captions.h"
 #include "display_format.h"
 #include "prompt.h"

@@ -1,6 +1,5 @@
 #include "uMain.h"
 
-#include "store/protocol.h"
 #include "calc_panel.h"
 #include "captions.h"
 #include "command.h"
@@ -349,7 +348,7 @@ QString TfrmMain::makeVersionText() const {
         QString::fromUtf8(captions::kProgramTitle) + QLatin1Char(' ') + QStringLiteral(RV_VERSION);
     if (!m_dMain)
         return text;
-    if (const std::optional<Date> newest = referenceDataDate(*m_dMain))
+    if (const std::optional<Date> newest = referenceDataDate(*m_dMain->CalcReference()))
         text += QString::fromUtf8(captions::kReferenceDatePrefix) +
                 QString::fromStdString(formatDate(*newest));
     return text;

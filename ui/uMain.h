@@ -1,6 +1,6 @@
 #pragma once
 
-#include "store/protocol.h"
+#include "calc/protocol.h"
 #include "file_dialog.h"
 #include "store/dmMain.h"
 

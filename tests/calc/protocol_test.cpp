@@ -1,36 +1,28 @@
-#include "store/protocol.h"
+#include "calc/protocol.h"
 
 #include "case_builders.h"
 
-#include "store/dm_calculation.h"
 #include "calc/estimated_figures.h"
+#include "calc/ledger_build.h"
 #include "calc/reference_provenance.h"
-#include "store/dmMain.h"
+#include "protect/reference_container.h"
 #include "protect/source_flags.h"
 
 #include <gtest/gtest.h>
 
 #include <map>
+#include <memory>
 #include <string>
 
 namespace rv {
 namespace {
 
-using testing_support::addPeriod;
-using testing_support::confirmedPerson;
 using testing_support::day;
 
-// Each month earns `factor` times its average wage.
-void earnTimesTheAverage(TdMain& dm, int fromYear, int toYear, double factor) {
-    Table& ledger = dm.cdsEarning;
-    for (ledger.first(); !ledger.eof(); ledger.next()) {
-        const int year = ledger.asInteger("earning_year");
-        if (year < fromYear || year > toYear)
-            continue;
-        ledger.edit();
-        ledger.setValue("earning_payment", ledger.asFloat("earning_avg_zp") * factor);
-        ledger.post();
-    }
+const Reference& lawReference() {
+    static const std::shared_ptr<const Reference> reference =
+        Reference::fromStored(EmbeddedReferenceData());
+    return *reference;
 }
 
 // A man born 10.05.1958 (65 on 11.05.2023): six years before 2000 at 1.5 times the average,
@@ -40,24 +32,31 @@ void earnTimesTheAverage(TdMain& dm, int fromYear, int toYear, double factor) {
 class ProtocolTest : public testing::Test {
 protected:
     CalculationResult calculate(const char* lastDay, const char* application) {
-        confirmedPerson(dm, day("10.05.1958"), 0, day(application));
-        dm.cdsPerson.edit();
-        dm.cdsPerson.setValue("person_name", std::string("Коваленко Петро"));
-        dm.cdsPerson.post();
-        addPeriod(dm, day("01.01.1985"), day("31.12.1990"));
-        addPeriod(dm, day("01.10.2011"), day(lastDay));
-        EXPECT_TRUE(dm.BuildLedger());
-        earnTimesTheAverage(dm, 1985, 1990, 1.5);
-        earnTimesTheAverage(dm, 2011, 2024, 1.0);
-        earnTimesTheAverage(dm, 2025, 2026, 2.0);
-        return Calculate(dm, day(application), ',');
+        const Reference& reference = lawReference();
+        open.person = {"Коваленко Петро", day("10.05.1958"), 0, day(application)};
+        open.periods = {{day("01.01.1985"), day("31.12.1990")}, {day("01.10.2011"), day(lastDay)}};
+        const LedgerBuild bare = buildLedger(open.periods, {}, reference, open.evaluation);
+        EXPECT_FALSE(bare.refusal);
+        std::map<LedgerMonth, double> earnings;
+        for (const CaseMonth& month : bare.months) {
+            const int year = month.month.year;
+            const double factor = year <= 1990 ? 1.5 : year <= 2024 ? 1.0 : 2.0;
+            earnings[month.month] = month.averageWage * factor;
+        }
+        LedgerBuild built = buildLedger(open.periods, earnings, reference, open.evaluation);
+        EXPECT_FALSE(built.refusal);
+        open.months = std::move(built.months);
+        CalculationResult result = rv::calculate(open, reference, day(application));
+        describeCalculation(result, ',');
+        open.months = result.months; // as the calculation left them
+        return result;
     }
 
-    Protocol protocolOf(const CalculationResult& result) {
-        return buildProtocol(dm, result, {"10.12.2026 17:30", "1.2", ','});
+    Protocol protocolOf(const CalculationResult& result) const {
+        return buildProtocol(open, lawReference(), result, {"10.12.2026 17:30", "1.2", ','});
     }
 
-    TdMain dm;
+    Case open;
 };
 
 // The figure that repeats `field`, the first of the protocol; none: null.
@@ -111,22 +110,19 @@ TEST_F(ProtocolTest, TheChartFollowsTheLedgersCoefficientsAndMarks) {
     const CalculationResult result = calculate("31.12.2025", "15.01.2026");
     const Protocol protocol = protocolOf(result);
 
-    Table& ledger = dm.cdsEarning;
-    ledger.setFiltered(false);
-    ASSERT_EQ(protocol.chart.size(), static_cast<std::size_t>(ledger.recordCount()));
+    ASSERT_EQ(protocol.chart.size(), result.months.size());
     int counted = 0;
     int early = 0;
     int excluded = 0;
-    std::size_t index = 0;
-    for (ledger.first(); !ledger.eof(); ledger.next(), ++index) {
+    for (std::size_t index = 0; index < result.months.size(); ++index) {
         const LedgerMonthView& month = protocol.chart[index];
+        const CaseMonth& calculated = result.months[index];
         const std::string where =
             std::to_string(month.month.year) + "-" + std::to_string(month.month.month0 + 1);
-        ASSERT_EQ(month.month.year, ledger.asInteger("earning_year")) << where;
-        ASSERT_EQ(month.month.month0, ledger.asInteger("earning_month")) << where;
-        EXPECT_EQ(month.coefficient, ledger.asFloat("earning_k")) << where;
-        EXPECT_EQ(month.excluded, ledger.asText("earning_opt2") == "-") << where;
-        EXPECT_EQ(month.counted, ledger.asText("earning_opt1") == "+" && !month.excluded) << where;
+        ASSERT_EQ(month.month, calculated.month) << where;
+        EXPECT_EQ(month.coefficient, calculated.coefficient) << where;
+        EXPECT_EQ(month.excluded, calculated.excluded) << where;
+        EXPECT_EQ(month.counted, calculated.counted && !month.excluded) << where;
         counted += month.counted;
         early += month.earlyWindow;
         excluded += month.excluded;
@@ -171,6 +167,81 @@ TEST_F(ProtocolTest, WarnsOfTheMonthsWhoseAverageWageIsAnEstimateAndListsThem) {
     const auto& paragraphs = protocol.sections[3].paragraphs;
     EXPECT_NE(std::find(paragraphs.begin(), paragraphs.end(), result.texts.estimatesNote),
               paragraphs.end());
+}
+
+TEST_F(ProtocolTest, ListsThePeriodsWithTheirLengthsAndThePersonAsTheCaseHoldsThem) {
+    const Protocol protocol = protocolOf(calculate("31.12.2025", "15.01.2026"));
+    const ProtocolTable& periods = protocol.sections[1].tables.front();
+    const std::vector<std::vector<std::string>> expected = {
+        {"01.01.1985", "31.12.1990", ExpPeriodLength(day("01.01.1985"), day("31.12.1990")).text},
+        {"01.10.2011", "31.12.2025", ExpPeriodLength(day("01.10.2011"), day("31.12.2025")).text},
+    };
+    EXPECT_EQ(periods.rows, expected);
+    const std::vector<ProtocolFigure>& person = protocol.sections[0].figures;
+    EXPECT_EQ(person[0].value, "Коваленко Петро");
+    EXPECT_EQ(person[1].value, "10.05.1958");
+    EXPECT_EQ(person[2].value, "Чоловік");
+    EXPECT_EQ(person[3].value, "15.01.2026");
+}
+
+// The date the reference data reach: the newest begin of the six dated tables, whichever of
+// them holds it; the law's rules do not count.
+TEST(ReferenceDataDateTest, IsTheNewestBeginOfTheDatedTables) {
+    const Date older = day("01.01.2000");
+    const Date newer = day("01.02.2024");
+    const auto rowsWith = [&](auto change) {
+        ReferenceRows rows;
+        for (auto* table : {&rows.averageWageOfMonth, &rows.averageWageOfYear, &rows.minimumWage,
+                            &rows.subsistenceMinimum, &rows.maximumIncome})
+            *table = {{older, std::nullopt, 1}, {std::nullopt, std::nullopt, 2}};
+        rows.coefficients = {{older, std::nullopt, 1, "1"}};
+        change(rows);
+        return rows;
+    };
+    const struct {
+        const char* name;
+        ReferenceRows rows;
+        std::optional<Date> expected;
+    } cases[] = {
+        {"no rows", ReferenceRows{}, std::nullopt},
+        {"all begin together", rowsWith([](ReferenceRows&) {}), older},
+        {"monthly average wage", rowsWith([&](ReferenceRows& r) {
+             r.averageWageOfMonth.push_back({newer, {}, 3});
+         }),
+         newer},
+        {"yearly average wage", rowsWith([&](ReferenceRows& r) {
+             r.averageWageOfYear.push_back({newer, {}, 3});
+         }),
+         newer},
+        {"minimum wage", rowsWith([&](ReferenceRows& r) {
+             r.minimumWage.insert(r.minimumWage.begin(), {newer, {}, 3});
+         }),
+         newer},
+        {"coefficient", rowsWith([&](ReferenceRows& r) {
+             r.coefficients.push_back({newer, {}, 3, "1"});
+         }),
+         newer},
+        {"subsistence minimum", rowsWith([&](ReferenceRows& r) {
+             r.subsistenceMinimum.push_back({newer, {}, 3});
+         }),
+         newer},
+        {"maximum income", rowsWith([&](ReferenceRows& r) {
+             r.maximumIncome.push_back({newer, {}, 3});
+         }),
+         newer},
+        {"a law rule is not a reference row", rowsWith([&](ReferenceRows& r) {
+             law::Rule rule;
+             rule.id = "X";
+             rule.begin = newer;
+             r.lawRules.push_back(rule);
+         }),
+         older},
+    };
+    for (const auto& c : cases) {
+        const std::optional<Date> found = referenceDataDate(Reference(c.rows));
+        EXPECT_EQ(found, c.expected)
+            << c.name << ": " << (found ? formatDate(*found) : std::string("none"));
+    }
 }
 
 TEST(EstimateWarningTest, CountsMonthsOnceAndAgreesWithTheirNumber) {

@@ -3,11 +3,11 @@
 //   0: readStatement on the bytes as text, then the reference flags of what it read;
 //   1: the same behind "%PDF-", so poppler's text of a damaged PDF reaches the reader;
 //   2: tokenise and parseAmount on every normalised line.
+#include "calc/reference.h"
 #include "import/import_preview.h"
 #include "import/import_text.h"
 #include "import/pdf_text.h"
 #include "import/statement_reading.h"
-#include "store/dmMain.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -16,14 +16,15 @@
 
 namespace {
 
-rv::TdMain& dataModule() {
-    static rv::TdMain dm; // unpacking the reference data takes milliseconds: once per run
-    return dm;
+const rv::Reference& reference() {
+    // Unpacking the reference data takes milliseconds: once per run.
+    static const auto stored = rv::Reference::fromStored(rv::EmbeddedReferenceData());
+    return *stored;
 }
 
 void readText(std::string_view bytes) {
     const rv::import::StatementReading reading = rv::import::readStatement(bytes);
-    rv::import::previewFlags(dataModule(), reading, false);
+    rv::import::previewFlags(reference(), reading, nullptr);
 }
 
 } // namespace

@@ -2,6 +2,7 @@
 #include "import/import_preview.h"
 #include "import/ledger_csv.h"
 #include "store/dmMain.h"
+#include "store/import_apply.h"
 
 #include <gtest/gtest.h>
 

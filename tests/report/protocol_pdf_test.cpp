@@ -3,8 +3,8 @@
 
 #include "case_builders.h"
 
+#include "calc/protocol.h"
 #include "store/dm_calculation.h"
-#include "store/protocol.h"
 #include "store/dmMain.h"
 
 #include <gtest/gtest.h>
@@ -53,7 +53,8 @@ protected:
         }
         result = Calculate(dm, day("10.03.2023"), ',');
         ASSERT_FALSE(result.noRight);
-        protocol = buildProtocol(dm, result, {"10.12.2026 17:45", "1.2", ','});
+        protocol = buildProtocol(dm.CurrentCase(), *dm.CalcReference(), result,
+                                 {"10.12.2026 17:45", "1.2", ','});
     }
 
     TdMain dm;

@@ -1,17 +1,14 @@
 #include "protocol.h"
-#include "store/dm_calculation.h"
 
 #include "calc/calendar.h"
 #include "calc/law.h"
 #include "calc/law_rule_ids.h"
 #include "calc/ledger_rules.h"
-#include "store/ledger_summary.h"
-#include "calc/reference_provenance.h"
-#include "calc/rounding.h"
-#include "store/dmMain.h"
-#include "store/fixed_lists.h"
+#include "calc/list_names.h"
 #include "calc/messages.h"
 #include "calc/number_format.h"
+#include "calc/reference_provenance.h"
+#include "calc/rounding.h"
 #include "protect/source_flags.h"
 
 #include <algorithm>
@@ -55,17 +52,19 @@ std::string joined(const std::vector<std::string>& parts) {
 
 class ProtocolBuilder {
 public:
-    ProtocolBuilder(TdMain& dm, const CalculationResult& result, const ProtocolMaking& making)
-        : m_dm(dm), m_result(result), m_making(making), m_law(dm.Law()) {}
+    ProtocolBuilder(const Case& open, const Reference& reference, const CalculationResult& result,
+                    const ProtocolMaking& making)
+        : m_case(open), m_reference(reference), m_result(result), m_making(making),
+          m_law(reference.law()) {}
 
     Protocol build() {
         Protocol protocol;
         protocol.title = messages::kProtocolTitle;
         protocol.madeLine = messages::kProtocolMade + m_making.madeAt + messages::kProtocolProgram +
                             m_making.programVersion;
-        if (const auto date = referenceDataDate(m_dm))
+        if (const auto date = referenceDataDate(m_reference))
             protocol.madeLine += messages::kProtocolReferenceDate + formatDate(*date);
-        m_ledger = ledgerMonthViews(m_dm);
+        m_ledger = ledgerMonthViews(m_case.months, m_reference);
         protocol.sections.push_back(personSection(protocol.personName));
         protocol.sections.push_back(experienceSection());
         protocol.sections.push_back(ledgerSection());
@@ -80,7 +79,7 @@ private:
     std::string money(double x) const { return formatFixed(x, 2, m_making.decimalSeparator); }
     // As the earnings grid shows them: kopecks, or five places for karbovanets converted.
     std::string earningText(const LedgerMonthView& month) const {
-        const bool karbovanets = isBeforeCurrencyReform(m_dm.LedgerLawRules(), month.month);
+        const bool karbovanets = isBeforeCurrencyReform(m_reference.ledgerRules(), month.month);
         return formatFixed(month.earning, karbovanets ? kKarbovanetsPlaces : 2,
                            m_making.decimalSeparator);
     }
@@ -99,14 +98,14 @@ private:
 
     ProtocolSection personSection(std::string& personName) {
         ProtocolSection section{messages::kProtocolPersonSection};
-        Table& person = m_dm.cdsPerson;
-        personName = person.asText("person_name");
-        const int gender = person.asInteger("person_gender");
+        const CasePerson& person = m_case.person;
+        personName = person.name;
+        const int gender = person.gender;
         m_gender = gender;
-        m_applicationDate = person.asDate("person_af_date");
+        m_applicationDate = person.applicationDate;
         section.figures = {
             {messages::kProtocolName, personName, {}, {}},
-            {messages::kProtocolBirthDate, dateText(person.asDate("person_birthdate")), {}, {}},
+            {messages::kProtocolBirthDate, dateText(person.birthDate), {}, {}},
             {messages::kProtocolGender,
              gender >= 0 && gender < static_cast<int>(kGenderNames.size())
                  ? std::string(kGenderNames[static_cast<std::size_t>(gender)])
@@ -129,19 +128,12 @@ private:
                                        messages::kArticleExperience)};
         ProtocolTable periods{{messages::kProtocolPeriodBegin, messages::kProtocolPeriodEnd,
                                messages::kProtocolPeriodLength}};
-        Table& table = m_dm.cdsExp;
-        const int begin = table.fieldIndex("exp_date_begin");
-        const int end = table.fieldIndex("exp_date_finish");
-        const int length = table.fieldIndex("exp_day_str");
-        for (int row = 0; row < table.recordCount(); ++row) {
-            const auto date = [&](int field) {
-                const Value value = table.viewValue(row, field);
-                const Date* day = std::get_if<Date>(&value);
-                return day ? formatDate(*day) : std::string();
-            };
-            const Value lengthValue = table.viewValue(row, length);
-            const std::string* lengthText = std::get_if<std::string>(&lengthValue);
-            periods.rows.push_back({date(begin), date(end), lengthText ? *lengthText : ""});
+        for (const CasePeriod& period : m_case.periods) {
+            // As the period table shows it (years/months/days); none without both dates.
+            const std::string length = period.begin && period.finish
+                                           ? ExpPeriodLength(*period.begin, *period.finish).text
+                                           : std::string();
+            periods.rows.push_back({dateText(period.begin), dateText(period.finish), length});
             periods.marks.push_back(RowMark::None);
         }
         section.tableTitles.push_back(messages::kProtocolPeriodsTitle);
@@ -149,7 +141,7 @@ private:
 
         ProtocolTable shortMonths{{messages::kProtocolMonth, messages::kProtocolEarning,
                                    messages::kProtocolCreditedDays, messages::kProtocolMonthDays}};
-        const LedgerRules& rules = m_dm.LedgerLawRules();
+        const LedgerRules& rules = m_reference.ledgerRules();
         for (const LedgerMonthView& month : m_ledger) {
             if (!isShortCreditedMonth(rules, month.month.year, month.month.month0,
                                       month.creditedDays))
@@ -296,7 +288,7 @@ private:
 
     ProtocolSection referenceSection() {
         ProtocolSection section{messages::kProtocolReferenceSection};
-        const MonthProvenance& provenance = m_dm.EmbeddedMonthProvenance();
+        const MonthProvenance& provenance = m_reference.provenance();
 
         ProtocolTable figures{{messages::kProtocolFigureColumn, messages::kProtocolPeriod,
                                messages::kProtocolRows, messages::kProtocolFlags,
@@ -315,7 +307,7 @@ private:
                 addDayFigure(figures, messages::kFigureMinimumWageAtAssignment,
                              provenance.minimumWage, assignment());
         }
-        const Date creditedByEarningFrom = m_dm.LedgerLawRules().proportionalCreditFrom;
+        const Date creditedByEarningFrom = m_reference.ledgerRules().proportionalCreditFrom;
         addMonthFigures(figures, messages::kFigureMonthAverageWage, provenance.averageWage,
                         [](const LedgerMonthView&) { return true; });
         // Before that day a month's credited days are the days its periods cover.
@@ -416,7 +408,8 @@ private:
         return section;
     }
 
-    TdMain& m_dm;
+    const Case& m_case;
+    const Reference& m_reference;
     const CalculationResult& m_result;
     const ProtocolMaking& m_making;
     const law::LawBook& m_law;
@@ -427,19 +420,25 @@ private:
 
 } // namespace
 
-Protocol buildProtocol(TdMain& dm, const CalculationResult& result, const ProtocolMaking& making) {
-    return ProtocolBuilder(dm, result, making).build();
+Protocol buildProtocol(const Case& open, const Reference& reference,
+                       const CalculationResult& result, const ProtocolMaking& making) {
+    return ProtocolBuilder(open, reference, result, making).build();
 }
 
-std::optional<Date> referenceDataDate(const TdMain& dm) {
+std::optional<Date> referenceDataDate(const Reference& reference) {
     std::optional<Date> newest;
-    for (const Table* table : {&dm.cdsAvgZpMonth, &dm.cdsAvgZpYear, &dm.cdsMinZP, &dm.cdsKoeff,
-                               &dm.cdsMinPens, &dm.cdsMaxIncome})
-        for (int row = 0; row < table->recordCount(); ++row) {
-            const Value begin = table->viewValue(row, 0);
-            if (const auto* date = std::get_if<Date>(&begin); date && (!newest || *newest < *date))
-                newest = *date;
-        }
+    const auto take = [&newest](const std::optional<Date>& begin) {
+        if (begin && (!newest || *newest < *begin))
+            newest = *begin;
+    };
+    const ReferenceRows& rows = reference.rows();
+    for (const std::vector<DatedFigure>* table :
+         {&rows.averageWageOfMonth, &rows.averageWageOfYear, &rows.minimumWage,
+          &rows.subsistenceMinimum, &rows.maximumIncome})
+        for (const DatedFigure& row : *table)
+            take(row.begin);
+    for (const CoefficientRow& row : rows.coefficients)
+        take(row.begin);
     return newest;
 }
 

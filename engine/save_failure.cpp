@@ -1,7 +1,7 @@
-#include "store/save_failure.h"
+#include "engine/save_failure.h"
 
 #include "engine/atomic_file.h"
-#include "calc/messages.h"
+#include "engine/file_messages.h"
 
 #include <cerrno>
 

@@ -1,14 +1,15 @@
 #pragma once
 
 #include "calc/calculation.h"
+#include "calc/case.h"
 #include "calc/ledger_view.h"
+#include "calc/reference.h"
 
+#include <optional>
 #include <string>
 #include <vector>
 
 namespace rv {
-
-class TdMain;
 
 // One figure of the protocol: its caption, its value as the results panel shows it, the formula
 // with the numbers (the panel's hint) and where in the law it comes from.
@@ -59,11 +60,14 @@ struct ProtocolMaking {
     char decimalSeparator = ',';
 };
 
-// The protocol of `result`, the calculation just made of the current person's case in `dm`
-// (with the same decimal separator).
-Protocol buildProtocol(TdMain& dm, const CalculationResult& result, const ProtocolMaking& making);
+// The protocol of `result`, the calculation just made of `open` with `reference` (with the same
+// decimal separator); the ledger's months are those `open` holds, as the calculation left them.
+Protocol buildProtocol(const Case& open, const Reference& reference,
+                       const CalculationResult& result, const ProtocolMaking& making);
 
-// The newest begin date of the reference tables' rows: the date the reference data reach.
-std::optional<Date> referenceDataDate(const TdMain& dm);
+// The newest begin date of the reference tables' rows (the monthly and yearly average wages, the
+// minimum wages, the coefficients, the subsistence minimums, the maximum incomes): the date the
+// reference data reach.
+std::optional<Date> referenceDataDate(const Reference& reference);
 
 } // namespace rv
