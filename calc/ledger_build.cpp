@@ -22,10 +22,10 @@ int periodShare(const CivilDate& begin, const CivilDate& finish, LedgerMonth mon
     if (startMonth && endMonth)
         return finish.day - begin.day + 1;
     if (startMonth)
-        return MonthLength(MonthStart(month)) - begin.day + 1;
+        return MonthLength(month) - begin.day + 1;
     if (endMonth)
         return finish.day;
-    return MonthLength(MonthStart(month));
+    return MonthLength(month);
 }
 
 bool earlier(const CaseMonth& a, const CaseMonth& b) {

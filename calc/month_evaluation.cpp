@@ -46,7 +46,7 @@ std::uint16_t creditedDays(const Reference& reference, LedgerMonth month, double
     const Date monthStart = MonthStart(month);
     if (monthStart < reference.ledgerRules().proportionalCreditFrom)
         return static_cast<std::uint16_t>(coveredDays);
-    const int monthLength = MonthLength(monthStart);
+    const int monthLength = MonthLength(month);
     if (capped >= minimumWage)
         return static_cast<std::uint16_t>(monthLength);
     // (capped / minimum) * monthLength in Extended, then half to even. Only an earning set by
