@@ -70,10 +70,11 @@ LedgerBuild buildLedger(const std::vector<CasePeriod>& periods,
                 made.averageWageOfYear = reference.averageWageOfYearOfMonth(month);
                 made.minimumWage = reference.minimumWage(month);
                 made.coveredDays = share;
+                // Credited once: the evaluation by law would credit the same days again.
                 made.creditedDays =
                     creditedDays(reference, month, made.earning, made.minimumWage, share);
                 if (byLaw)
-                    evaluateMonth(made, reference);
+                    made.coefficient = monthCoefficient(made, reference);
                 months.insert(place, made);
             }
         }
