@@ -1,5 +1,6 @@
 #pragma once
 
+#include "calc/ledger_month.h"
 #include "engine/date.h"
 
 #include <optional>
@@ -24,6 +25,8 @@ public:
     DatedLookup(const std::vector<DatedFigure>& rows, EndDate endDate);
     std::optional<double> find(Date day) const;
     std::optional<Date> firstBegin() const { return m_firstBegin; }
+    // The days on which the answer changes, ascending.
+    const std::vector<Date>& starts() const { return m_starts; }
     double firstValue() const { return m_firstValue; }
 
 private:
@@ -31,6 +34,26 @@ private:
     double m_firstValue = 0;          // of the table's first row; 0 without rows
     std::vector<Date> m_starts;       // ascending
     std::vector<std::optional<double>> m_values;
+};
+
+// A figure of every month from one month to another, worked out once, so that reading a month's
+// figure takes no search. Months outside them, or not of the calendar, are not kept.
+class MonthlyFigures {
+public:
+    MonthlyFigures() = default;
+    template <class FigureOf>
+    MonthlyFigures(LedgerMonth first, LedgerMonth last, FigureOf figureOf)
+        : m_first(ordinal(first)) {
+        for (LedgerMonth month = first; month <= last; month = monthAfter(month))
+            m_figures.push_back(figureOf(month));
+    }
+    // The figure kept for the month; none where no figure is kept.
+    std::optional<double> find(LedgerMonth month) const;
+
+private:
+    static int ordinal(LedgerMonth month) { return month.year * 12 + month.month0; }
+    int m_first = 0; // the ordinal of the first month kept
+    std::vector<double> m_figures;
 };
 
 } // namespace rv

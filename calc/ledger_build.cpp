@@ -10,11 +10,6 @@ namespace rv {
 
 namespace {
 
-LedgerMonth nextMonth(LedgerMonth month) {
-    return month.month0 == 11 ? LedgerMonth{month.year + 1, 0}
-                              : LedgerMonth{month.year, month.month0 + 1};
-}
-
 // Days of the month that the period covers, its first and last day included.
 int periodShare(const CivilDate& begin, const CivilDate& finish, LedgerMonth month) {
     const bool startMonth = LedgerMonth{begin.year, begin.month - 1} == month;
@@ -48,7 +43,7 @@ LedgerBuild buildLedger(const std::vector<CasePeriod>& periods,
             const CivilDate finish = civilFromDate(*period.finish);
             const LedgerMonth lastMonth = ledgerMonthOf(*period.finish);
             for (LedgerMonth month = ledgerMonthOf(*period.begin); month <= lastMonth;
-                 month = nextMonth(month)) {
+                 month = monthAfter(month)) {
                 const int share = periodShare(begin, finish, month);
                 CaseMonth made;
                 made.month = month;

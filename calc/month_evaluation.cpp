@@ -28,7 +28,7 @@ MonthTerms monthTerms(const Reference& reference, LedgerMonth month) {
     const Date monthStart = MonthStart(month);
     MonthTerms terms;
     if (!(monthStart < rules.maxIncomeFrom))
-        terms.earningCap = reference.maximumIncome(monthStart);
+        terms.earningCap = reference.maximumIncomeOfMonth(month);
     terms.earlyCoefficientCap = rules.earlyCoefficientCap;
     terms.creditedByEarning = !(monthStart < rules.proportionalCreditFrom);
     return terms;
