@@ -62,13 +62,4 @@ std::optional<double> DatedLookup::find(Date day) const {
     return m_values[static_cast<std::size_t>(after - m_starts.begin() - 1)];
 }
 
-std::optional<double> MonthlyFigures::find(LedgerMonth month) const {
-    if (month.year < 1 || month.year > 9999 || month.month0 < 0 || month.month0 > 11)
-        return std::nullopt;
-    const int position = ordinal(month) - m_first;
-    if (position < 0 || position >= static_cast<int>(m_figures.size()))
-        return std::nullopt;
-    return m_figures[static_cast<std::size_t>(position)];
-}
-
 } // namespace rv

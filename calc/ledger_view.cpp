@@ -15,7 +15,7 @@ std::vector<LedgerMonthView> ledgerMonthViews(const std::vector<CaseMonth>& mont
     std::vector<LedgerMonthView> views;
     views.reserve(months.size());
     for (const CaseMonth& month : months) {
-        LedgerMonthView view;
+        LedgerMonthView& view = views.emplace_back();
         view.month = month.month;
         view.earning = month.earning;
         view.averageWage = month.averageWage;
@@ -34,7 +34,6 @@ std::vector<LedgerMonthView> ledgerMonthViews(const std::vector<CaseMonth>& mont
         view.excluded = month.excluded;
         view.counted = month.counted && !month.excluded;
         view.earlyWindow = month.counted && monthStart < rules.earlyWindowEnd;
-        views.push_back(view);
     }
     const auto earlier = [](const LedgerMonthView& a, const LedgerMonthView& b) {
         return a.month < b.month;
