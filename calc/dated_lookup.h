@@ -37,13 +37,15 @@ private:
 };
 
 // A figure of every month from one month to another, worked out once, so that reading a month's
-// figure takes no search. Months outside them, or not of the calendar, are not kept.
+// figure takes no search; with `earlier`, also the one figure of every month before them. Other
+// months, and those not of the calendar, are not kept.
 class MonthlyFigures {
 public:
     MonthlyFigures() = default;
     template <class FigureOf>
-    MonthlyFigures(LedgerMonth first, LedgerMonth last, FigureOf figureOf)
-        : m_first(ordinal(first)) {
+    MonthlyFigures(LedgerMonth first, LedgerMonth last, FigureOf figureOf,
+                   std::optional<double> earlier)
+        : m_first(ordinal(first)), m_earlier(earlier) {
         for (LedgerMonth month = first; month <= last; month = monthAfter(month))
             m_figures.push_back(figureOf(month));
     }
@@ -53,7 +55,9 @@ public:
         if (month.year < 1 || month.year > 9999 || month.month0 < 0 || month.month0 > 11)
             return std::nullopt;
         const int position = ordinal(month) - m_first;
-        if (position < 0 || position >= static_cast<int>(m_figures.size()))
+        if (position < 0)
+            return m_earlier;
+        if (position >= static_cast<int>(m_figures.size()))
             return std::nullopt;
         return m_figures[static_cast<std::size_t>(position)];
     }
@@ -61,6 +65,7 @@ public:
 private:
     static int ordinal(LedgerMonth month) { return month.year * 12 + month.month0; }
     int m_first = 0; // the ordinal of the first month kept
+    std::optional<double> m_earlier;
     std::vector<double> m_figures;
 };
 

@@ -65,11 +65,11 @@ LedgerBuild buildLedger(const std::vector<CasePeriod>& periods,
                 made.averageWageOfYear = reference.averageWageOfYearOfMonth(month);
                 made.minimumWage = reference.minimumWage(month);
                 made.coveredDays = share;
-                // Credited once: the evaluation by law would credit the same days again.
-                made.creditedDays =
-                    creditedDays(reference, month, made.earning, made.minimumWage, share);
                 if (byLaw)
-                    made.coefficient = monthCoefficient(made, reference);
+                    evaluateMadeMonth(made, reference);
+                else
+                    made.creditedDays =
+                        creditedDays(reference, month, made.earning, made.minimumWage, share);
                 months.insert(place, made);
             }
         }

@@ -89,17 +89,25 @@ std::uint16_t creditedDays(const Reference& reference, LedgerMonth month, double
                           coveredDays);
 }
 
-double monthCoefficient(const CaseMonth& month, const Reference& reference) {
+namespace {
+
+void evaluateByTerms(CaseMonth& month, const MonthTerms& terms) {
+    month.coefficient = coefficientOf(terms, month.earning, month.averageWage);
+    month.creditedDays = creditedDaysOf(terms, month.month, month.earning, month.minimumWage,
+                                        month.coveredDays);
+}
+
+} // namespace
+
+void evaluateMadeMonth(CaseMonth& month, const Reference& reference) {
+    const MonthTerms terms = monthTerms(reference, month.month);
     refuseUnevaluable(month);
-    return coefficientOf(monthTerms(reference, month.month), month.earning, month.averageWage);
+    evaluateByTerms(month, terms);
 }
 
 void evaluateMonth(CaseMonth& month, const Reference& reference) {
     refuseUnevaluable(month);
-    const MonthTerms terms = monthTerms(reference, month.month);
-    month.coefficient = coefficientOf(terms, month.earning, month.averageWage);
-    month.creditedDays = creditedDaysOf(terms, month.month, month.earning, month.minimumWage,
-                                        month.coveredDays);
+    evaluateByTerms(month, monthTerms(reference, month.month));
 }
 
 } // namespace rv

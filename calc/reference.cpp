@@ -25,8 +25,9 @@ double monthFigure(const DatedLookup& lookup, LedgerMonth month) {
     return lookup.find(monthStart).value_or(0);
 }
 
-// The figures of the months in which the lookup's answer changes, and of the month after the
-// last change; the months before and after are left to the lookup itself.
+// The figures of the months in which the lookup's answer changes, of the month after the last
+// change and of the months before the first, for which the lookup answers nothing alike; the
+// later months are left to the lookup itself.
 template <class FigureOf>
 MonthlyFigures keptByMonth(const DatedLookup& lookup, FigureOf figureOf) {
     if (lookup.starts().empty())
@@ -36,7 +37,11 @@ MonthlyFigures keptByMonth(const DatedLookup& lookup, FigureOf figureOf) {
     const int months = (last.year - first.year) * 12 + (last.month0 - first.month0) + 1;
     if (first.year < 1 || last.year > 9999 || months > kMostMonthsKept)
         return {};
-    return MonthlyFigures(first, last, figureOf);
+    std::optional<double> earlier;
+    if (first > LedgerMonth{1, 0})
+        earlier = figureOf(first.month0 == 0 ? LedgerMonth{first.year - 1, 11}
+                                             : LedgerMonth{first.year, first.month0 - 1});
+    return MonthlyFigures(first, last, figureOf, earlier);
 }
 
 MonthlyFigures figuresByMonth(const DatedLookup& lookup) {
