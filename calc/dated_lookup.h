@@ -49,17 +49,17 @@ public:
         for (LedgerMonth month = first; month <= last; month = monthAfter(month))
             m_figures.push_back(figureOf(month));
     }
-    // The figure kept for the month; none where no figure is kept. Inline: it is read for
-    // every month several times.
-    std::optional<double> find(LedgerMonth month) const {
+    // The figure kept for the month; null where none is kept. Inline and by pointer: it is
+    // read for every month several times, and an optional answer stalls on being read back.
+    const double* find(LedgerMonth month) const {
         if (month.year < 1 || month.year > 9999 || month.month0 < 0 || month.month0 > 11)
-            return std::nullopt;
+            return nullptr;
         const int position = ordinal(month) - m_first;
         if (position < 0)
-            return m_earlier;
+            return m_earlier ? &*m_earlier : nullptr;
         if (position >= static_cast<int>(m_figures.size()))
-            return std::nullopt;
-        return m_figures[static_cast<std::size_t>(position)];
+            return nullptr;
+        return &m_figures[static_cast<std::size_t>(position)];
     }
 
 private:
