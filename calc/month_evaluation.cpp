@@ -85,16 +85,15 @@ double wageCoefficient(const Reference& reference, LedgerMonth month, double ear
 
 std::uint16_t creditedDays(const Reference& reference, LedgerMonth month, double earning,
                            double minimumWage, int coveredDays) {
-    return creditedDaysOf(monthTerms(reference, month), month, earning, minimumWage,
-                          coveredDays);
+    return creditedDaysOf(monthTerms(reference, month), month, earning, minimumWage, coveredDays);
 }
 
 namespace {
 
 void evaluateByTerms(CaseMonth& month, const MonthTerms& terms) {
     month.coefficient = coefficientOf(terms, month.earning, month.averageWage);
-    month.creditedDays = creditedDaysOf(terms, month.month, month.earning, month.minimumWage,
-                                        month.coveredDays);
+    month.creditedDays =
+        creditedDaysOf(terms, month.month, month.earning, month.minimumWage, month.coveredDays);
 }
 
 } // namespace

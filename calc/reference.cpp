@@ -28,8 +28,7 @@ double monthFigure(const DatedLookup& lookup, LedgerMonth month) {
 // The figures of the months in which the lookup's answer changes, of the month after the last
 // change and of the months before the first, for which the lookup answers nothing alike; the
 // later months are left to the lookup itself.
-template <class FigureOf>
-MonthlyFigures keptByMonth(const DatedLookup& lookup, FigureOf figureOf) {
+template <class FigureOf> MonthlyFigures keptByMonth(const DatedLookup& lookup, FigureOf figureOf) {
     if (lookup.starts().empty())
         return {};
     const LedgerMonth first = ledgerMonthOf(lookup.starts().front());
@@ -61,9 +60,8 @@ Reference::Reference(ReferenceRows rows, std::shared_ptr<const MonthProvenance> 
     m_averageWageByMonth = figuresByMonth(m_averageWageOfMonth);
     m_averageWageOfYearByMonth = figuresByMonth(m_averageWageOfYear);
     m_minimumWageByMonth = figuresByMonth(m_minimumWage);
-    m_maximumIncomeByMonth = keptByMonth(m_maximumIncome, [this](LedgerMonth month) {
-        return maximumIncome(MonthStart(month));
-    });
+    m_maximumIncomeByMonth = keptByMonth(
+        m_maximumIncome, [this](LedgerMonth month) { return maximumIncome(MonthStart(month)); });
     try {
         m_ledgerRules = ledgerRulesOf(m_law);
     } catch (const UserError& missing) {

@@ -191,9 +191,9 @@ TEST(MonthTest, LengthOfALedgerMonthIsThatOfItsFirstDay) {
     const struct {
         LedgerMonth month;
         int length;
-    } cases[] = {{{1900, 1}, 28}, {{2000, 1}, 29}, {{2001, 1}, 28}, {{2004, 1}, 29},
-                 {{2001, 3}, 30}, {{2001, 11}, 31}, {{2001, 0}, 31}, {{1, 0}, 31},
-                 {{9999, 11}, 31}};
+    } cases[] = {{{1900, 1}, 28}, {{2000, 1}, 29}, {{2001, 1}, 28},
+                 {{2004, 1}, 29}, {{2001, 3}, 30}, {{2001, 11}, 31},
+                 {{2001, 0}, 31}, {{1, 0}, 31},    {{9999, 11}, 31}};
     for (const auto& c : cases)
         EXPECT_EQ(MonthLength(c.month), c.length) << c.month.year << "-" << c.month.month0;
 }
