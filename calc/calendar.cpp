@@ -119,6 +119,10 @@ int MonthLength(Date date) {
     return daysInMonth(civil.year, civil.month);
 }
 
+int MonthLength(LedgerMonth month) {
+    return daysInMonth(month.year, calendarMonth(month));
+}
+
 // text := date [ " " time ] ; date := dd "." mm "." yyyy
 Date DateFromText(std::string_view text) {
     const auto space = text.find(' ');

@@ -48,6 +48,9 @@ Date MonthStart(int year, int month0);
 
 // Days of the calendar month holding the date, 28..31.
 int MonthLength(Date date);
+// Days of a ledger month (years 1..9999), 28..31: MonthLength(MonthStart(month)) without the
+// round trip through a day number.
+int MonthLength(LedgerMonth month);
 
 // Reads "dd.mm.yyyy" with an optional " hh:nn:ss", whatever the user's regional settings; the
 // time of day is dropped. The zero date (30.12.1899) when the text is not such a date.

@@ -38,7 +38,7 @@ YearsMonthsDays insuranceExperience(const std::vector<CasePeriod>& periods,
         const Date monthStart = MonthStart(month.month);
         if (monthStart < rules.proportionalCreditFrom)
             continue;
-        const int monthDays = MonthLength(monthStart);
+        const int monthDays = MonthLength(month.month);
         if (lastDay && lastDay->serial < monthStart.serial + monthDays - 1)
             continue; // a month not yet over
         if (monthDays > month.creditedDays)

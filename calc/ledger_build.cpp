@@ -10,11 +10,6 @@ namespace rv {
 
 namespace {
 
-LedgerMonth nextMonth(LedgerMonth month) {
-    return month.month0 == 11 ? LedgerMonth{month.year + 1, 0}
-                              : LedgerMonth{month.year, month.month0 + 1};
-}
-
 // Days of the month that the period covers, its first and last day included.
 int periodShare(const CivilDate& begin, const CivilDate& finish, LedgerMonth month) {
     const bool startMonth = LedgerMonth{begin.year, begin.month - 1} == month;
@@ -22,10 +17,10 @@ int periodShare(const CivilDate& begin, const CivilDate& finish, LedgerMonth mon
     if (startMonth && endMonth)
         return finish.day - begin.day + 1;
     if (startMonth)
-        return MonthLength(MonthStart(month)) - begin.day + 1;
+        return MonthLength(month) - begin.day + 1;
     if (endMonth)
         return finish.day;
-    return MonthLength(MonthStart(month));
+    return MonthLength(month);
 }
 
 bool earlier(const CaseMonth& a, const CaseMonth& b) {
@@ -48,7 +43,7 @@ LedgerBuild buildLedger(const std::vector<CasePeriod>& periods,
             const CivilDate finish = civilFromDate(*period.finish);
             const LedgerMonth lastMonth = ledgerMonthOf(*period.finish);
             for (LedgerMonth month = ledgerMonthOf(*period.begin); month <= lastMonth;
-                 month = nextMonth(month)) {
+                 month = monthAfter(month)) {
                 const int share = periodShare(begin, finish, month);
                 CaseMonth made;
                 made.month = month;
@@ -70,10 +65,11 @@ LedgerBuild buildLedger(const std::vector<CasePeriod>& periods,
                 made.averageWageOfYear = reference.averageWageOfYearOfMonth(month);
                 made.minimumWage = reference.minimumWage(month);
                 made.coveredDays = share;
-                made.creditedDays =
-                    creditedDays(reference, month, made.earning, made.minimumWage, share);
                 if (byLaw)
-                    evaluateMonth(made, reference);
+                    evaluateMadeMonth(made, reference);
+                else
+                    made.creditedDays =
+                        creditedDays(reference, month, made.earning, made.minimumWage, share);
                 months.insert(place, made);
             }
         }

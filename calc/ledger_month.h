@@ -31,6 +31,12 @@ inline LedgerMonth ledgerMonthFromCalendar(int year, int calendarMonth) {
     return LedgerMonth{year, calendarMonth - 1};
 }
 
+// The month that follows.
+inline LedgerMonth monthAfter(LedgerMonth month) {
+    return month.month0 == 11 ? LedgerMonth{month.year + 1, 0}
+                              : LedgerMonth{month.year, month.month0 + 1};
+}
+
 // The month as a sentence names it, "березень 2005"; a month number outside 0..11 is written as
 // its calendar number.
 inline std::string monthInSentence(LedgerMonth month) {

@@ -15,14 +15,14 @@ std::vector<LedgerMonthView> ledgerMonthViews(const std::vector<CaseMonth>& mont
     std::vector<LedgerMonthView> views;
     views.reserve(months.size());
     for (const CaseMonth& month : months) {
-        LedgerMonthView view;
+        LedgerMonthView& view = views.emplace_back();
         view.month = month.month;
         view.earning = month.earning;
         view.averageWage = month.averageWage;
         view.minimumWage = month.minimumWage;
         const Date monthStart = MonthStart(view.month);
         if (!(monthStart < rules.maxIncomeFrom)) {
-            view.cap = reference.maximumIncome(monthStart);
+            view.cap = reference.maximumIncomeOfMonth(view.month);
             view.capped = view.earning > *view.cap;
         }
         view.coefficient = month.coefficient;
@@ -34,11 +34,13 @@ std::vector<LedgerMonthView> ledgerMonthViews(const std::vector<CaseMonth>& mont
         view.excluded = month.excluded;
         view.counted = month.counted && !month.excluded;
         view.earlyWindow = month.counted && monthStart < rules.earlyWindowEnd;
-        views.push_back(view);
     }
-    std::stable_sort(
-        views.begin(), views.end(),
-        [](const LedgerMonthView& a, const LedgerMonthView& b) { return a.month < b.month; });
+    const auto earlier = [](const LedgerMonthView& a, const LedgerMonthView& b) {
+        return a.month < b.month;
+    };
+    // A calculation's months come in calendar order already.
+    if (!std::is_sorted(views.begin(), views.end(), earlier))
+        std::stable_sort(views.begin(), views.end(), earlier);
     return views;
 }
 

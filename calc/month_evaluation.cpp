@@ -6,47 +6,51 @@
 #include "engine/errors.h"
 
 #include <algorithm>
+#include <optional>
 
 namespace rv {
 
 namespace {
 
-// From the law's month an earning counts only up to the maximum income subject to contributions
-// (ст. 40); before it the coefficient has a cap of its own.
-bool isCappedByMaxIncome(const LedgerRules& rules, LedgerMonth month) {
-    return !(MonthStart(month) < rules.maxIncomeFrom);
-}
+// What the law's rules make of one ledger month, found once for all its figures.
+struct MonthTerms {
+    // From the law's month an earning counts only up to the maximum income subject to
+    // contributions (ст. 40); before it the coefficient has a cap of its own.
+    std::optional<double> earningCap;
+    double earlyCoefficientCap = 0;
+    // From the law's day the month is credited by its earning (ст. 24 ч. 3).
+    bool creditedByEarning = false;
+};
 
-std::string noAverageWageText(LedgerMonth month) {
-    return messages::kNoAverageWagePrefix + monthInSentence(month) + messages::kNoAverageWageSuffix;
-}
-
-} // namespace
-
-double capEarning(const Reference& reference, LedgerMonth month, double earning) {
-    if (!isCappedByMaxIncome(reference.ledgerRules(), month))
-        return earning;
-    return std::min(earning, reference.maximumIncome(MonthStart(month)));
-}
-
-double wageCoefficient(const Reference& reference, LedgerMonth month, double earning,
-                       double averageWage) {
-    if (averageWage == 0)
-        throw UserError(noAverageWageText(month));
+// Throws UserError naming a rule the law book lacks.
+MonthTerms monthTerms(const Reference& reference, LedgerMonth month) {
     const LedgerRules& rules = reference.ledgerRules();
-    double coefficient = capEarning(reference, month, earning) / averageWage;
-    if (coefficient > rules.earlyCoefficientCap && !isCappedByMaxIncome(rules, month))
-        coefficient = rules.earlyCoefficientCap;
+    const Date monthStart = MonthStart(month);
+    MonthTerms terms;
+    if (!(monthStart < rules.maxIncomeFrom))
+        terms.earningCap = reference.maximumIncomeOfMonth(month);
+    terms.earlyCoefficientCap = rules.earlyCoefficientCap;
+    terms.creditedByEarning = !(monthStart < rules.proportionalCreditFrom);
+    return terms;
+}
+
+double cappedEarning(const MonthTerms& terms, double earning) {
+    return terms.earningCap ? std::min(earning, *terms.earningCap) : earning;
+}
+
+double coefficientOf(const MonthTerms& terms, double earning, double averageWage) {
+    double coefficient = cappedEarning(terms, earning) / averageWage;
+    if (coefficient > terms.earlyCoefficientCap && !terms.earningCap)
+        coefficient = terms.earlyCoefficientCap;
     return static_cast<double>(RoundToPlaces(coefficient, kWageCoefficientPlaces));
 }
 
-std::uint16_t creditedDays(const Reference& reference, LedgerMonth month, double earning,
-                           double minimumWage, int coveredDays) {
-    const double capped = capEarning(reference, month, earning);
-    const Date monthStart = MonthStart(month);
-    if (monthStart < reference.ledgerRules().proportionalCreditFrom)
+std::uint16_t creditedDaysOf(const MonthTerms& terms, LedgerMonth month, double earning,
+                             double minimumWage, int coveredDays) {
+    if (!terms.creditedByEarning)
         return static_cast<std::uint16_t>(coveredDays);
-    const int monthLength = MonthLength(monthStart);
+    const double capped = cappedEarning(terms, earning);
+    const int monthLength = MonthLength(month);
     if (capped >= minimumWage)
         return static_cast<std::uint16_t>(monthLength);
     // (capped / minimum) * monthLength in Extended, then half to even. Only an earning set by
@@ -55,12 +59,54 @@ std::uint16_t creditedDays(const Reference& reference, LedgerMonth month, double
     return static_cast<std::uint16_t>(std::max(RoundHalfEven(share), Extended{0}));
 }
 
-void evaluateMonth(CaseMonth& month, const Reference& reference) {
+void refuseWithoutAverageWage(LedgerMonth month, double averageWage) {
+    if (averageWage == 0)
+        throw UserError(messages::kNoAverageWagePrefix + monthInSentence(month) +
+                        messages::kNoAverageWageSuffix);
+}
+
+void refuseUnevaluable(const CaseMonth& month) {
     if (month.earning < 0)
         throw UserError(messages::kNegativeEarning);
-    month.coefficient = wageCoefficient(reference, month.month, month.earning, month.averageWage);
+    refuseWithoutAverageWage(month.month, month.averageWage);
+}
+
+} // namespace
+
+double capEarning(const Reference& reference, LedgerMonth month, double earning) {
+    return cappedEarning(monthTerms(reference, month), earning);
+}
+
+double wageCoefficient(const Reference& reference, LedgerMonth month, double earning,
+                       double averageWage) {
+    refuseWithoutAverageWage(month, averageWage);
+    return coefficientOf(monthTerms(reference, month), earning, averageWage);
+}
+
+std::uint16_t creditedDays(const Reference& reference, LedgerMonth month, double earning,
+                           double minimumWage, int coveredDays) {
+    return creditedDaysOf(monthTerms(reference, month), month, earning, minimumWage, coveredDays);
+}
+
+namespace {
+
+void evaluateByTerms(CaseMonth& month, const MonthTerms& terms) {
+    month.coefficient = coefficientOf(terms, month.earning, month.averageWage);
     month.creditedDays =
-        creditedDays(reference, month.month, month.earning, month.minimumWage, month.coveredDays);
+        creditedDaysOf(terms, month.month, month.earning, month.minimumWage, month.coveredDays);
+}
+
+} // namespace
+
+void evaluateMadeMonth(CaseMonth& month, const Reference& reference) {
+    const MonthTerms terms = monthTerms(reference, month.month);
+    refuseUnevaluable(month);
+    evaluateByTerms(month, terms);
+}
+
+void evaluateMonth(CaseMonth& month, const Reference& reference) {
+    refuseUnevaluable(month);
+    evaluateByTerms(month, monthTerms(reference, month.month));
 }
 
 } // namespace rv

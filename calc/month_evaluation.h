@@ -23,6 +23,10 @@ double wageCoefficient(const Reference& reference, LedgerMonth month, double ear
 std::uint16_t creditedDays(const Reference& reference, LedgerMonth month, double earning,
                            double minimumWage, int coveredDays);
 
+// Evaluates a month just made from the periods as evaluateMonth does, except that a law book
+// without the ledger's rules is refused before the month's own faults.
+void evaluateMadeMonth(CaseMonth& month, const Reference& reference);
+
 // Works out the month's coefficient and credited days from its earning and figures. Throws
 // UserError for a negative earning or a month without an average wage.
 void evaluateMonth(CaseMonth& month, const Reference& reference);

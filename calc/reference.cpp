@@ -14,6 +14,39 @@ int yearOf(std::optional<Date> date) {
     return civilFromDate(date.value_or(Date{})).year; // an empty date reads as the zero date
 }
 
+// A bound on what a table with far-flung dates can take; the program's tables span decades.
+constexpr int kMostMonthsKept = 12 * 1000;
+
+// A month's figure: 0 before the first row's begin or where no row covers the month's first day.
+double monthFigure(const DatedLookup& lookup, LedgerMonth month) {
+    const Date monthStart = MonthStart(month);
+    if (lookup.firstBegin() && monthStart < *lookup.firstBegin())
+        return 0;
+    return lookup.find(monthStart).value_or(0);
+}
+
+// The figures of the months in which the lookup's answer changes, of the month after the last
+// change and of the months before the first, for which the lookup answers nothing alike; the
+// later months are left to the lookup itself.
+template <class FigureOf> MonthlyFigures keptByMonth(const DatedLookup& lookup, FigureOf figureOf) {
+    if (lookup.starts().empty())
+        return {};
+    const LedgerMonth first = ledgerMonthOf(lookup.starts().front());
+    const LedgerMonth last = monthAfter(ledgerMonthOf(lookup.starts().back()));
+    const int months = (last.year - first.year) * 12 + (last.month0 - first.month0) + 1;
+    if (first.year < 1 || last.year > 9999 || months > kMostMonthsKept)
+        return {};
+    std::optional<double> earlier;
+    if (first > LedgerMonth{1, 0})
+        earlier = figureOf(first.month0 == 0 ? LedgerMonth{first.year - 1, 11}
+                                             : LedgerMonth{first.year, first.month0 - 1});
+    return MonthlyFigures(first, last, figureOf, earlier);
+}
+
+MonthlyFigures figuresByMonth(const DatedLookup& lookup) {
+    return keptByMonth(lookup, [&](LedgerMonth month) { return monthFigure(lookup, month); });
+}
+
 } // namespace
 
 Reference::Reference(ReferenceRows rows, std::shared_ptr<const MonthProvenance> provenance)
@@ -24,6 +57,11 @@ Reference::Reference(ReferenceRows rows, std::shared_ptr<const MonthProvenance> 
       m_minimumWage(m_rows.minimumWage, DatedLookup::EndDate::Exclusive),
       m_maximumIncome(m_rows.maximumIncome, DatedLookup::EndDate::Inclusive),
       m_subsistenceMinimum(m_rows.subsistenceMinimum, DatedLookup::EndDate::Inclusive) {
+    m_averageWageByMonth = figuresByMonth(m_averageWageOfMonth);
+    m_averageWageOfYearByMonth = figuresByMonth(m_averageWageOfYear);
+    m_minimumWageByMonth = figuresByMonth(m_minimumWage);
+    m_maximumIncomeByMonth = keptByMonth(
+        m_maximumIncome, [this](LedgerMonth month) { return maximumIncome(MonthStart(month)); });
     try {
         m_ledgerRules = ledgerRulesOf(m_law);
     } catch (const UserError& missing) {
@@ -45,30 +83,34 @@ std::shared_ptr<const Reference> Reference::fromStored(const StoredReferenceData
 
 namespace {
 
-// A month's figure: 0 before the first row's begin or where no row covers the month's first day.
-double monthFigure(const DatedLookup& lookup, LedgerMonth month) {
-    const Date monthStart = MonthStart(month);
-    if (lookup.firstBegin() && monthStart < *lookup.firstBegin())
-        return 0;
-    return lookup.find(monthStart).value_or(0);
+double keptOrLookedUp(const MonthlyFigures& kept, const DatedLookup& lookup, LedgerMonth month) {
+    if (const auto figure = kept.find(month))
+        return *figure;
+    return monthFigure(lookup, month);
 }
 
 } // namespace
 
 double Reference::averageWageOfMonth(LedgerMonth month) const {
-    return monthFigure(m_averageWageOfMonth, month);
+    return keptOrLookedUp(m_averageWageByMonth, m_averageWageOfMonth, month);
 }
 
 double Reference::averageWageOfYearOfMonth(LedgerMonth month) const {
-    return monthFigure(m_averageWageOfYear, month);
+    return keptOrLookedUp(m_averageWageOfYearByMonth, m_averageWageOfYear, month);
 }
 
 double Reference::minimumWage(LedgerMonth month) const {
-    return monthFigure(m_minimumWage, month);
+    return keptOrLookedUp(m_minimumWageByMonth, m_minimumWage, month);
 }
 
 double Reference::maximumIncome(Date day) const {
     return m_maximumIncome.find(day).value_or(0);
+}
+
+double Reference::maximumIncomeOfMonth(LedgerMonth month) const {
+    if (const auto figure = m_maximumIncomeByMonth.find(month))
+        return *figure;
+    return maximumIncome(MonthStart(month));
 }
 
 double Reference::subsistenceMinimum(Date day) const {

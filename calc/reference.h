@@ -64,6 +64,8 @@ public:
     double minimumWage(LedgerMonth month) const;
     // The maximum income in force on the day (both ends included); 0 where none is.
     double maximumIncome(Date day) const;
+    // The maximum income in force on the month's first day.
+    double maximumIncomeOfMonth(LedgerMonth month) const;
     // The subsistence minimum in force on the day; the first row's where none is.
     double subsistenceMinimum(Date day) const;
     // The coefficient of the type still in force (open end); 0 without one.
@@ -91,6 +93,11 @@ private:
     DatedLookup m_minimumWage;
     DatedLookup m_maximumIncome;
     DatedLookup m_subsistenceMinimum;
+    // The month figures above, kept month by month where their tables change.
+    MonthlyFigures m_averageWageByMonth;
+    MonthlyFigures m_averageWageOfYearByMonth;
+    MonthlyFigures m_minimumWageByMonth;
+    MonthlyFigures m_maximumIncomeByMonth;
 };
 
 } // namespace rv

@@ -1,5 +1,6 @@
 #include "rounding.h"
 
+#include <array>
 #include <cassert>
 #include <cfenv>
 #include <cmath>
@@ -8,13 +9,21 @@ namespace rv {
 
 namespace {
 
-// 10^places is exact in Extended while 5^places fits the 64-bit mantissa (places <= 27).
-Extended exactPowerOfTen(int places) {
-    assert(places >= 0 && places <= 18);
+// 10^places for places 0..18, each exact in Extended (5^places fits the 64-bit mantissa),
+// worked out once by the same repeated multiplication by 10.
+constexpr auto kPowersOfTen = [] {
+    std::array<Extended, 19> powers{};
     Extended power = 1;
-    for (int i = 0; i < places; ++i)
+    for (Extended& entry : powers) {
+        entry = power;
         power *= 10;
-    return power;
+    }
+    return powers;
+}();
+
+Extended exactPowerOfTen(int places) {
+    assert(places >= 0 && places < static_cast<int>(kPowersOfTen.size()));
+    return kPowersOfTen[static_cast<std::size_t>(places)];
 }
 
 } // namespace

@@ -181,6 +181,23 @@ TEST(MonthTest, EveryMonthFrom1900To2100TilesTheCalendar) {
     }
 }
 
+TEST(MonthTest, LengthOfALedgerMonthIsThatOfItsFirstDay) {
+    for (int year = 1; year <= 9999; ++year)
+        for (int month0 = 0; month0 < 12; ++month0) {
+            const LedgerMonth month{year, month0};
+            ASSERT_EQ(MonthLength(month), MonthLength(MonthStart(month)))
+                << year << "-" << calendarMonth(month);
+        }
+    const struct {
+        LedgerMonth month;
+        int length;
+    } cases[] = {{{1900, 1}, 28}, {{2000, 1}, 29}, {{2001, 1}, 28},
+                 {{2004, 1}, 29}, {{2001, 3}, 30}, {{2001, 11}, 31},
+                 {{2001, 0}, 31}, {{1, 0}, 31},    {{9999, 11}, 31}};
+    for (const auto& c : cases)
+        EXPECT_EQ(MonthLength(c.month), c.length) << c.month.year << "-" << c.month.month0;
+}
+
 TEST(DateFromTextTest, ReadsTheFixedPatternOrGivesTheZeroDate) {
     struct Case {
         const char* text;

@@ -154,6 +154,33 @@ TEST(LookupsAgreeWithLiteralProcedure, OnHandMadeTablesWithOverlaps) {
     }
 }
 
+// The month figures are kept month by month where the tables change; every month, kept or not,
+// must read as the lookup on its first day, also for tables spanning more months than are kept.
+TEST(LookupsAgreeWithLiteralProcedure, MaximumIncomeOfAMonthIsThatOfItsFirstDay) {
+    const std::vector<std::vector<DatedRow>> tables = {
+        {},
+        {{day("01.01.2000"), day("14.03.2000"), 1},
+         {day("15.03.2000"), day("31.12.2000"), 2},
+         {day("01.01.2001"), std::nullopt, 3},
+         {day("15.05.2001"), day("15.05.2001"), 4}},
+        {{day("01.01.0500"), day("31.12.1999"), 5}, {day("01.06.2000"), std::nullopt, 6}},
+    };
+    for (const auto& rows : tables) {
+        TdMain dm;
+        setDatedRows(dm.cdsMaxIncome, rows);
+        setDatedRows(dm.cdsAvgZpMonth, rows);
+        const auto reference = dm.CalcReference();
+        for (LedgerMonth month{1900, 0}; month.year <= 2100; month = monthAfter(month)) {
+            ASSERT_EQ(reference->maximumIncomeOfMonth(month),
+                      reference->maximumIncome(MonthStart(month)))
+                << month.year << "-" << calendarMonth(month);
+            ASSERT_EQ(reference->averageWageOfMonth(month),
+                      literalScan(dm.cdsAvgZpMonth, "azm", month))
+                << month.year << "-" << calendarMonth(month);
+        }
+    }
+}
+
 // ---- The rules of each lookup on named cases ----
 
 TEST(ScanLookups, EndExclusiveFirstRowEarlyOutAndOpenEnd) {
