@@ -4,12 +4,6 @@
 
 namespace rv::testing_support {
 
-Date day(const char* text) {
-    if (auto parsed = parseDate(text))
-        return *parsed;
-    throw std::invalid_argument(std::string("not a date: ") + text);
-}
-
 std::int32_t confirmedPerson(TdMain& dm, Date birthDate, int gender, Date applicationDate) {
     const std::int32_t id = dm.NewPersonId();
     dm.cdsPerson.append();
