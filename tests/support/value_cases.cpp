@@ -23,8 +23,8 @@ const std::shared_ptr<const Reference>& lawReference() {
     return reference;
 }
 
-std::shared_ptr<const Reference> changedReference(
-    const std::function<void(ReferenceRows&)>& change) {
+std::shared_ptr<const Reference>
+changedReference(const std::function<void(ReferenceRows&)>& change) {
     ReferenceRows rows = lawReference()->rows();
     change(rows);
     return std::make_shared<const Reference>(std::move(rows));
@@ -83,9 +83,10 @@ Case enteredCase(const CasePerson& person, const std::vector<CasePeriod>& period
     } catch (const UserError& refusal) {
         throw std::logic_error(std::string("a period was refused: ") + refusal.what());
     }
-    for (const std::string& warning :
-         periodWarnings(entered.periods, *person.birthDate, reference))
-        throw std::logic_error("the periods were refused: " + warning);
+    const std::vector<std::string> warnings =
+        periodWarnings(entered.periods, *person.birthDate, reference);
+    if (!warnings.empty())
+        throw std::logic_error("the periods were refused: " + warnings.front());
     LedgerBuild build = buildLedger(entered.periods, {}, reference, entered.evaluation);
     if (build.refusal)
         throw std::logic_error("the ledger was refused: " + *build.refusal);

@@ -23,7 +23,8 @@ Date day(const char* text);
 const std::shared_ptr<const Reference>& lawReference();
 
 // The program's reference with some of its rows changed.
-std::shared_ptr<const Reference> changedReference(const std::function<void(ReferenceRows&)>& change);
+std::shared_ptr<const Reference>
+changedReference(const std::function<void(ReferenceRows&)>& change);
 
 // A period; nullptr leaves its date out.
 CasePeriod period(const char* begin, const char* finish);
