@@ -53,7 +53,7 @@ std::string markOf(TdMain& dm, int year, int month0, const char* field) {
     return dm.cdsEarning.locate("earning_id", key) ? dm.cdsEarning.asText(field) : "(no row)";
 }
 
-class CalculationDriverTest : public testing::Test {
+class CalculationAdapterTest : public testing::Test {
 protected:
     void SetUp() override {
         // The cases count on these parameters of the real reference data.
@@ -76,7 +76,7 @@ protected:
     TdMain dm{EmbeddedReferenceData(), &notifications};
 };
 
-TEST_F(CalculationDriverTest, ReplacesTheMarksOfEarlierCalculations) {
+TEST_F(CalculationAdapterTest, ReplacesTheMarksOfEarlierCalculations) {
     buildCase("01.01.1989", "31.12.2020");
     // Marks that no optimisation of this case would set.
     for (const auto& [year, month0, field, mark] :
@@ -102,7 +102,7 @@ TEST_F(CalculationDriverTest, ReplacesTheMarksOfEarlierCalculations) {
     }
 }
 
-TEST_F(CalculationDriverTest, KeepsTheLedgerViewsStillAndPutsTheCursorBack) {
+TEST_F(CalculationAdapterTest, KeepsTheLedgerViewsStillAndPutsTheCursorBack) {
     buildCase("01.01.2004", "31.07.2020");
     dm.cdsEarning.setRecNo(37);
     notifications.dataChanges = 0;
@@ -114,7 +114,7 @@ TEST_F(CalculationDriverTest, KeepsTheLedgerViewsStillAndPutsTheCursorBack) {
     EXPECT_EQ(notifications.dataChanges, 1); // the one change the resumed views report
 }
 
-TEST_F(CalculationDriverTest, AnErrorStillResumesTheLedgerViewsAndPutsTheCursorBack) {
+TEST_F(CalculationAdapterTest, AnErrorStillResumesTheLedgerViewsAndPutsTheCursorBack) {
     buildCase("01.01.2004", "31.07.2020");
     dm.cdsEarning.setRecNo(37);
     int posts = 0;

@@ -49,7 +49,7 @@ std::vector<LedgerMonthDays> fullYear(int year, std::vector<LedgerMonthDays> exc
 
 // A data module with one confirmed person; the evaluation is switched off, so the ledger months
 // keep the credited and covered days they are given.
-class InsuranceExperienceTest : public ::testing::Test {
+class InsuranceExperienceAdapterTest : public ::testing::Test {
 protected:
     void SetUp() override {
         m_dm.setSuperState(true);
@@ -84,7 +84,7 @@ protected:
     std::int32_t m_personId = 0;
 };
 
-TEST_F(InsuranceExperienceTest, CountsOnlyTheCurrentPersonAndLeavesBothTablesFilteredToIt) {
+TEST_F(InsuranceExperienceAdapterTest, CountsOnlyTheCurrentPersonAndLeavesBothTablesFilteredToIt) {
     const std::int32_t otherPerson = m_personId + 1;
     addPeriods({{"01.01.2004", "31.12.2004"}}, m_personId);
     addLedgerMonths(fullYear(2004, {{2004, 5, 10, 30}}), m_personId);
