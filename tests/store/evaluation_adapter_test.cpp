@@ -17,18 +17,10 @@ namespace rv {
 namespace {
 
 using testing_support::confirmedPerson;
-using testing_support::DatedRow;
 using testing_support::day;
 using testing_support::ledgerKey;
 using testing_support::MonthInputs;
 using testing_support::setDatedRows;
-
-std::vector<DatedRow> rowsOf(const std::vector<DatedFigure>& figures) {
-    std::vector<DatedRow> rows;
-    for (const DatedFigure& figure : figures)
-        rows.push_back({figure.begin, figure.end, figure.value});
-    return rows;
-}
 
 struct Evaluated {
     Value payment;
@@ -75,7 +67,7 @@ protected:
 
 TEST_F(EvaluationAdapterTest, CoefficientAndCreditedDaysFollowTheRulesOfTheMonth) {
     for (const testing_support::MonthEvaluationCase& c : testing_support::monthEvaluationCases()) {
-        setDatedRows(dm.cdsMaxIncome, rowsOf(c.maxIncome));
+        setDatedRows(dm.cdsMaxIncome, testing_support::datedRowsOf(c.maxIncome));
         for (Table* table : ledgerTables()) {
             SCOPED_TRACE(std::string(c.name) + " in " + table->name());
             const Evaluated out = post(*table, c.in);

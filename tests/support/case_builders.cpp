@@ -38,6 +38,20 @@ void setEarning(TdMain& dm, int year, int month0, double amount) {
     dm.cdsEarning.post();
 }
 
+std::vector<DatedRow> datedRowsOf(const std::vector<DatedFigure>& figures) {
+    std::vector<DatedRow> rows;
+    for (const DatedFigure& figure : figures)
+        rows.push_back({figure.begin, figure.end, figure.value});
+    return rows;
+}
+
+std::vector<DatedRow> datedRowsOf(const std::vector<CoefficientRow>& coefficients) {
+    std::vector<DatedRow> rows;
+    for (const CoefficientRow& coefficient : coefficients)
+        rows.push_back({coefficient.begin, coefficient.end, coefficient.value, coefficient.type});
+    return rows;
+}
+
 void setDatedRows(Table& table, const std::vector<DatedRow>& rows) {
     table.setFiltered(false);
     table.empty();

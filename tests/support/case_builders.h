@@ -41,6 +41,10 @@ struct DatedRow {
     std::string type = {};
 };
 
+// The rows of the value core's reference as rows of a dated reference table.
+std::vector<DatedRow> datedRowsOf(const std::vector<DatedFigure>& figures);
+std::vector<DatedRow> datedRowsOf(const std::vector<CoefficientRow>& coefficients);
+
 // Replaces the rows of a dated reference table (begin, end, value[, type] by position).
 void setDatedRows(Table& table, const std::vector<DatedRow>& rows);
 
