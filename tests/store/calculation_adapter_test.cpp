@@ -15,7 +15,6 @@
 namespace rv {
 namespace {
 
-
 using testing_support::addPeriod;
 using testing_support::confirmedPerson;
 using testing_support::day;
