@@ -1,17 +1,15 @@
-#include "store/dm_calculation.h"
+#include "calc/calculation.h"
 
-#include "case_builders.h"
+#include "value_cases.h"
 
-#include "store/dmMain.h"
-#include "engine/errors.h"
 #include "calc/messages.h"
 #include "calc/number_format.h"
+#include "protect/reference_container.h"
 
 #include <gtest/gtest.h>
 
 #include <optional>
 #include <string>
-#include <tuple>
 
 namespace rv {
 namespace {
@@ -367,72 +365,57 @@ TEST(ClearCalcResultsTest, ResetsTheResultsAndKeepsTheCaptions) {
 
 // ---- The calculation of a whole case, on the real reference data unless a test says otherwise.
 
-using testing_support::addPeriod;
-using testing_support::confirmedPerson;
-using testing_support::DatedRow;
+using testing_support::calculated;
 using testing_support::day;
-using testing_support::setDatedRows;
-
-class LedgerNotifications : public DataModuleListener {
-public:
-    void periodStored() override {}
-    void ledgerRowStored() override {}
-    void ledgerDataChanged() override { ++dataChanges; }
-    int dataChanges = 0;
-};
+using testing_support::lawReference;
+using testing_support::periodsOf;
 
 // Every month earns exactly its average wage, so each wage coefficient is 1 and every month
 // from 2004 on is credited in full.
-void earnTheAverageWageEveryMonth(TdMain& dm) {
-    Table& ledger = dm.cdsEarning;
-    for (ledger.first(); !ledger.eof(); ledger.next()) {
-        ledger.edit();
-        ledger.setValue("earning_payment", ledger.asFloat("earning_avg_zp"));
-        ledger.post();
-    }
+void earnTheAverageWageEveryMonth(Case& person) {
+    testing_support::earnEveryMonth(person, *lawReference(),
+                                    [](const CaseMonth& month) { return month.averageWage; });
 }
 
-int countMarks(const Table& ledger, const char* field, const char* mark) {
+int countMonths(const std::vector<CaseMonth>& months, bool CaseMonth::*mark) {
     int count = 0;
-    const int position = ledger.fieldIndex(field);
-    for (int row = 0; row < ledger.recordCount(); ++row)
-        count += ledger.viewValue(row, position) == Value{std::string(mark)};
+    for (const CaseMonth& month : months)
+        count += month.*mark;
     return count;
 }
 
-std::string markOf(TdMain& dm, int year, int month0, const char* field) {
-    dm.cdsEarning.setFiltered(false);
-    const std::int32_t key = testing_support::ledgerKey(dm.currentPersonId(), year, month0);
-    return dm.cdsEarning.locate("earning_id", key) ? dm.cdsEarning.asText(field) : "(no row)";
+// A man born 10.05.1958 (pension age date 11.05.2018) with one period of employment, applying
+// on `application`, every month earning its average wage.
+Case manBorn1958(const char* begin, const char* finish, const char* application) {
+    Case person = testing_support::enteredCase({"Особа", day("10.05.1958"), 0, day(application)},
+                                               periodsOf({{begin, finish}}), *lawReference());
+    earnTheAverageWageEveryMonth(person);
+    return person;
+}
+
+// The program's reference with these yearly average wages and, if given, these subsistence
+// minimums (the minimum pension).
+std::shared_ptr<const Reference> withAverageWagesOfYears(std::vector<DatedFigure> years,
+                                                         std::vector<DatedFigure> minimums = {}) {
+    return testing_support::changedReference([&](ReferenceRows& rows) {
+        rows.averageWageOfYear = years;
+        if (!minimums.empty())
+            rows.subsistenceMinimum = minimums;
+    });
 }
 
 class CalculationDriverTest : public testing::Test {
 protected:
     void SetUp() override {
         // The cases count on these parameters of the real reference data.
-        ASSERT_EQ(dm.reference().MinInsuranceYears, 15);
-        ASSERT_EQ(dm.reference().FullInsuranceYearsMale, 35);
-        ASSERT_EQ(dm.reference().FullInsuranceYearsFemale, 30);
-        ASSERT_EQ(dm.reference().Opt2MaxExcludedMonths, 60);
-        ASSERT_EQ(dm.reference().Opt2MinKeptMonths, 60);
+        ReferenceData stored;
+        UnpackReferenceData(EmbeddedReferenceData(), stored);
+        ASSERT_EQ(stored.MinInsuranceYears, 15);
+        ASSERT_EQ(stored.FullInsuranceYearsMale, 35);
+        ASSERT_EQ(stored.FullInsuranceYearsFemale, 30);
+        ASSERT_EQ(lawReference()->limits().mostExcludedMonths, 60);
+        ASSERT_EQ(lawReference()->limits().fewestKeptMonths, 60);
     }
-
-    // A man born 10.05.1958 (pension age date 11.05.2018) with one period of employment.
-    void buildCase(const char* begin, const char* finish) {
-        confirmedPerson(dm, day("10.05.1958"), 0, day("15.01.2021"));
-        addPeriod(dm, day(begin), day(finish));
-        ASSERT_TRUE(dm.BuildLedger());
-        earnTheAverageWageEveryMonth(dm);
-    }
-
-    void setGender(int gender) {
-        dm.cdsPerson.edit();
-        dm.cdsPerson.setValue("person_gender", gender);
-        dm.cdsPerson.post();
-    }
-
-    LedgerNotifications notifications;
-    TdMain dm{EmbeddedReferenceData(), &notifications};
 };
 
 // ст. 26: the right follows the insurance experience, not the counted months. A man born
@@ -459,14 +442,10 @@ TEST_F(CalculationDriverTest, TheRightFollowsTheInsuranceExperienceAtTheAgesOfTh
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        TdMain fresh;
-        confirmedPerson(fresh, day("10.05.1958"), 0, day("15.06.2023"));
-        addPeriod(fresh, day("01.01.2004"), day(c.finish));
-        ASSERT_TRUE(fresh.BuildLedger());
-        earnTheAverageWageEveryMonth(fresh);
-        const int months = fresh.cdsEarning.recordCount();
+        rv::Case person = manBorn1958("01.01.2004", c.finish, "15.06.2023");
+        const int months = static_cast<int>(person.months.size());
 
-        const CalculationResult result = Calculate(fresh, day("15.06.2023"), '.');
+        const CalculationResult result = calculated(person, *lawReference(), day("15.06.2023"));
 
         EXPECT_EQ(result.noRight, c.noRight);
         EXPECT_EQ(result.texts.insuranceExperience.text, c.insuranceText);
@@ -474,8 +453,8 @@ TEST_F(CalculationDriverTest, TheRightFollowsTheInsuranceExperienceAtTheAgesOfTh
         EXPECT_EQ(result.texts.rightWay.hint,
                   c.noRight ? "Закон №1058-IV, ст.26 ч.3" : "Закон №1058-IV, ст.26 ч.3");
         // The marks are written with or without a right.
-        EXPECT_EQ(countMarks(fresh.cdsEarning, "earning_opt1", "+"), months);
-        EXPECT_EQ(countMarks(fresh.cdsEarning, "earning_opt2", "-"), months / 10);
+        EXPECT_EQ(countMonths(person.months, &CaseMonth::counted), months);
+        EXPECT_EQ(countMonths(person.months, &CaseMonth::excluded), months / 10);
         const ResultTexts& panel = result.texts;
         if (c.noRight) {
             EXPECT_EQ(panel.pensionFrom.text, "Право відсутнє");
@@ -534,15 +513,11 @@ TEST_F(CalculationDriverTest, AtSixtyFiveTheMinimumsOfArticle28Hold) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        TdMain fresh;
-        confirmedPerson(fresh, day("10.05.1958"), 0, day("15.06.2023"));
-        addPeriod(fresh, day(c.begin), day("31.05.2023"));
-        ASSERT_TRUE(fresh.BuildLedger());
-        earnTheAverageWageEveryMonth(fresh);
+        rv::Case person = manBorn1958(c.begin, "31.05.2023", "15.06.2023");
         // An average wage of 100 keeps the basic pension far below the minimums.
-        setDatedRows(fresh.cdsAvgZpYear, {{day("01.01.2022"), std::nullopt, 100}});
+        const auto reference = withAverageWagesOfYears({{day("01.01.2022"), std::nullopt, 100}});
 
-        const CalculationResult result = Calculate(fresh, day("15.06.2023"), '.');
+        const CalculationResult result = calculated(person, *reference, day("15.06.2023"));
 
         ASSERT_FALSE(result.noRight) << result.texts.rightWay.text;
         EXPECT_EQ(result.texts.pensionFrom.text, c.assignment);
@@ -574,16 +549,17 @@ TEST_F(CalculationDriverTest, DatesAndBaseYearFollowTheApplication) {
         {"15.01.2022", "15.01.2022", 2020, "11000", "В довіднику відсутнє значення для 2021.",
          "2000.00", "2019–2021 роки"},
     };
-    buildCase("01.01.1980", "31.07.2020");
-    setDatedRows(dm.cdsAvgZpYear, {{day("01.01.2016"), day("31.12.2016"), 5000},
-                                   {day("01.01.2017"), day("31.12.2017"), 7000.5},
-                                   {day("01.01.2019"), day("31.12.2019"), 10000},
-                                   {day("01.01.2020"), std::nullopt, 11000}});
-    setDatedRows(dm.cdsMinPens, {{day("01.01.2018"), day("30.06.2018"), 1500},
+    rv::Case person = manBorn1958("01.01.1980", "31.07.2020", "15.01.2021");
+    const auto reference =
+        withAverageWagesOfYears({{day("01.01.2016"), day("31.12.2016"), 5000},
+                                 {day("01.01.2017"), day("31.12.2017"), 7000.5},
+                                 {day("01.01.2019"), day("31.12.2019"), 10000},
+                                 {day("01.01.2020"), std::nullopt, 11000}},
+                                {{day("01.01.2018"), day("30.06.2018"), 1500},
                                  {day("01.07.2018"), std::nullopt, 2000}});
     for (const Case& c : cases) {
         SCOPED_TRACE(std::string("application ") + c.application);
-        const CalculationResult result = Calculate(dm, day(c.application), '.');
+        const CalculationResult result = calculated(person, *reference, day(c.application));
         const ResultTexts& panel = result.texts;
         ASSERT_FALSE(result.noRight);
         EXPECT_EQ(formatDate(result.pensionAgeDate), "11.05.2018");
@@ -619,13 +595,13 @@ TEST_F(CalculationDriverTest, ChangingTheGenderTurnsAnIncompletePensionIntoAFull
         {0, true, {"0.00", ""}, {"3200.00", "3200.00"}},
         {1, false, {"40.00", "((32 - 30) * 1 / 100) * 2000"}, {"3240.00", "3200.00 + 40"}},
     };
-    buildCase("01.01.1989", "31.12.2020");
-    setDatedRows(dm.cdsAvgZpYear, {{day("01.01.2020"), std::nullopt, 10000}});
-    setDatedRows(dm.cdsMinPens, {{day("01.01.2020"), std::nullopt, 2000}});
+    rv::Case person = manBorn1958("01.01.1989", "31.12.2020", "15.01.2021");
+    const auto reference = withAverageWagesOfYears({{day("01.01.2020"), std::nullopt, 10000}},
+                                                   {{day("01.01.2020"), std::nullopt, 2000}});
     for (const Case& c : cases) {
         SCOPED_TRACE(c.gender == 0 ? "man: 35 years required" : "woman: 30 years required");
-        setGender(c.gender);
-        const CalculationResult result = Calculate(dm, day("15.01.2021"), '.');
+        person.person.gender = c.gender;
+        const CalculationResult result = calculated(person, *reference, day("15.01.2021"));
         const ResultTexts& panel = result.texts;
         ASSERT_FALSE(result.noRight);
         EXPECT_EQ(result.incomplete, c.incomplete);
@@ -642,59 +618,6 @@ TEST_F(CalculationDriverTest, ChangingTheGenderTurnsAnIncompletePensionIntoAFull
         expectField(panel.supplement, c.supplement, "edtExtraPens");
         expectField(panel.totalPension, c.total, "edfFullPens");
     }
-}
-
-TEST_F(CalculationDriverTest, ReplacesTheMarksOfEarlierCalculations) {
-    buildCase("01.01.1989", "31.12.2020");
-    // Marks that no optimisation of this case would set.
-    for (const auto& [year, month0, field, mark] :
-         {std::tuple{1995, 0, "earning_opt1", "+"}, {2010, 4, "earning_opt2", "-"}}) {
-        testing_support::setEarning(dm, year, month0, 0); // locates the row
-        dm.cdsEarning.edit();
-        dm.cdsEarning.setValue(field, std::string(mark));
-        dm.cdsEarning.setValue("earning_payment", dm.cdsEarning.asFloat("earning_avg_zp"));
-        dm.cdsEarning.post();
-    }
-    ASSERT_EQ(markOf(dm, 1995, 0, "earning_opt1"), "+");
-
-    for (int run = 1; run <= 2; ++run) {
-        SCOPED_TRACE("calculation " + std::to_string(run));
-        Calculate(dm, day("15.01.2021"), '.');
-        dm.cdsEarning.setFiltered(false);
-        EXPECT_EQ(countMarks(dm.cdsEarning, "earning_opt1", "+"), 306);
-        EXPECT_EQ(countMarks(dm.cdsEarning, "earning_opt2", "-"), 38);
-        EXPECT_EQ(markOf(dm, 1995, 0, "earning_opt1"), ""); // outside the best window
-        EXPECT_EQ(markOf(dm, 2010, 4, "earning_opt2"), "");
-        EXPECT_EQ(markOf(dm, 1989, 0, "earning_opt2"), "-"); // the first excluded month
-        EXPECT_EQ(markOf(dm, 1992, 2, "earning_opt2"), "");  // the first month kept
-    }
-}
-
-TEST_F(CalculationDriverTest, KeepsTheLedgerViewsStillAndPutsTheCursorBack) {
-    buildCase("01.01.2004", "31.07.2020");
-    dm.cdsEarning.setRecNo(37);
-    notifications.dataChanges = 0;
-
-    Calculate(dm, day("15.01.2021"), '.');
-
-    EXPECT_EQ(dm.cdsEarning.recNo(), 37);
-    EXPECT_FALSE(dm.cdsEarning.boundViewsSuspended());
-    EXPECT_EQ(notifications.dataChanges, 1); // the one change the resumed views report
-}
-
-TEST_F(CalculationDriverTest, AnErrorStillResumesTheLedgerViewsAndPutsTheCursorBack) {
-    buildCase("01.01.2004", "31.07.2020");
-    dm.cdsEarning.setRecNo(37);
-    int posts = 0;
-    dm.cdsEarning.BeforePost = [&posts](Table&) {
-        if (++posts == 5)
-            throw UserError("refused");
-    };
-
-    EXPECT_THROW(Calculate(dm, day("15.01.2021"), '.'), UserError);
-    EXPECT_EQ(dm.cdsEarning.state(), TableState::Browse);
-    EXPECT_EQ(dm.cdsEarning.recNo(), 37);
-    EXPECT_FALSE(dm.cdsEarning.boundViewsSuspended());
 }
 
 } // namespace

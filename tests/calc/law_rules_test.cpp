@@ -1,7 +1,7 @@
 // The law's dated rules as the program reads them from its packed law book: the pension age,
 // the experience schedules of ст. 26, the right with its dates, and the figures of ст. 25, 27,
 // 28 and 40 on both sides of each change.
-#include "case_builders.h"
+#include "value_cases.h"
 
 #include "calc/law.h"
 #include "calc/law_rule_ids.h"
@@ -9,10 +9,10 @@
 #include "calc/pension_dates.h"
 #include "calc/pension_right.h"
 #include "calc/right_text.h"
-#include "store/dmMain.h"
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <optional>
 #include <string>
 
@@ -26,17 +26,8 @@ constexpr int kWoman = 1;
 
 class LawRulesTest : public testing::Test {
 protected:
-    static void SetUpTestSuite() { s_dm = new TdMain(); }
-    static void TearDownTestSuite() {
-        delete s_dm;
-        s_dm = nullptr;
-    }
-    static const law::LawBook& law() { return s_dm->Law(); }
-
-    static TdMain* s_dm;
+    static const law::LawBook& law() { return testing_support::lawReference()->law(); }
 };
-
-TdMain* LawRulesTest::s_dm = nullptr;
 
 TEST_F(LawRulesTest, ThePensionAgeOfMenAndOfWomenByBirthDate) {
     struct Case {
@@ -260,7 +251,7 @@ TEST_F(LawRulesTest, TheFiguresOfTheFormulaOnEachSideOfTheirChanges) {
 }
 
 TEST_F(LawRulesTest, KarbovanetsMonthsEndWithAugust1996AtOneHundredThousandToAHryvnia) {
-    const LedgerRules& rules = s_dm->LedgerLawRules();
+    const LedgerRules& rules = testing_support::lawReference()->ledgerRules();
     EXPECT_TRUE(isBeforeCurrencyReform(rules, {1995, 11}));
     EXPECT_TRUE(isBeforeCurrencyReform(rules, {1996, 7}));
     EXPECT_FALSE(isBeforeCurrencyReform(rules, {1996, 8})); // the hryvnia came on 02.09.1996

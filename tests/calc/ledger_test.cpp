@@ -1,269 +1,194 @@
-#include "case_builders.h"
-#include "store/dmMain.h"
+// The ledger's months built of the periods (ст. 24, 40): one month per covered month with the days
+// the periods cover, the reference figures of the month and its evaluation.
+#include "calc/ledger_build.h"
+
+#include "ledger_cases.h"
+#include "value_cases.h"
+
+#include "calc/case_entry.h"
+#include "calc/messages.h"
+#include "calc/month_evaluation.h"
 #include "engine/errors.h"
 
 #include <gtest/gtest.h>
 
-#include <string>
+#include <map>
 #include <utility>
+#include <string>
 #include <vector>
 
 namespace rv {
 namespace {
 
-using testing_support::addPeriod;
-using testing_support::confirmedPerson;
-using testing_support::DatedRow;
 using testing_support::day;
-using testing_support::ledgerKey;
-using testing_support::setDatedRows;
-using testing_support::setEarning;
+using testing_support::lawReference;
+using testing_support::MonthDays;
+using testing_support::periodsOf;
 
-using Period = std::pair<const char*, const char*>;
+using Periods = std::vector<std::pair<const char*, const char*>>;
 
-struct MonthDays {
-    int year;
-    int month0;
-    int days;
-    bool operator==(const MonthDays&) const = default;
-};
-
-std::ostream& operator<<(std::ostream& out, const MonthDays& m) {
-    return out << m.year << "/" << m.month0 << ": " << m.days;
+Case caseOf(const Periods& periods) {
+    return testing_support::enteredCase({"Особа", day("01.01.1950"), 0, day("01.01.2012")},
+                                        periodsOf(periods), *lawReference());
 }
 
-class LedgerTest : public testing::Test {
-protected:
-    void SetUp() override {
-        personId = confirmedPerson(dm, day("01.01.1950"), 0, day("01.01.2012"));
-    }
+// The periods changed and the ledger built again, keeping the earnings entered, as the period
+// table's confirmation does.
+void rebuildWith(Case& person, const Periods& periods) {
+    person.periods = periodsOf(periods);
+    LedgerBuild build = buildLedger(person.periods, keptEarnings(person.months), *lawReference(),
+                                    person.evaluation);
+    ASSERT_FALSE(build.refusal) << *build.refusal;
+    person.months = std::move(build.months);
+}
 
-    void addPeriods(const std::vector<Period>& periods) {
-        for (const auto& [begin, finish] : periods)
-            addPeriod(dm, day(begin), day(finish));
-    }
+// The earning of a month; -1: the ledger has no such month.
+double earningOf(Case& person, int year, int month0) {
+    const CaseMonth* month = findMonth(person.months, {year, month0});
+    return month ? month->earning : -1;
+}
 
-    // Replaces the person's periods by these and rebuilds the ledger.
-    void rebuildWith(const std::vector<Period>& periods) {
-        while (dm.cdsExp.recordCount() > 0) {
-            dm.cdsExp.first();
-            dm.cdsExp.remove();
-        }
-        addPeriods(periods);
-        ASSERT_TRUE(dm.BuildLedger());
-    }
+std::vector<std::string> monthLines(const std::vector<CaseMonth>& months) {
+    std::vector<std::string> lines;
+    for (const CaseMonth& m : months)
+        lines.push_back(std::to_string(m.month.year) + "/" + std::to_string(m.month.month0) +
+                        " avg " + std::to_string(m.averageWage) + " min " +
+                        std::to_string(m.minimumWage) + " earning " + std::to_string(m.earning) +
+                        " k " + std::to_string(m.coefficient) + " credited " +
+                        std::to_string(m.creditedDays) + " covered " +
+                        std::to_string(m.coveredDays));
+    return lines;
+}
 
-    // The ledger rows in view order, each checked to carry the key of its month.
-    std::vector<MonthDays> monthDays() {
-        std::vector<MonthDays> rows;
-        for (dm.cdsEarning.first(); !dm.cdsEarning.eof(); dm.cdsEarning.next()) {
-            const MonthDays row{dm.cdsEarning.asInteger("earning_year"),
-                                dm.cdsEarning.asInteger("earning_month"),
-                                dm.cdsEarning.asInteger("earning_month_day")};
-            EXPECT_EQ(dm.cdsEarning.asInteger("earning_id"),
-                      ledgerKey(personId, row.year, row.month0));
-            rows.push_back(row);
-        }
-        return rows;
-    }
-
-    // Every stored value of every row of the table, in view order.
-    static std::vector<std::vector<Value>> contents(const Table& table) {
-        std::vector<std::vector<Value>> rows;
-        for (int row = 0; row < table.recordCount(); ++row) {
-            rows.emplace_back();
-            for (int field = 0; field < table.fieldCount(); ++field)
-                rows.back().push_back(table.viewValue(row, field));
-        }
-        return rows;
-    }
-
-    double paymentOf(int year, int month0) {
-        if (!dm.cdsEarning.locate("earning_id", ledgerKey(personId, year, month0)))
-            return -1; // no row
-        return dm.cdsEarning.asFloat("earning_payment");
-    }
-
-    TdMain dm;
-    std::int32_t personId = 0;
-};
-
-TEST_F(LedgerTest, OneRowPerCoveredMonthWithTheDaysThePeriodsCover) {
-    const std::vector<MonthDays> year2005 = {
-        {2005, 0, 16}, {2005, 1, 28}, {2005, 2, 31}, {2005, 3, 30}, {2005, 4, 31},  {2005, 5, 30},
-        {2005, 6, 31}, {2005, 7, 31}, {2005, 8, 30}, {2005, 9, 31}, {2005, 10, 30}, {2005, 11, 31}};
-    const std::vector<MonthDays> acrossTheYearEnd = {
-        {2004, 5, 30},  {2004, 6, 31},  {2004, 7, 31}, {2004, 8, 30}, {2004, 9, 31},
-        {2004, 10, 30}, {2004, 11, 31}, {2005, 0, 31}, {2005, 1, 28}, {2005, 2, 31}};
-    struct Case {
-        const char* name;
-        std::vector<Period> periods;
-        std::vector<MonthDays> expected;
-    };
-    const std::vector<Case> cases = {
-        {"a year from the 16th of January", {{"16.01.2005", "31.12.2005"}}, year2005},
-        {"inside one month", {{"10.03.2005", "20.03.2005"}}, {{2005, 2, 11}}},
-        {"two periods meeting in January",
-         {{"01.06.2004", "15.01.2005"}, {"16.01.2005", "31.03.2005"}},
-         acrossTheYearEnd},
-        {"the same two listed the other way",
-         {{"16.01.2005", "31.03.2005"}, {"01.06.2004", "15.01.2005"}},
-         acrossTheYearEnd},
-        {"two short periods in one month",
-         {{"01.03.2005", "05.03.2005"}, {"10.03.2005", "15.03.2005"}},
-         {{2005, 2, 11}}},
-        {"February of a leap year", {{"01.02.2004", "29.02.2004"}}, {{2004, 1, 29}}},
-        {"December 1999 comes before January 2000",
-         {{"20.11.1999", "10.02.2000"}},
-         {{1999, 10, 11}, {1999, 11, 31}, {2000, 0, 31}, {2000, 1, 10}}},
-        {"no rows for the months between periods",
-         {{"01.12.2001", "31.01.2002"}, {"15.12.2003", "31.12.2003"}},
-         {{2001, 11, 31}, {2002, 0, 31}, {2003, 11, 17}}},
-    };
-    for (const Case& c : cases) {
+TEST(LedgerTest, OneMonthPerCoveredMonthWithTheDaysThePeriodsCover) {
+    for (const testing_support::LedgerMonthsCase& c : testing_support::ledgerMonthsCases()) {
         SCOPED_TRACE(c.name);
-        rebuildWith(c.periods);
-        EXPECT_EQ(monthDays(), c.expected);
-        EXPECT_EQ(dm.cdsEarning.filter(), "earning_person_id=" + std::to_string(personId));
-        EXPECT_TRUE(dm.cdsEarning.filtered());
-        EXPECT_EQ(dm.cdsExp.filter(), "exp_person_id=" + std::to_string(personId));
-        EXPECT_TRUE(dm.cdsExp.filtered());
+        const LedgerBuild build =
+            buildLedger(periodsOf(c.periods), {}, *lawReference(), MonthEvaluation::ByLaw);
+        EXPECT_FALSE(build.refusal);
+        std::vector<MonthDays> made;
+        for (const CaseMonth& month : build.months)
+            made.push_back({month.month.year, month.month.month0, month.coveredDays});
+        EXPECT_EQ(made, c.expected);
     }
 }
 
-TEST_F(LedgerTest, NewRowsCarryTheReferenceValuesAndTheEvaluation) {
-    rebuildWith({{"15.06.1998", "31.03.2005"}});
-    setEarning(dm, 1998, 6, 900);
-    setEarning(dm, 2004, 1, 100);
-    ASSERT_TRUE(dm.BuildLedger());
-    ASSERT_EQ(dm.cdsEarning.recordCount(), 7 + 6 * 12 + 3);
-    for (dm.cdsEarning.first(); !dm.cdsEarning.eof(); dm.cdsEarning.next()) {
-        const Table& row = dm.cdsEarning;
-        const LedgerMonth month{row.asInteger("earning_year"), row.asInteger("earning_month")};
-        SCOPED_TRACE(std::to_string(month.year) + "/" + std::to_string(month.month0));
-        const double payment = row.asFloat("earning_payment");
-        const double minimum = row.asFloat("earning_min_zp");
-        EXPECT_EQ(row.asInteger("earning_person_id"), personId);
-        EXPECT_EQ(row.asFloat("earning_avg_zp"), dm.GetAvgZpMonth(month));
-        EXPECT_EQ(row.asFloat("earning_avg_zp_year"), dm.GetAvgZpYearOfMonth(month));
-        EXPECT_EQ(minimum, dm.GetMinZp(month));
-        EXPECT_EQ(row.value("earning_min_zp_year"), Value{0.0});
-        EXPECT_EQ(row.value("earning_payment_year"), Value{0.0});
-        EXPECT_EQ(row.value("earning_opt1"), Value{std::string()});
-        EXPECT_EQ(row.value("earning_opt2"), Value{std::string()});
-        EXPECT_EQ(row.asFloat("earning_k"), dm.WageCoefficient(month.year, month.month0, payment,
-                                                               row.asFloat("earning_avg_zp")));
-        EXPECT_EQ(row.asInteger("earning_day"),
-                  dm.CreditedDays(month.year, month.month0, payment, minimum,
-                                  row.asInteger("earning_month_day")));
+TEST(LedgerTest, NewMonthsCarryTheReferenceFiguresAndTheEvaluation) {
+    const Reference& reference = *lawReference();
+    const std::map<LedgerMonth, double> earnings = {{{1998, 6}, 900}, {{2004, 1}, 100}};
+    const LedgerBuild build = buildLedger(periodsOf({{"15.06.1998", "31.03.2005"}}), earnings,
+                                          reference, MonthEvaluation::ByLaw);
+    ASSERT_FALSE(build.refusal);
+    ASSERT_EQ(build.months.size(), 7u + 6 * 12 + 3);
+    for (const CaseMonth& month : build.months) {
+        SCOPED_TRACE(std::to_string(month.month.year) + "/" + std::to_string(month.month.month0));
+        EXPECT_EQ(month.averageWage, reference.averageWageOfMonth(month.month));
+        EXPECT_EQ(month.averageWageOfYear, reference.averageWageOfYearOfMonth(month.month));
+        EXPECT_EQ(month.minimumWage, reference.minimumWage(month.month));
+        EXPECT_FALSE(month.counted);
+        EXPECT_FALSE(month.excluded);
+        const auto kept = earnings.find(month.month);
+        EXPECT_EQ(month.earning, kept == earnings.end() ? 0 : kept->second);
+        EXPECT_EQ(month.coefficient,
+                  wageCoefficient(reference, month.month, month.earning, month.averageWage));
+        EXPECT_EQ(month.creditedDays, creditedDays(reference, month.month, month.earning,
+                                                   month.minimumWage, month.coveredDays));
     }
-    EXPECT_EQ(paymentOf(1998, 6), 900);
-    EXPECT_GT(dm.cdsEarning.asFloat("earning_k"), 0);
-    EXPECT_EQ(paymentOf(2004, 1), 100);
+    const CaseMonth& july1998 = build.months[1];
+    ASSERT_EQ(july1998.month, (LedgerMonth{1998, 6}));
+    EXPECT_EQ(july1998.earning, 900);
+    EXPECT_GT(july1998.coefficient, 0);
 }
 
-TEST_F(LedgerTest, TypedEarningsSurviveOnlyWhileTheirMonthStaysCovered) {
-    rebuildWith({{"01.01.2005", "31.12.2005"}});
-    setEarning(dm, 2005, 2, 1500);
-    setEarning(dm, 2005, 6, 700);
-
-    rebuildWith({{"01.01.2005", "31.12.2005"}});
-    EXPECT_EQ(paymentOf(2005, 2), 1500) << "still covered";
-    EXPECT_GT(dm.cdsEarning.asFloat("earning_k"), 0) << "evaluated again";
-    EXPECT_EQ(paymentOf(2005, 6), 700);
-    EXPECT_EQ(dm.cdsEarningCopy.recordCount(), 2);
-
-    rebuildWith({{"01.04.2005", "31.12.2005"}});
-    EXPECT_EQ(paymentOf(2005, 2), -1) << "no longer covered";
-    EXPECT_EQ(paymentOf(2005, 6), 700);
-
-    rebuildWith({{"01.01.2005", "31.12.2005"}});
-    EXPECT_EQ(paymentOf(2005, 2), 0) << "covered again, but the earning is gone";
-    EXPECT_EQ(paymentOf(2005, 6), 700);
-    ASSERT_EQ(dm.cdsEarningCopy.recordCount(), 1);
-    dm.cdsEarningCopy.first();
-    EXPECT_EQ(dm.cdsEarningCopy.asInteger("earning_id"), ledgerKey(personId, 2005, 6));
-    EXPECT_EQ(dm.cdsEarningCopy.asFloat("earning_payment"), 700);
-}
-
-TEST_F(LedgerTest, ConfirmingTheSamePeriodsAgainGivesTheSameLedger) {
-    rebuildWith({{"16.01.2005", "20.03.2006"}, {"01.06.2003", "15.01.2005"}});
-    setEarning(dm, 2003, 5, 321.5);
-    setEarning(dm, 2005, 0, 1200);
-    setEarning(dm, 2006, 2, 9000);
-    const auto before = contents(dm.cdsEarning);
-    ASSERT_TRUE(dm.BuildLedger());
-    EXPECT_EQ(contents(dm.cdsEarning), before);
-}
-
-TEST_F(LedgerTest, RowsOfOtherPersonsAreLeftAlone) {
-    rebuildWith({{"01.01.2005", "31.03.2005"}});
-    dm.cdsEarning.setFiltered(false);
-    const auto everyRowBefore = contents(dm.cdsEarning);
-    dm.cdsEarning.append();
-    dm.cdsEarning.setValue("earning_id", ledgerKey(99, 2005, 0));
-    dm.cdsEarning.setValue("earning_person_id", 99);
-    dm.cdsEarning.setValue("earning_year", 2005);
-    dm.cdsEarning.setValue("earning_month", 0);
-    dm.cdsEarning.setValue("earning_avg_zp", 800.0);
-    dm.cdsEarning.setValue("earning_payment", 400.0);
-    dm.cdsEarning.post();
-    const std::vector<Value> otherPerson = contents(dm.cdsEarning).back();
-
-    ASSERT_TRUE(dm.BuildLedger());
-    EXPECT_EQ(dm.cdsEarning.recordCount(), 3);
-    dm.cdsEarning.setFiltered(false);
-    auto everyRowAfter = contents(dm.cdsEarning);
-    ASSERT_EQ(everyRowAfter.size(), everyRowBefore.size() + 1);
-    EXPECT_EQ(everyRowAfter.back(), otherPerson);
-    everyRowAfter.pop_back();
-    EXPECT_EQ(everyRowAfter, everyRowBefore);
-}
-
-TEST_F(LedgerTest, AMonthWithoutAverageWageEndsTheBuildKeepingTheMonthsBefore) {
-    rebuildWith({{"01.01.2005", "30.04.2005"}});
-    setEarning(dm, 2005, 1, 1000);
-    setDatedRows(dm.cdsAvgZpMonth, {{day("01.01.2005"), day("01.03.2005"), 800}});
-    try {
-        dm.BuildLedger();
-        ADD_FAILURE() << "the build went through March 2005";
-    } catch (const UserError& error) {
-        EXPECT_STREQ(error.what(),
-                     "Відсутнє значення середньої заробітної плати за березень 2005 р.");
-    }
-    EXPECT_FALSE(dm.cdsEarning.isEditing());
-    EXPECT_EQ(monthDays(), (std::vector<MonthDays>{{2005, 0, 31}, {2005, 1, 28}}));
-    EXPECT_EQ(paymentOf(2005, 1), 1000);
-    EXPECT_EQ(dm.cdsEarningCopy.recordCount(), 1);
-    EXPECT_EQ(dm.cdsEarning.filter(), "earning_person_id=" + std::to_string(personId));
-}
-
-// Before 2004 the credited days are the covered days, so the super state shows which share
-// the row kept.
-TEST_F(LedgerTest, UnderTheSuperStateRowsKeepTheDaysOfTheirFirstShare) {
+// Before 2004 the credited days are the covered days, so a month set by hand shows which share it
+// kept.
+TEST(LedgerTest, SetByHandAMonthKeepsTheDaysOfItsFirstShare) {
     struct Case {
         const char* name;
-        bool superState;
+        MonthEvaluation evaluation;
         bool coefficientEvaluated;
-        std::int32_t creditedDays;
+        int creditedDays;
     };
     const Case cases[] = {
-        {"evaluated", false, true, 11},
-        {"super state", true, false, 5},
+        {"evaluated", MonthEvaluation::ByLaw, true, 11},
+        {"set by hand", MonthEvaluation::AsStored, false, 5},
     };
+    const Reference& reference = *lawReference();
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        dm.setSuperState(false);
-        rebuildWith({{"01.03.2003", "31.03.2003"}});
-        setEarning(dm, 2003, 2, 500);
-        dm.setSuperState(c.superState);
-        rebuildWith({{"01.03.2003", "05.03.2003"}, {"10.03.2003", "15.03.2003"}});
-        ASSERT_EQ(paymentOf(2003, 2), 500);
-        EXPECT_EQ(dm.cdsEarning.asInteger("earning_month_day"), 11);
-        EXPECT_EQ(dm.cdsEarning.asInteger("earning_day"), c.creditedDays);
-        const double evaluated =
-            dm.WageCoefficient(2003, 2, 500, dm.cdsEarning.asFloat("earning_avg_zp"));
-        EXPECT_EQ(dm.cdsEarning.asFloat("earning_k"), c.coefficientEvaluated ? evaluated : 0);
+        const LedgerBuild build =
+            buildLedger(periodsOf({{"01.03.2003", "05.03.2003"}, {"10.03.2003", "15.03.2003"}}),
+                        {{{2003, 2}, 500}}, reference, c.evaluation);
+        ASSERT_FALSE(build.refusal);
+        ASSERT_EQ(build.months.size(), 1u);
+        const CaseMonth& march = build.months.front();
+        ASSERT_EQ(march.earning, 500);
+        EXPECT_EQ(march.coveredDays, 11);
+        EXPECT_EQ(march.creditedDays, c.creditedDays);
+        const double evaluated = wageCoefficient(reference, {2003, 2}, 500, march.averageWage);
+        EXPECT_EQ(march.coefficient, c.coefficientEvaluated ? evaluated : 0);
+    }
+}
+
+TEST(LedgerTest, EnteredEarningsAreKeptOnlyWhileTheirMonthStaysCovered) {
+    Case person = caseOf({{"01.01.2005", "31.12.2005"}});
+    testing_support::enterEarnings(person, {{{2005, 2}, 1500}, {{2005, 6}, 700}}, *lawReference());
+
+    rebuildWith(person, {{"01.01.2005", "31.12.2005"}});
+    EXPECT_EQ(earningOf(person, 2005, 2), 1500) << "still covered";
+    EXPECT_GT(findMonth(person.months, {2005, 2})->coefficient, 0) << "evaluated again";
+    EXPECT_EQ(earningOf(person, 2005, 6), 700);
+    EXPECT_EQ(keptEarnings(person.months).size(), 2u);
+
+    rebuildWith(person, {{"01.04.2005", "31.12.2005"}});
+    EXPECT_EQ(earningOf(person, 2005, 2), -1) << "no longer covered";
+    EXPECT_EQ(earningOf(person, 2005, 6), 700);
+
+    rebuildWith(person, {{"01.01.2005", "31.12.2005"}});
+    EXPECT_EQ(earningOf(person, 2005, 2), 0) << "covered again, but the earning is gone";
+    EXPECT_EQ(earningOf(person, 2005, 6), 700);
+    EXPECT_EQ(keptEarnings(person.months), (std::map<LedgerMonth, double>{{{2005, 6}, 700}}));
+}
+
+TEST(LedgerTest, BuildingTheSamePeriodsAgainGivesTheSameMonths) {
+    Case person = caseOf({{"16.01.2005", "20.03.2006"}, {"01.06.2003", "15.01.2005"}});
+    testing_support::enterEarnings(person,
+                                   {{{2003, 5}, 321.5}, {{2005, 0}, 1200}, {{2006, 2}, 9000}},
+                                   *lawReference());
+    const std::vector<std::string> before = monthLines(person.months);
+    rebuildWith(person, {{"16.01.2005", "20.03.2006"}, {"01.06.2003", "15.01.2005"}});
+    EXPECT_EQ(monthLines(person.months), before);
+}
+
+TEST(LedgerTest, AnEarningOutsideTheLedgerOrBelowZeroIsRefused) {
+    Case person = caseOf({{"01.01.2005", "31.03.2005"}});
+    testing_support::enterEarnings(person, {{{2005, 1}, 1000}}, *lawReference());
+    struct Refusal {
+        const char* name;
+        LedgerMonth month;
+        double amount;
+        std::string refusal;
+    };
+    const Refusal cases[] = {
+        {"a month no period covers",
+         {2004, 11},
+         500,
+         std::string(messages::kEarningMonthNotCoveredPrefix) + "грудень 2004" +
+             messages::kEarningMonthNotCoveredSuffix},
+        {"a negative earning", {2005, 1}, -1, messages::kNegativeEarning},
+    };
+    ASSERT_EQ(cases[0].refusal, "Заробіток за грудень 2004 р. не можна ввести: цей місяць не "
+                                "входить до жодного періоду трудової діяльності");
+    const std::vector<std::string> before = monthLines(person.months);
+    for (const Refusal& c : cases) {
+        SCOPED_TRACE(c.name);
+        try {
+            enterEarning(person, c.month, c.amount, *lawReference());
+            ADD_FAILURE() << "not refused";
+        } catch (const UserError& error) {
+            EXPECT_EQ(error.what(), c.refusal);
+        }
+        EXPECT_EQ(monthLines(person.months), before) << "the ledger stays as it was";
     }
 }
 

@@ -1,6 +1,6 @@
 #include "calc/optimisations.h"
 
-#include "case_builders.h"
+#include "value_cases.h"
 
 #include "calc/ledger_build.h"
 #include "calc/reference.h"
@@ -18,13 +18,12 @@ namespace rv {
 namespace {
 
 using testing_support::day;
+using testing_support::lawReference;
 
 // The law's rules of the program's own reference data: the choice of ст. 40 ч. 1 ends with June
 // 2000, months are credited by their earning from January 2004.
 const LedgerRules& lawRules() {
-    static const std::shared_ptr<const Reference> reference =
-        Reference::fromStored(EmbeddedReferenceData());
-    return reference->ledgerRules();
+    return lawReference()->ledgerRules();
 }
 
 struct Month {
@@ -185,8 +184,7 @@ TEST(Optimisation1Test, RefusesANegativeCoefficientOfTheChoice) {
 // months: all 18 early months, the 42 months from July 2000 to 2003, and the two months from 2004
 // with an earning.
 TEST(Optimisation1Test, AnEvaluatedLedgerCountsTheMonthsOfTheLaw) {
-    const std::shared_ptr<const Reference> reference =
-        Reference::fromStored(EmbeddedReferenceData());
+    const std::shared_ptr<const Reference>& reference = lawReference();
     ASSERT_EQ(reference->limits().earlyWindowMonths, 60);
     const std::map<LedgerMonth, double> earnings = {
         {{1999, 3}, 500}, {{2000, 8}, 700}, {{2004, 5}, 1500}, {{2005, 11}, 40}};

@@ -1,6 +1,6 @@
 #include "calc/protocol.h"
 
-#include "case_builders.h"
+#include "value_cases.h"
 
 #include "calc/estimated_figures.h"
 #include "calc/ledger_build.h"

@@ -1,29 +1,25 @@
 #include "calc/scenarios.h"
-#include "store/dm_calculation.h"
 
-#include "case_builders.h"
+#include "value_cases.h"
 
 #include "calc/calendar.h"
-#include "calc/pension_dates.h"
-#include "store/dmMain.h"
-#include "engine/errors.h"
 #include "calc/messages.h"
+#include "calc/pension_dates.h"
+#include "engine/errors.h"
 
 #include <gtest/gtest.h>
 
-#include <array>
 #include <cmath>
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace rv {
 namespace {
 
-using testing_support::addPeriod;
-using testing_support::confirmedPerson;
 using testing_support::day;
-using testing_support::RecordingPrompt;
+using testing_support::lawReference;
 
 struct Period {
     const char* begin;
@@ -36,28 +32,21 @@ struct CalculatedCase {
     CalculatedCase(const char* birthDate, int gender, const char* applicationDate,
                    const std::vector<Period>& periods, double coefficient)
         : application(day(applicationDate)) {
-        dm.setPrompt(&prompt);
-        confirmedPerson(dm, day(birthDate), gender, application);
+        std::vector<std::pair<const char*, const char*>> dates;
         for (const Period& period : periods)
-            addPeriod(dm, day(period.begin), day(period.end));
-        if (dm.VerifyPeriods(day(birthDate)).outcome != VerifyResult::Outcome::LedgerBuilt)
-            throw std::logic_error("the test case's periods were refused");
-        Table& ledger = dm.cdsEarning;
-        for (ledger.first(); !ledger.eof(); ledger.next()) {
-            const LedgerMonth month{ledger.asInteger("earning_year"),
-                                    ledger.asInteger("earning_month")};
-            ledger.edit();
-            ledger.setValue("earning_payment",
-                            std::round(coefficient * dm.GetAvgZpMonth(month) * 100) / 100);
-            ledger.post();
-        }
-        result = Calculate(dm, application, '.');
+            dates.emplace_back(period.begin, period.end);
+        person = testing_support::enteredCase({"Особа", day(birthDate), gender, application},
+                                              testing_support::periodsOf(dates), *lawReference());
+        testing_support::earnEveryMonth(person, *lawReference(),
+                                        testing_support::timesTheAverageWage(coefficient));
+        result = testing_support::calculated(person, *lawReference(), application);
     }
 
-    ScenarioRunner runner() { return openCaseScenarios(dm, result, application); }
+    ScenarioRunner runner() const {
+        return ScenarioRunner(person, lawReference(), result, application);
+    }
 
-    RecordingPrompt prompt;
-    TdMain dm;
+    Case person;
     Date application;
     CalculationResult result;
 };
@@ -166,35 +155,6 @@ TEST(ScenariosTest, VoluntaryMonthsStartWithTheFirstWholeMonthAfterTheLastPeriod
     EXPECT_EQ(formatDate(outcome.figures->applicationDate), "01.06.2026");
 }
 
-// Every bytes of the three case tables, their filters and the result stay as they were.
-TEST(ScenariosTest, TheOpenCaseIsUntouchedByEveryKindOfVariant) {
-    CalculatedCase open = fiveYearsShortAtSixty();
-    const auto state = [&open] {
-        std::array<std::string, 3> bytes;
-        bytes[0] = open.dm.cdsPerson.saveSnapshot();
-        bytes[1] = open.dm.cdsExp.saveSnapshot();
-        bytes[2] = open.dm.cdsEarning.saveSnapshot();
-        return bytes;
-    };
-    const auto before = state();
-    const bool filtered = open.dm.cdsEarning.filtered();
-    const int ledgerRows = open.dm.cdsEarning.recordCount();
-    {
-        ScenarioRunner runner = open.runner();
-        runner.runAll({{"", WorkLonger{40, std::nullopt}},
-                       {"", ApplyOn{day("01.06.2028")}},
-                       {"", VoluntaryContributions{12}}});
-        runner.earliestRight();
-        runner.totalsByApplicationDate(12, 6);
-    }
-    EXPECT_EQ(state(), before);
-    EXPECT_EQ(open.dm.cdsEarning.filtered(), filtered);
-    EXPECT_EQ(open.dm.cdsEarning.recordCount(), ledgerRows);
-    const CalculationResult again = Calculate(open.dm, open.application, '.');
-    EXPECT_EQ(again.insuranceMonths, open.result.insuranceMonths);
-    EXPECT_EQ(again.right.rightDate, open.result.right.rightDate);
-}
-
 TEST(ScenariosTest, AVariantThatCannotBeCalculatedSaysWhyAndTheOthersGoOn) {
     CalculatedCase open = fiveYearsShortAtSixty();
     ScenarioRunner runner = open.runner();
@@ -218,21 +178,11 @@ TEST(ScenariosTest, AVariantThatCannotBeCalculatedSaysWhyAndTheOthersGoOn) {
     EXPECT_TRUE(runner.run({"", WorkLonger{12, std::nullopt}}).figures);
 }
 
-TEST(ScenariosTest, ACaseBeingEditedOrNotCalculatedHasNoVariants) {
-    CalculatedCase open = fiveYearsShortAtSixty();
-    open.dm.cdsExp.first();
-    open.dm.cdsExp.edit();
+TEST(ScenariosTest, ACaseWithoutALedgerHasNoVariants) {
+    Case empty;
+    empty.person = {"Особа", day("01.01.1959"), 0, day("01.01.2026")};
     try {
-        const ScenarioRunner runner = openCaseScenarios(open.dm, open.result, open.application);
-        FAIL() << "a case being edited was copied";
-    } catch (const UserError& error) {
-        EXPECT_STREQ(error.what(), messages::kScenarioEditPending);
-    }
-    open.dm.cdsExp.cancel();
-
-    TdMain empty;
-    try {
-        const ScenarioRunner runner = openCaseScenarios(empty, CalculationResult{}, day("01.01.2026"));
+        const ScenarioRunner runner(empty, lawReference(), CalculationResult{}, day("01.01.2026"));
         FAIL() << "a case without a ledger was copied";
     } catch (const UserError& error) {
         EXPECT_STREQ(error.what(), messages::kScenarioNotCalculated);

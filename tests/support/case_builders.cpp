@@ -4,12 +4,6 @@
 
 namespace rv::testing_support {
 
-Date day(const char* text) {
-    if (auto parsed = parseDate(text))
-        return *parsed;
-    throw std::invalid_argument(std::string("not a date: ") + text);
-}
-
 std::int32_t confirmedPerson(TdMain& dm, Date birthDate, int gender, Date applicationDate) {
     const std::int32_t id = dm.NewPersonId();
     dm.cdsPerson.append();
@@ -42,6 +36,20 @@ void setEarning(TdMain& dm, int year, int month0, double amount) {
     dm.cdsEarning.edit();
     dm.cdsEarning.setValue("earning_payment", amount);
     dm.cdsEarning.post();
+}
+
+std::vector<DatedRow> datedRowsOf(const std::vector<DatedFigure>& figures) {
+    std::vector<DatedRow> rows;
+    for (const DatedFigure& figure : figures)
+        rows.push_back({figure.begin, figure.end, figure.value});
+    return rows;
+}
+
+std::vector<DatedRow> datedRowsOf(const std::vector<CoefficientRow>& coefficients) {
+    std::vector<DatedRow> rows;
+    for (const CoefficientRow& coefficient : coefficients)
+        rows.push_back({coefficient.begin, coefficient.end, coefficient.value, coefficient.type});
+    return rows;
 }
 
 void setDatedRows(Table& table, const std::vector<DatedRow>& rows) {

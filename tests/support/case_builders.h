@@ -1,6 +1,7 @@
 #pragma once
 
 #include "store/dmMain.h"
+#include "value_cases.h"
 
 #include <cstdint>
 #include <optional>
@@ -17,9 +18,6 @@ public:
     std::vector<std::string> warnings;
     std::vector<std::string> errors;
 };
-
-// Parses "dd.mm.yyyy"; the test fails loudly on a bad literal.
-Date day(const char* text);
 
 // Appends and posts a person row with an identity from NewPersonId, person_exp_verified 0,
 // and filters the case tables to it (ApplyPersonFilter). Returns the identity.
@@ -42,6 +40,10 @@ struct DatedRow {
     double value = 0;
     std::string type = {};
 };
+
+// The rows of the value core's reference as rows of a dated reference table.
+std::vector<DatedRow> datedRowsOf(const std::vector<DatedFigure>& figures);
+std::vector<DatedRow> datedRowsOf(const std::vector<CoefficientRow>& coefficients);
 
 // Replaces the rows of a dated reference table (begin, end, value[, type] by position).
 void setDatedRows(Table& table, const std::vector<DatedRow>& rows);

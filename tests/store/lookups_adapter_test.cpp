@@ -1,5 +1,8 @@
+// The data module's lookups over its reference tables: the same answers as the literal procedures
+// over the tables, a filter left on switched off, a changed table followed.
 #include "calc/calendar.h"
 #include "case_builders.h"
+#include "lookup_cases.h"
 #include "store/dmMain.h"
 
 #include <gtest/gtest.h>
@@ -184,43 +187,10 @@ TEST(LookupsAgreeWithLiteralProcedure, MaximumIncomeOfAMonthIsThatOfItsFirstDay)
 // ---- The rules of each lookup on named cases ----
 
 TEST(ScanLookups, EndExclusiveFirstRowEarlyOutAndOpenEnd) {
-    struct Case {
-        const char* name;
-        std::vector<DatedRow> rows;
-        LedgerMonth month;
-        double expected;
-    };
-    const std::vector<Case> cases = {
-        {"a month before the first row's begin is 0 though a later row covers it",
-         {{day("01.01.2000"), std::nullopt, 5}, {day("01.01.1990"), std::nullopt, 7}},
-         {1995, 0},
-         0},
-        {"a month starting on a row's end date skips that row",
-         {{day("01.01.2005"), day("01.03.2005"), 10}, {day("02.03.2005"), std::nullopt, 20}},
-         {2005, 2},
-         0},
-        {"the month before that end is still covered",
-         {{day("01.01.2005"), day("01.03.2005"), 10}, {day("02.03.2005"), std::nullopt, 20}},
-         {2005, 1},
-         10},
-        {"an open-ended last row covers every later month",
-         {{day("01.01.2000"), day("31.12.2000"), 1}, {day("01.01.2001"), std::nullopt, 2}},
-         {2100, 11},
-         2},
-        {"of two rows covering the month the first wins",
-         {{day("01.01.2000"), std::nullopt, 1}, {day("01.01.2000"), std::nullopt, 2}},
-         {2000, 5},
-         1},
-        {"a month in a gap between rows is 0",
-         {{day("01.01.2000"), day("31.12.2000"), 1}, {day("01.01.2002"), std::nullopt, 2}},
-         {2001, 6},
-         0},
-        {"an empty table is 0", {}, {2005, 0}, 0},
-    };
-    for (const Case& c : cases) {
+    for (const testing_support::MonthLookupCase& c : testing_support::monthLookupCases()) {
         TdMain dm;
         for (Table* table : {&dm.cdsAvgZpMonth, &dm.cdsAvgZpYear, &dm.cdsMinZP})
-            setDatedRows(*table, c.rows);
+            setDatedRows(*table, testing_support::datedRowsOf(c.rows));
         const double results[] = {dm.GetAvgZpMonth(c.month), dm.GetAvgZpYearOfMonth(c.month),
                                   dm.GetMinZp(c.month)};
         for (double result : results)
@@ -230,44 +200,10 @@ TEST(ScanLookups, EndExclusiveFirstRowEarlyOutAndOpenEnd) {
 }
 
 TEST(FilterLookups, EndInclusiveAndTheirFallbacks) {
-    struct Case {
-        const char* name;
-        std::vector<DatedRow> rows;
-        const char* date;
-        double maxIncome;
-        double minPens;
-    };
-    const std::vector<Case> cases = {
-        {"a day equal to a row's end date is covered by it",
-         {{day("01.01.2005"), day("01.03.2005"), 10}, {day("02.03.2005"), std::nullopt, 20}},
-         "01.03.2005",
-         10,
-         10},
-        {"the day after it belongs to the next row",
-         {{day("01.01.2005"), day("01.03.2005"), 10}, {day("02.03.2005"), std::nullopt, 20}},
-         "02.03.2005",
-         20,
-         20},
-        {"a day before the first row: 0, or the first row's value",
-         {{day("01.01.2005"), std::nullopt, 10}},
-         "31.12.2004",
-         0,
-         10},
-        {"a day in a gap: 0, or the first row's value",
-         {{day("01.01.2000"), day("31.12.2000"), 5}, {day("01.01.2002"), std::nullopt, 6}},
-         "01.06.2001",
-         0,
-         5},
-        {"an open-ended last row covers every later day",
-         {{day("01.01.2000"), day("31.12.2000"), 5}, {day("01.01.2001"), std::nullopt, 6}},
-         "31.12.2099",
-         6,
-         6},
-    };
-    for (const Case& c : cases) {
+    for (const testing_support::DayLookupCase& c : testing_support::dayLookupCases()) {
         TdMain dm;
-        setDatedRows(dm.cdsMaxIncome, c.rows);
-        setDatedRows(dm.cdsMinPens, c.rows);
+        setDatedRows(dm.cdsMaxIncome, testing_support::datedRowsOf(c.rows));
+        setDatedRows(dm.cdsMinPens, testing_support::datedRowsOf(c.rows));
         EXPECT_EQ(dm.GetMaxIncome(day(c.date)), c.maxIncome) << c.name << " on " << c.date;
         EXPECT_EQ(dm.GetMinPens(day(c.date)), c.minPens) << c.name << " on " << c.date;
     }
@@ -275,23 +211,8 @@ TEST(FilterLookups, EndInclusiveAndTheirFallbacks) {
 
 TEST(GetKoeff, TakesTheFirstOpenEndedRowOfTheType) {
     TdMain dm;
-    setDatedRows(dm.cdsKoeff, {{day("01.01.2004"), day("31.12.2007"), 1.0, "1"},
-                               {day("01.01.2008"), std::nullopt, 1.35, "1"},
-                               {day("01.01.2009"), std::nullopt, 9.0, "1"},
-                               {day("01.01.2004"), day("31.12.2020"), 2.0, "2"},
-                               {day("01.01.2004"), std::nullopt, 3.0, "3"}});
-    struct Case {
-        const char* name;
-        int type;
-        double expected;
-    };
-    const Case cases[] = {
-        {"the first open row, not a closed or a later one", 1, 1.35},
-        {"only closed rows", 2, 0},
-        {"the one open row", 3, 3},
-        {"a type without rows", 4, 0},
-    };
-    for (const Case& c : cases) {
+    setDatedRows(dm.cdsKoeff, testing_support::datedRowsOf(testing_support::coefficientRows()));
+    for (const testing_support::CoefficientCase& c : testing_support::coefficientCases()) {
         EXPECT_EQ(dm.GetKoeff(c.type), c.expected) << c.name << ": type " << c.type;
         EXPECT_FALSE(dm.cdsKoeff.filtered()) << c.name;
     }
@@ -299,25 +220,9 @@ TEST(GetKoeff, TakesTheFirstOpenEndedRowOfTheType) {
 
 TEST(GetAvgZpForYear, ClampsToTheTableThenNeedsTheFirstOfJanuary) {
     TdMain dm;
-    setDatedRows(dm.cdsAvgZpYear, {{day("01.01.2003"), day("31.12.2003"), 462},
-                                   {day("01.01.2004"), day("31.12.2004"), 590},
-                                   {day("01.07.2005"), day("31.12.2005"), 700},
-                                   {day("01.01.2006"), std::nullopt, 806}});
-    struct Case {
-        const char* name;
-        int year;
-        double expected;
-        int yearUsed;
-    };
-    const Case cases[] = {
-        {"before the first year: the first row and its year", 1990, 462, 2003},
-        {"the first year", 2003, 462, 2003},
-        {"a year inside with a 1 January row", 2004, 590, 2004},
-        {"a year inside without a 1 January row", 2005, 0, 0},
-        {"the last year", 2006, 806, 2006},
-        {"after the last year: the last row and its year", 2030, 806, 2006},
-    };
-    for (const Case& c : cases) {
+    setDatedRows(dm.cdsAvgZpYear,
+                 testing_support::datedRowsOf(testing_support::averageWageOfYearRows()));
+    for (const testing_support::YearCase& c : testing_support::averageWageOfYearCases()) {
         int year = c.year;
         EXPECT_EQ(dm.GetAvgZpForYear(year), c.expected) << c.name << ": asked " << c.year;
         EXPECT_EQ(year, c.yearUsed) << c.name << ": asked " << c.year;
