@@ -54,8 +54,6 @@ inline constexpr const char* kMonthNamesInSentence[] = {
 // The results panel of the pension calculation.
 inline constexpr const char* kNoPensionRight = "Право відсутнє";
 inline constexpr const char* kMonthsSuffix = " міс.";
-inline constexpr const char* kAvgZpForYearPrefix = "Середня ЗП по Україні в ";
-inline constexpr const char* kAvgZpForYearSuffix = " році";
 inline constexpr const char* kNoAvgForYearPrefix = "В довіднику відсутнє значення для ";
 inline constexpr const char* kNoAvgForYearSuffix = ".";
 inline constexpr const char* kMinPensPrefix = "Мінімальний розмір пенсії за віком станом на ";
@@ -63,23 +61,11 @@ inline constexpr const char* kFromReferenceHint = "із довідника";
 inline constexpr const char* kMinPensDesigned = "Мінімальний розмір пенсії за віком";
 inline constexpr const char* kPensionIncomplete = "неповна";
 
-// Case files and the earnings dump (the save error and its causes: engine/file_messages.h).
-inline constexpr const char* kCaseOpenFailed =
-    "Помилка при відкритті файлу, можливо файл пошкоджено";
-inline constexpr const char* kCaseLoadFailed =
-    "Помилка при завантаженні файлу, можливо файл пошкоджено";
-// A cause of the case file's own, said after the save error as those of a write are.
-inline constexpr const char* kSaveCauseCaseTooLarge =
-    "справа містить більше записів, ніж може мати одна особа";
-
 // Insurance experience as "y р. m міс. d дн." and the optimisations' error, followed by the
 // ledger key that a copied month lost.
 inline constexpr const char* kExperienceYears = " р. ";
 inline constexpr const char* kExperienceMonths = " міс. ";
 inline constexpr const char* kExperienceDays = " дн.";
-// The optimisations lost a ledger month they had copied; followed by the month's key.
-inline constexpr const char* kCannotLocateId =
-    "Внутрішня помилка розрахунку: не знайдено місяць заробітку з кодом ";
 
 // An amount typed or pasted by the person: the quoted text, then why it is no amount.
 inline constexpr const char* kAmountQuotePrefix = "«";
@@ -118,98 +104,10 @@ inline constexpr const char* kLawRuleOnDate = " на ";
 // A rule the packed law book lacks, followed by its name.
 inline constexpr const char* kLawRuleMissing = "У довідниках програми немає правила закону ";
 
-// Importing earnings from a statement, a wage certificate or a spreadsheet. A source without a
-// month: the first text, then the reason.
-inline constexpr const char* kImportNothingFound =
-    "У тексті не знайдено жодного місяця з заробітком: ";
-inline constexpr const char* kImportEmptyText = "текст порожній";
-inline constexpr const char* kImportNoNumbers = "у тексті немає жодного числа";
-inline constexpr const char* kImportNoMonthPrefix =
-    "жоден рядок не вдалося прочитати як місяць і суму; наприклад, рядок «";
-inline constexpr const char* kImportNoMonthSuffix = "»";
-inline constexpr const char* kImportNoAmounts = "усі знайдені суми нульові";
-inline constexpr const char* kImportPdfWithoutText =
-    "у PDF-файлі немає тексту (можливо, це сканована копія; відкрийте її й перепишіть суми)";
-inline constexpr const char* kImportPdfUnreadable =
-    "файл не вдалося відкрити як PDF (можливо, він пошкоджений або захищений паролем)";
-// Flags of the preview. Totals: "<where>: сума ... <sum>, а надруковано <total>".
-inline constexpr const char* kImportRowTotalMismatch = ": сума місяців рядка ";
-inline constexpr const char* kImportYearTotalMismatch = " р.: сума місяців за рік ";
-inline constexpr const char* kImportColumnTotalMismatch = ": сума рядків за місяць ";
-inline constexpr const char* kImportTotalMismatchPrinted = ", а надруковано підсумок ";
-inline constexpr const char* kImportEmployer = ", роботодавець ";
-inline constexpr const char* kImportSeveralEmployersPrefix = ": заробіток складено з ";
-inline constexpr const char* kImportSeveralEmployersSuffix =
-    " рядків (кілька роботодавців), перевірте суму";
-inline constexpr const char* kImportBelowMinimumWage = ": менше за мінімальну зарплату місяця ";
-inline constexpr const char* kImportAboveMaximum =
-    ": більше за найбільшу суму місяця, з якої сплачуються внески, ";
-inline constexpr const char* kImportFarAboveAverage =
-    ": більше ніж удесятеро перевищує середню зарплату місяця ";
-inline constexpr const char* kImportOutsideLedger =
-    ": цей місяць не входить до жодного періоду трудової діяльності, тож його не буде внесено";
-inline constexpr const char* kImportDifferentEarning = ": у розрахунку вже введено ";
-inline constexpr const char* kImportDifferentEarningSuffix = ", імпорт замінить цю суму";
-inline constexpr const char* kImportOldCurrency =
-    ": схоже, суму вказано в карбованцях чи рублях до грошової реформи 1996 року; "
-    "у гривнях це ";
 inline constexpr const char* kImportApplyOutsideLedger =
     "Імпорт не виконано: місяць поза періодами трудової діяльності — ";
 inline constexpr const char* kImportApplyRefused = "Імпорт не виконано, нічого не змінено: ";
 inline constexpr const char* kImportNothingAccepted = "Не вибрано жодного місяця для імпорту";
-
-// The ledger's earnings as CSV.
-inline constexpr const char* kLedgerCsvHeader = "year;month;amount";
-
-// The headless calculator's refusals of its input and output, after "ravelta-calc: <file>: ".
-inline constexpr const char* kInputTooLargePrefix = "вхідні дані більші за ";
-inline constexpr const char* kInputTooLargeSuffix =
-    " МіБ; справа однієї особи у форматі JSON займає не більше кількох сотень кілобайтів";
-inline constexpr const char* kInputHasNul = "JSON містить нульовий байт";
-inline constexpr const char* kInputNotJson = "це не правильний JSON: ";
-inline constexpr const char* kInputNumberOutOfRange = "число в JSON поза межами допустимого: ";
-inline constexpr const char* kInputUnreadable = "не вдається прочитати: ";
-// A field of the JSON case that is wrong, after its path ("person.birthdate").
-inline constexpr const char* kJsonNotObject = ": очікується об'єкт JSON";
-inline constexpr const char* kJsonFieldMissing = ": поле відсутнє";
-inline constexpr const char* kJsonNotText = ": очікується текст";
-inline constexpr const char* kJsonNotDate = ": очікується дата у формі дд.мм.рррр, а не \"";
-inline constexpr const char* kJsonNotWholeNumber = ": очікується ціле число";
-inline constexpr const char* kJsonOutOfRangeFrom = ": має бути від ";
-inline constexpr const char* kJsonOutOfRangeTo = " до ";
-inline constexpr const char* kJsonNotNumber = ": очікується число";
-inline constexpr const char* kJsonNotList = ": очікується список";
-inline constexpr const char* kJsonScenarioKind =
-    ": очікується рівно одне з полів work_months, apply_on або voluntary_months";
-inline constexpr const char* kJsonTooDeepPrefix = "JSON вкладено глибше, ніж на ";
-inline constexpr const char* kJsonTooDeepSuffix = " рівнів";
-// A line of `ravelta-calc --batch` that is not a case: "рядок 7: порожній рядок".
-inline constexpr const char* kBatchLinePrefix = "рядок ";
-inline constexpr const char* kBatchEmptyLine = "порожній рядок";
-inline constexpr const char* kBatchLineTooLongPrefix = "рядок довший за ";
-inline constexpr const char* kReadNoFile = "файлу або папки не існує";
-inline constexpr const char* kReadNoPermission = "немає дозволу на читання";
-inline constexpr const char* kReadNameTooLong = "назва файлу задовга";
-inline constexpr const char* kReadIsFolder = "це папка, а не файл";
-inline constexpr const char* kReadNotAFile = "це не звичайний файл";
-inline constexpr const char* kReadPathThroughFile = "у шляху є файл там, де має бути папка";
-inline constexpr const char* kReadFailedCode = "системна помилка ";
-inline constexpr const char* kOutOfMemory = "недостатньо пам'яті";
-inline constexpr const char* kOutputFailed =
-    "не вдається записати результат у стандартний вивід (диск заповнено чи канал закрито?)";
-
-// The exported spreadsheets: the heading's words and the totals row's label.
-inline constexpr const char* kSheetBornSuffix = " р. н.";
-inline constexpr const char* kSheetExportedOn = "; вивантажено ";
-inline constexpr const char* kSheetOfExperience = "трудовий стаж";
-inline constexpr const char* kSheetOfEarnings = "заробітки";
-inline constexpr const char* kSheetTotals = "Разом";
-
-// The total of the experience periods. %1 in the first: the text found in a period's row.
-inline constexpr const char* kInvalidExperienceLength =
-    "Не вдалося підсумувати стаж: тривалість періоду «%1» записано неправильно.";
-inline constexpr const char* kExperienceTotalTooLarge =
-    "Не вдалося підсумувати стаж: загальна тривалість завелика.";
 
 // Estimated reference figures among the counted months (the results panel's line): "12 із 282
 // врахованих місяців мають оціночне значення середньої заробітної плати (1993–1994)".
@@ -285,11 +183,7 @@ inline constexpr const char* kProtocolChartNote =
     "плату місяця). Лінія 1,0 — середня по країні. Синім позначено враховані місяці, сірим — "
     "не враховані; зеленим тлом — 60 місяців, вибраних до липня 2000 року, червоним — "
     "виключений період (ч. 1 ст. 40).";
-inline constexpr const char* kProtocolFormulaColumn = "Як обчислено";
-inline constexpr const char* kProtocolArticleColumn = "Норма закону";
-inline constexpr const char* kProtocolValueColumn = "Значення";
 inline constexpr const char* kProtocolFigureColumn = "Показник";
-inline constexpr const char* kProtocolFromReference = "із довідника";
 inline constexpr const char* kProtocolRulesTitle = "Норми закону, застосовані на дату призначення";
 inline constexpr const char* kProtocolRuleId = "Правило";
 inline constexpr const char* kProtocolRuleValue = "Значення";
@@ -338,48 +232,11 @@ inline constexpr const char* kArticleIndividualCoefficient = "ч. 1 ст. 40";
 inline constexpr const char* kArticleBasicPension = "ч. 1 ст. 27";
 inline constexpr const char* kArticleTotal = "ст. 27, 28";
 
-// The earnings chart (the calculation tab and the protocol).
-inline constexpr const char* kChartEmpty =
-    "Графік коефіцієнтів заробітку з'явиться після розрахунку";
-inline constexpr const char* kChartTitle = "Коефіцієнт заробітку за місяцями";
-inline constexpr const char* kChartAverageLine = "1,0 — середня по країні";
-inline constexpr const char* kChartCounted = "враховано";
-inline constexpr const char* kChartNotCounted = "не враховано";
-inline constexpr const char* kChartEarlyWindow = "60 місяців до 07.2000";
-inline constexpr const char* kChartExcluded = "виключений період";
-inline constexpr const char* kChartTipCoefficient = ": коефіцієнт ";
-inline constexpr const char* kChartTipEarning = ", заробіток ";
-inline constexpr const char* kChartTipAverage = " грн при середній ";
-inline constexpr const char* kChartTipCurrency = " грн";
-// The chart of the pension by application date (the panel "Що буде, якщо…").
-inline constexpr const char* kTotalsChartTitle = "Пенсія залежно від дати звернення, грн на місяць";
-inline constexpr const char* kTotalsChartWorkingOn = "працюючи далі як зараз";
-inline constexpr const char* kTotalsChartNotWorking = "без подальшої роботи";
-inline constexpr const char* kTotalsChartEmpty =
-    "Графік пенсії за датами звернення з'явиться після розрахунку.";
-inline constexpr const char* kTotalsChartNoRight =
-    "У ці роки права на пенсію немає ні за подальшої роботи, ні без неї.";
-// "01.05.2027: працюючи далі як зараз — 5234,10 грн, без подальшої роботи — 4800,00 грн".
-inline constexpr const char* kTotalsChartTipSeparator = " — ";
-inline constexpr const char* kTotalsChartTipCurrency = " грн";
-inline constexpr const char* kProtocolPage = "Сторінка ";
-inline constexpr const char* kProtocolPageOf = " з ";
-
-inline constexpr const char* kProtocolCannotWrite = "Не вдалося записати протокол у файл ";
-
-// ravelta-calc --protocol: a case that was not calculated has no protocol.
-inline constexpr const char* kProtocolNotCalculated =
-    "протокол не складено: справу не розраховано (див. результат)";
-
-// What-if scenarios: variants of a calculated case.
-inline constexpr const char* kScenarioEditPending =
-    "Спершу збережіть або скасуйте зміни, які ви зараз вносите, а тоді рахуйте варіанти.";
 inline constexpr const char* kScenarioNotCalculated =
     "Варіанти рахуються для розрахованої справи: спершу проведіть розрахунок.";
 inline constexpr const char* kScenarioMonthsOutOfRange =
     "Кількість місяців має бути від 1 до 600 (50 років).";
 inline constexpr const char* kScenarioWageNegative = "Заробіток не може бути від'ємним.";
 inline constexpr const char* kScenarioDateMissing = "Укажіть дату звернення для цього варіанта.";
-inline constexpr const char* kScenarioNotCalculable = "Цей варіант не вдалося розрахувати: ";
 
 } // namespace rv::messages

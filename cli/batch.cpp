@@ -4,6 +4,7 @@
 #include "input_reading.h"
 #include "pipeline.h"
 #include "calc/messages.h"
+#include "cli/cli_messages.h"
 
 #include <nlohmann/json.hpp>
 

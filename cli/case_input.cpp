@@ -1,6 +1,7 @@
 #include "case_input.h"
 
 #include "calc/messages.h"
+#include "cli/cli_messages.h"
 
 #include <nlohmann/json.hpp>
 

@@ -6,6 +6,7 @@
 #include "import/statement_reading.h"
 #include "pipeline.h"
 #include "calc/messages.h"
+#include "import/import_messages.h"
 
 #include <nlohmann/json.hpp>
 

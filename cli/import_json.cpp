@@ -3,6 +3,7 @@
 #include "import/import_preview.h"
 #include "import/pdf_text.h"
 #include "calc/messages.h"
+#include "import/import_messages.h"
 
 namespace rv::cli {
 

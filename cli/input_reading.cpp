@@ -1,6 +1,7 @@
 #include "input_reading.h"
 
 #include "calc/messages.h"
+#include "cli/cli_messages.h"
 
 #include <array>
 #include <cerrno>

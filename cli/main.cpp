@@ -9,6 +9,7 @@
 #include "store/dmMain.h"
 #include "engine/errors.h"
 #include "calc/messages.h"
+#include "cli/cli_messages.h"
 
 #include <nlohmann/json.hpp>
 

@@ -3,6 +3,7 @@
 #include "calc/messages.h"
 #include "calc/protocol.h"
 #include "report/protocol_document.h"
+#include "cli/cli_messages.h"
 
 #include <QDateTime>
 #include <QGuiApplication>

@@ -3,6 +3,7 @@
 #include "engine/text_utf8.h"
 #include "calc/messages.h"
 #include "calc/number_format.h"
+#include "export/export_messages.h"
 
 #include <algorithm>
 

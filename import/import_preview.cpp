@@ -2,6 +2,7 @@
 
 #include "calc/calendar.h"
 #include "calc/messages.h"
+#include "import/import_messages.h"
 
 #include <algorithm>
 #include <cmath>

@@ -3,6 +3,7 @@
 #include "calc/ledger_month.h"
 #include "engine/atomic_file.h"
 #include "calc/messages.h"
+#include "import/import_messages.h"
 
 #include <charconv>
 #include <variant>

@@ -1,6 +1,7 @@
 #include "import/pdf_text.h"
 
 #include "calc/messages.h"
+#include "import/import_messages.h"
 
 #include <poppler-document.h>
 #include <poppler-global.h>

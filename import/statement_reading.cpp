@@ -3,6 +3,7 @@
 #include "import/import_text.h"
 #include "import/rnokpp.h"
 #include "calc/messages.h"
+#include "import/import_messages.h"
 
 #include <algorithm>
 #include <cmath>

@@ -4,6 +4,7 @@
 #include "engine/atomic_file.h"
 #include "calc/messages.h"
 #include "engine/save_failure.h"
+#include "report/report_messages.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QBuffer>

@@ -4,6 +4,7 @@
 
 #include "calc/messages.h"
 #include "calc/number_format.h"
+#include "report/report_messages.h"
 
 #include <QFont>
 #include <QFontMetricsF>

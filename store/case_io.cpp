@@ -7,6 +7,7 @@
 #include "store/loaded_case.h"
 #include "calc/messages.h"
 #include "engine/save_failure.h"
+#include "store/store_messages.h"
 
 #include <array>
 #include <filesystem>

@@ -4,6 +4,7 @@
 #include "engine/errors.h"
 #include "engine/table_scopes.h"
 #include "store/dmMain.h"
+#include "store/store_messages.h"
 
 namespace rv {
 

@@ -3,6 +3,7 @@
 #include "engine/errors.h"
 #include "engine/table.h"
 #include "calc/messages.h"
+#include "store/store_messages.h"
 
 #include <algorithm>
 #include <cstdint>

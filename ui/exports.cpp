@@ -19,6 +19,7 @@
 #include "engine/table_scopes.h"
 #include "calc/messages.h"
 #include "export/xlsx_writer.h"
+#include "export/export_messages.h"
 
 #include <QDate>
 #include <QHeaderView>

@@ -15,6 +15,8 @@
 #include "store/import_apply.h"
 #include "calc/messages.h"
 #include "uMain.h"
+#include "import/import_messages.h"
+#include "store/store_messages.h"
 
 #include <QClipboard>
 #include <QFile>

@@ -8,6 +8,7 @@
 #include "calc/messages.h"
 #include "engine/errors.h"
 #include "store/dmMain.h"
+#include "store/store_messages.h"
 
 #include <gtest/gtest.h>
 

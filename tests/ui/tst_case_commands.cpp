@@ -4,6 +4,7 @@
 #include "scripted_prompt.h"
 #include "small_case_reference.h"
 #include "calc/messages.h"
+#include "store/store_messages.h"
 #include "ui/captions.h"
 #include "ui/footer_bar.h"
 #include "window_driver.h"
