@@ -6,7 +6,6 @@
 #include "pipeline.h"
 #include "protocol_output.h"
 #include "reference_json.h"
-#include "store/dmMain.h"
 #include "engine/errors.h"
 #include "calc/messages.h"
 #include "cli/cli_messages.h"
@@ -248,8 +247,7 @@ int run(const Options& options) {
         return 0;
     }
     if (options.reference) {
-        rv::TdMain dm;
-        print(rv::cli::referenceDataJson(dm));
+        print(rv::cli::referenceDataJson());
         return 0;
     }
     return runCaseWithProtocol(options);

@@ -20,7 +20,8 @@ nlohmann::ordered_json rowsJson(Table& table) {
 
 } // namespace
 
-nlohmann::ordered_json referenceDataJson(TdMain& dm) {
+nlohmann::ordered_json referenceDataJson() {
+    TdMain dm;
     dm.LoadLawTables();
     const ReferenceData& reference = dm.reference();
     nlohmann::ordered_json parameters = {
