@@ -301,7 +301,9 @@ CalculationResult calculate(const Case& person, const Reference& reference, Date
         std::lround(law.number(law::ids::kAverageWageYears, applicationDate).value_or(1)));
 
     const LedgerRules& rules = reference.ledgerRules();
-    result.insuranceLength = insuranceExperience(person.periods, months, rules);
+    // Only the optimisations' marks change below, which the experience does not read.
+    const ExperienceByDay experience(person.periods, months, rules);
+    result.insuranceLength = experience.until(std::nullopt);
     result.insuranceMonths = wholeMonths(result.insuranceLength);
     result.insuranceText = experienceText(result.insuranceLength);
 
@@ -313,9 +315,7 @@ CalculationResult calculate(const Case& person, const Reference& reference, Date
     const Date lastDay = lastExperienceDay(person.periods).value_or(applicationDate);
     result.right = decideRight(
         result.rightPaths, result.insuranceMonths,
-        [&](Date day) {
-            return wholeMonths(insuranceExperience(person.periods, result.months, rules, day));
-        },
+        [&](Date day) { return wholeMonths(experience.until(day)); },
         lastDay, applicationDate);
     if (!result.right.hasRight) {
         result.noRight = true;

@@ -106,10 +106,6 @@ std::int32_t FullYearsBetween(Date a, Date b) {
     return static_cast<std::int32_t>(days * 4 / 1461);
 }
 
-Date MonthStart(LedgerMonth month) {
-    return dateFromCivil(month.year, calendarMonth(month), 1);
-}
-
 Date MonthStart(int year, int month0) {
     return MonthStart(LedgerMonth{year, month0});
 }
@@ -117,10 +113,6 @@ Date MonthStart(int year, int month0) {
 int MonthLength(Date date) {
     const CivilDate civil = civilFromDate(date);
     return daysInMonth(civil.year, civil.month);
-}
-
-int MonthLength(LedgerMonth month) {
-    return daysInMonth(month.year, calendarMonth(month));
 }
 
 // text := date [ " " time ] ; date := dd "." mm "." yyyy

@@ -42,15 +42,19 @@ PeriodLength ExpPeriodLength(Date start, Date end);
 // |a - b| in days divided by 365.25, truncated; never negative, symmetric in a and b.
 std::int32_t FullYearsBetween(Date a, Date b);
 
-// The first day of a ledger month.
-Date MonthStart(LedgerMonth month);
+// The first day of a ledger month; inline, as it is read for every month several times.
+inline Date MonthStart(LedgerMonth month) {
+    return dateFromCivil(month.year, calendarMonth(month), 1);
+}
 Date MonthStart(int year, int month0);
 
 // Days of the calendar month holding the date, 28..31.
 int MonthLength(Date date);
 // Days of a ledger month (years 1..9999), 28..31: MonthLength(MonthStart(month)) without the
 // round trip through a day number.
-int MonthLength(LedgerMonth month);
+inline int MonthLength(LedgerMonth month) {
+    return daysInMonth(month.year, calendarMonth(month));
+}
 
 // Reads "dd.mm.yyyy" with an optional " hh:nn:ss", whatever the user's regional settings; the
 // time of day is dropped. The zero date (30.12.1899) when the text is not such a date.

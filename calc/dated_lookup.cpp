@@ -62,4 +62,16 @@ std::optional<double> DatedLookup::find(Date day) const {
     return m_values[static_cast<std::size_t>(after - m_starts.begin() - 1)];
 }
 
+std::optional<double> DatedLookup::findFrom(Date day, std::size_t& cursor) const {
+    // The cursor is the position of the first start after the day, as the search in find gives.
+    if (cursor > m_starts.size() || (cursor > 0 && day < m_starts[cursor - 1]))
+        cursor = static_cast<std::size_t>(
+            std::upper_bound(m_starts.begin(), m_starts.end(), day) - m_starts.begin());
+    while (cursor < m_starts.size() && !(day < m_starts[cursor]))
+        ++cursor;
+    if (cursor == 0)
+        return std::nullopt;
+    return m_values[cursor - 1];
+}
+
 } // namespace rv

@@ -3,6 +3,7 @@
 #include "calc/ledger_month.h"
 #include "engine/date.h"
 
+#include <cstddef>
 #include <optional>
 #include <vector>
 
@@ -24,6 +25,9 @@ public:
     DatedLookup() = default;
     DatedLookup(const std::vector<DatedFigure>& rows, EndDate endDate);
     std::optional<double> find(Date day) const;
+    // find(day) for days read in ascending order: `cursor` keeps the place between the calls
+    // (0 at first), so each day moves it on from the last one instead of searching.
+    std::optional<double> findFrom(Date day, std::size_t& cursor) const;
     std::optional<Date> firstBegin() const { return m_firstBegin; }
     // The days on which the answer changes, ascending.
     const std::vector<Date>& starts() const { return m_starts; }

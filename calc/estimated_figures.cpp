@@ -69,11 +69,20 @@ const SourcedRow* MonthProvenance::rowOn(MonthFigure figure, Date day) const {
     return position ? &rowsOf(figure)[static_cast<std::size_t>(*position)] : nullptr;
 }
 
+const SourcedRow* MonthProvenance::rowOn(MonthFigure figure, Date day,
+                                         std::size_t& cursor) const {
+    const std::optional<double> position =
+        m_rowOn[static_cast<std::size_t>(figure)].findFrom(day, cursor);
+    return position ? &rowsOf(figure)[static_cast<std::size_t>(*position)] : nullptr;
+}
+
 std::vector<EstimatedMonths> estimatedMonths(const std::vector<LedgerMonthView>& ledger,
                                              const MonthProvenance& provenance) {
     std::vector<EstimatedMonths> found = {{MonthFigure::AverageWage, {}, {}},
                                           {MonthFigure::MinimumWage, {}, {}},
                                           {MonthFigure::Cap, {}, {}}};
+    // The ledger comes in calendar order: each figure's row is found moving forward.
+    std::array<std::size_t, 3> cursors{};
     for (const LedgerMonthView& month : ledger) {
         if (!month.counted)
             continue;
@@ -82,7 +91,7 @@ std::vector<EstimatedMonths> estimatedMonths(const std::vector<LedgerMonthView>&
             if ((found[i].figure == MonthFigure::Cap && !month.capped) ||
                 (found[i].figure == MonthFigure::MinimumWage && !month.belowMinimumWage))
                 continue;
-            const SourcedRow* row = provenance.rowOn(found[i].figure, monthStart);
+            const SourcedRow* row = provenance.rowOn(found[i].figure, monthStart, cursors[i]);
             if (!row || !(row->flags & kEstimatedFigureFlags))
                 continue;
             found[i].months.push_back(month.month);

@@ -32,6 +32,9 @@ struct MonthProvenance {
     // The row of the figure's table in force on the day, as sourcedRowOn finds it on the main
     // timeline; none where no row covers the day.
     const SourcedRow* rowOn(MonthFigure figure, Date day) const;
+    // The same for days read in ascending order, `cursor` kept between the calls as
+    // DatedLookup::findFrom keeps it.
+    const SourcedRow* rowOn(MonthFigure figure, Date day, std::size_t& cursor) const;
 
     std::vector<SourcedRow> averageWage; // AvgZpMonth.csv
     std::vector<SourcedRow> minimumWage; // MinZP.csv

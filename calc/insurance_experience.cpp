@@ -2,6 +2,9 @@
 
 #include "calc/messages.h"
 
+#include <algorithm>
+#include <iterator>
+
 namespace rv {
 
 namespace {
@@ -16,8 +19,39 @@ bool isPlausibleLedgerMonth(LedgerMonth month) {
 YearsMonthsDays insuranceExperience(const std::vector<CasePeriod>& periods,
                                     const std::vector<CaseMonth>& months, const LedgerRules& rules,
                                     std::optional<Date> lastDay) {
+    return ExperienceByDay(periods, months, rules).until(lastDay);
+}
+
+ExperienceByDay::ExperienceByDay(const std::vector<CasePeriod>& periods,
+                                 const std::vector<CaseMonth>& months, const LedgerRules& rules)
+    : m_periods(periods) {
+    for (const CaseMonth& month : months) {
+        if (!isPlausibleLedgerMonth(month.month))
+            continue;
+        const Date monthStart = MonthStart(month.month);
+        if (monthStart < rules.proportionalCreditFrom)
+            continue;
+        const int monthDays = MonthLength(month.month);
+        std::int32_t days = 0;
+        if (monthDays > month.creditedDays)
+            days -= monthDays - month.creditedDays;
+        // A month credited in full counts in full, also the days outside the employment.
+        if (monthDays == month.creditedDays && monthDays > month.coveredDays)
+            days += monthDays - month.coveredDays;
+        m_corrections.push_back({monthStart.serial + monthDays - 1, days});
+    }
+    const auto endsEarlier = [](const Corrections& a, const Corrections& b) {
+        return a.lastDay < b.lastDay;
+    };
+    if (!std::is_sorted(m_corrections.begin(), m_corrections.end(), endsEarlier))
+        std::sort(m_corrections.begin(), m_corrections.end(), endsEarlier);
+    for (std::size_t i = 1; i < m_corrections.size(); ++i)
+        m_corrections[i].daysSum += m_corrections[i - 1].daysSum;
+}
+
+YearsMonthsDays ExperienceByDay::until(std::optional<Date> lastDay) const {
     YearsMonthsDays total;
-    for (const CasePeriod& period : periods) {
+    for (const CasePeriod& period : m_periods) {
         // A missing date reads as day 0, as an empty date field does.
         const Date begin = period.begin.value_or(Date{});
         Date finish = period.finish.value_or(Date{});
@@ -32,21 +66,15 @@ YearsMonthsDays insuranceExperience(const std::vector<CasePeriod>& periods,
         total.days += length.days;
     }
 
-    for (const CaseMonth& month : months) {
-        if (!isPlausibleLedgerMonth(month.month))
-            continue;
-        const Date monthStart = MonthStart(month.month);
-        if (monthStart < rules.proportionalCreditFrom)
-            continue;
-        const int monthDays = MonthLength(month.month);
-        if (lastDay && lastDay->serial < monthStart.serial + monthDays - 1)
-            continue; // a month not yet over
-        if (monthDays > month.creditedDays)
-            total.days -= monthDays - month.creditedDays;
-        // A month credited in full counts in full, also the days outside the employment.
-        if (monthDays == month.creditedDays && monthDays > month.coveredDays)
-            total.days += monthDays - month.coveredDays;
-    }
+    // The months over by the last day; a month not yet over does not count.
+    auto over = m_corrections.end();
+    if (lastDay)
+        over = std::upper_bound(m_corrections.begin(), m_corrections.end(), lastDay->serial,
+                                [](std::int32_t day, const Corrections& month) {
+                                    return day < month.lastDay;
+                                });
+    if (over != m_corrections.begin())
+        total.days += static_cast<std::int32_t>(std::prev(over)->daysSum);
 
     NormalizeYMD(total);
     if (total.years < 0)

@@ -18,6 +18,25 @@ YearsMonthsDays insuranceExperience(const std::vector<CasePeriod>& periods,
                                     const std::vector<CaseMonth>& months, const LedgerRules& rules,
                                     std::optional<Date> lastDay = std::nullopt);
 
+// The insurance experience of insuranceExperience up to any day, worked out once: the months'
+// corrections are kept summed in the order of their last days, so each day's experience takes
+// one pass over the periods and one search.
+class ExperienceByDay {
+public:
+    ExperienceByDay(const std::vector<CasePeriod>& periods, const std::vector<CaseMonth>& months,
+                    const LedgerRules& rules);
+    // Up to and including `lastDay`; the whole experience without one.
+    YearsMonthsDays until(std::optional<Date> lastDay) const;
+
+private:
+    struct Corrections {
+        std::int32_t lastDay = 0;  // serial of the last month's last day
+        std::int64_t daysSum = 0; // days, summed over this month and those ending before it
+    };
+    std::vector<CasePeriod> m_periods;
+    std::vector<Corrections> m_corrections; // ascending by last day
+};
+
 // Whole months of an experience length (С of ст. 25).
 std::int32_t wholeMonths(const YearsMonthsDays& length);
 

@@ -27,6 +27,32 @@ bool earlier(const CaseMonth& a, const CaseMonth& b) {
     return a.month < b.month;
 }
 
+// Where the month belongs in the ledger: at its end when it is the latest, as a period's months
+// mostly are, else found by a search.
+std::vector<CaseMonth>::iterator placeOf(std::vector<CaseMonth>& months, const CaseMonth& month) {
+    if (months.empty() || months.back().month < month.month)
+        return months.end();
+    return std::lower_bound(months.begin(), months.end(), month, earlier);
+}
+
+// The kept earning of each month of a period in turn, read moving forward from the period's
+// first month instead of a search per month.
+class KeptEarnings {
+public:
+    KeptEarnings(const std::map<LedgerMonth, double>& earnings, LedgerMonth first)
+        : m_earnings(earnings), m_next(earnings.lower_bound(first)) {}
+    // Months ascending.
+    double of(LedgerMonth month) {
+        while (m_next != m_earnings.end() && m_next->first < month)
+            ++m_next;
+        return m_next != m_earnings.end() && m_next->first == month ? m_next->second : 0.0;
+    }
+
+private:
+    const std::map<LedgerMonth, double>& m_earnings;
+    std::map<LedgerMonth, double>::const_iterator m_next;
+};
+
 } // namespace
 
 LedgerBuild buildLedger(const std::vector<CasePeriod>& periods,
@@ -41,13 +67,14 @@ LedgerBuild buildLedger(const std::vector<CasePeriod>& periods,
                 continue;
             const CivilDate begin = civilFromDate(*period.begin);
             const CivilDate finish = civilFromDate(*period.finish);
+            const LedgerMonth firstMonth = ledgerMonthOf(*period.begin);
             const LedgerMonth lastMonth = ledgerMonthOf(*period.finish);
-            for (LedgerMonth month = ledgerMonthOf(*period.begin); month <= lastMonth;
-                 month = monthAfter(month)) {
+            KeptEarnings kept(keptEarnings, firstMonth);
+            for (LedgerMonth month = firstMonth; month <= lastMonth; month = monthAfter(month)) {
                 const int share = periodShare(begin, finish, month);
                 CaseMonth made;
                 made.month = month;
-                const auto place = std::lower_bound(months.begin(), months.end(), made, earlier);
+                const auto place = placeOf(months, made);
 
                 // A month that an earlier period reached: add this period's days.
                 if (place != months.end() && place->month == month) {
@@ -59,8 +86,7 @@ LedgerBuild buildLedger(const std::vector<CasePeriod>& periods,
                     continue;
                 }
 
-                const auto kept = keptEarnings.find(month);
-                made.earning = kept == keptEarnings.end() ? 0.0 : kept->second;
+                made.earning = kept.of(month);
                 made.averageWage = reference.averageWageOfMonth(month);
                 made.averageWageOfYear = reference.averageWageOfYearOfMonth(month);
                 made.minimumWage = reference.minimumWage(month);

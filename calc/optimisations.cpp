@@ -62,6 +62,17 @@ std::vector<std::size_t> optimisation1(const std::vector<CaseMonth>& months,
     return counted;
 }
 
+bool quotientSurelyBelow(double dividend, double divisor, double bound) {
+    // With u = 2^-53, the double below a positive normal `bound` is at least bound * (1 - 2u), so
+    // a quotient below that rounds below `bound`. The threshold, rounded twice, stays under
+    // bound * divisor * (1 - 2u), as (1 - 2^-48) * (1 + u)^2 < 1 - 2u; the range keeps every
+    // product normal and finite.
+    constexpr double kMargin = 1 - 0x1p-48;
+    if (!(bound > 0x1p-900 && bound < 0x1p900))
+        return false;
+    return dividend < bound * divisor * kMargin;
+}
+
 namespace {
 
 // The run of counted months whose exclusion gives the highest average.
@@ -72,7 +83,8 @@ struct ExcludedRun {
 
 // Tries every run of at most `longest` consecutive months, ends ascending and lengths ascending
 // for each end. A run wins when its average beats the best so far, or equals it and is longer;
-// `average` and `sum` follow the winner. Every divisor is at least the kept months.
+// `average` and `sum` follow the winner. Every divisor is at least the kept months. A run whose
+// average is surely below the best is passed over without its division: the outcome is the same.
 ExcludedRun bestExcludedRun(const std::vector<double>& months, double total, int longest,
                             double& average, double& sum) {
     const int count = static_cast<int>(months.size());
@@ -81,7 +93,10 @@ ExcludedRun bestExcludedRun(const std::vector<double>& months, double total, int
         double remaining = total;
         for (int k = 0; k < longest && end - k >= 0; ++k) {
             remaining -= months[static_cast<std::size_t>(end - k)];
-            const double candidate = remaining / static_cast<double>(count - k - 1);
+            const double divisor = static_cast<double>(count - k - 1);
+            if (quotientSurelyBelow(remaining, divisor, average))
+                continue;
+            const double candidate = remaining / divisor;
             if (candidate > average || (candidate == average && k + 1 > best.length)) {
                 best = ExcludedRun{end, k + 1};
                 average = candidate;

@@ -25,6 +25,11 @@ int bestWindowEnd(const std::vector<double>& coefficients, int window);
 std::vector<std::size_t> optimisation1(const std::vector<CaseMonth>& months,
                                        const LedgerRules& rules, int window);
 
+// True only when the correctly rounded double quotient `dividend / divisor` is below `bound`,
+// found without the division; false when that cannot be told so cheaply. `divisor` is a whole
+// number from 1 to 2^31.
+bool quotientSurelyBelow(double dividend, double divisor, double bound);
+
 // The outcome of optimisation 2 over the counted months' coefficients.
 struct Optimisation2 {
     std::size_t excludedFirst = 0; // position of the first month left out

@@ -60,5 +60,23 @@ TEST(ReferenceLookupsTest, TheAverageWageOfAYearIsClampedToTheTableThenNeedsTheF
     }
 }
 
+// Moving forward from day to day, the cursor finds what a search finds, also when a day goes
+// back; on the tables of the month cases, either kind of end date.
+TEST(ReferenceLookupsTest, ACursorFindsWhatTheSearchFinds) {
+    const int first = day("01.01.1985").serial;
+    const int last = day("31.12.2006").serial;
+    for (const testing_support::MonthLookupCase& c : testing_support::monthLookupCases()) {
+        SCOPED_TRACE(c.name);
+        for (const auto endDate : {DatedLookup::EndDate::Exclusive, DatedLookup::EndDate::Inclusive}) {
+            const DatedLookup lookup(c.rows, endDate);
+            std::size_t cursor = 0;
+            for (int serial = first; serial <= last; serial += 13)
+                ASSERT_EQ(lookup.findFrom(Date{serial}, cursor), lookup.find(Date{serial}));
+            for (const char* back : {"15.06.2000", "01.01.1980", "01.03.2005", "02.03.2005"})
+                EXPECT_EQ(lookup.findFrom(day(back), cursor), lookup.find(day(back))) << back;
+        }
+    }
+}
+
 } // namespace
 } // namespace rv
