@@ -215,8 +215,8 @@ private:
     bool staysInPlace(int position) const; // the view row still sorts between its neighbours
     void scrolled();
     void notify(ChangeKind kind, int row = -1);
-    Value convertForField(const FieldDef& field, const Value& value) const;
-    Value lookupValue(const FieldDef& field, const std::vector<Value>& row) const;
+    Value convertForField(const FieldDef& def, const Value& value) const;
+    Value lookupValue(const FieldDef& def, const std::vector<Value>& row) const;
     const std::vector<Value>* currentValues() const;
     std::vector<FilterField> filterFields() const;
 

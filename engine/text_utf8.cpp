@@ -36,7 +36,8 @@ bool isValidUtf8(std::string_view text) {
         if (lead < 0x80) {
             ++i;
             continue;
-        } else if ((lead & 0xE0) == 0xC0) {
+        }
+        if ((lead & 0xE0) == 0xC0) {
             length = 2;
             codePoint = lead & 0x1F;
         } else if ((lead & 0xF0) == 0xE0) {
