@@ -63,7 +63,10 @@ std::vector<std::string> periodWarnings(const std::vector<CasePeriod>& periods, 
     if (periods.empty())
         return {messages::kNoPeriods};
     const int minimumAge = reference.ledgerRules().minimumWorkingAge;
-    const PeriodsCheck check = checkPeriods(periods, birthDate, minimumAge);
+    return periodWarnings(checkPeriods(periods, birthDate, minimumAge), minimumAge);
+}
+
+std::vector<std::string> periodWarnings(const PeriodsCheck& check, int minimumAge) {
     std::vector<std::string> warnings;
     if (check.ageFailure)
         warnings.push_back(messages::workBeforeMinimumAge(minimumAge));

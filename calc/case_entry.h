@@ -2,6 +2,7 @@
 
 #include "calc/case.h"
 #include "calc/law.h"
+#include "calc/periods.h"
 #include "calc/reference.h"
 #include "engine/date.h"
 
@@ -30,6 +31,9 @@ std::string personMessage(ConfirmCode code, const CasePerson& person, const law:
 
 // A period's own dates: both given, the first not after the last. Throws UserError.
 void checkPeriodDates(const CasePeriod& period);
+
+// The warnings of a check of the periods, in the order they are shown.
+std::vector<std::string> periodWarnings(const PeriodsCheck& check, int minimumAge);
 
 // The warnings that stop the ledger from being built of `periods` (all with both dates), in the
 // order they are shown; none: the ledger can be built.

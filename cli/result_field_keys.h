@@ -6,8 +6,8 @@
 
 namespace rv::cli {
 
-// The key of each result in the calculator's "fields" and "hints": the names of the window's
-// controls that first showed them, kept for the callers that read them.
+// The key of each result in the calculator's "fields" and "hints", kept for the callers that read
+// them; the window's results panel names the control that shows each result so too.
 struct ResultFieldKey {
     ResultField ResultTexts::*field;
     std::string_view key;

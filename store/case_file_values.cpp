@@ -1,7 +1,5 @@
 #include "store/case_file_values.h"
 
-#include "calc/calc_marks.h"
-#include "calc/ledger_month.h"
 #include "engine/errors.h"
 #include "store/dmMain.h"
 
@@ -35,30 +33,6 @@ void storePeriods(TdMain& dm, const std::vector<CasePeriod>& periods) {
     }
 }
 
-void storeMonths(TdMain& dm, const std::vector<CaseMonth>& months) {
-    Table& table = dm.cdsEarning;
-    const std::int32_t personId = dm.currentPersonId();
-    for (const CaseMonth& month : months) {
-        table.append();
-        table.setValue("earning_person_id", personId);
-        table.setValue("earning_id", ledgerKey(personId, month.month));
-        table.setValue("earning_year", month.month.year);
-        table.setValue("earning_month", month.month.month0);
-        table.setValue("earning_avg_zp", month.averageWage);
-        table.setValue("earning_avg_zp_year", month.averageWageOfYear);
-        table.setValue("earning_min_zp", month.minimumWage);
-        table.setValue("earning_min_zp_year", 0.0);
-        table.setValue("earning_payment", month.earning);
-        table.setValue("earning_payment_year", 0.0);
-        table.setValue("earning_k", month.coefficient);
-        table.setValue("earning_month_day", static_cast<std::int32_t>(month.coveredDays));
-        table.setValue("earning_day", static_cast<std::int32_t>(month.creditedDays));
-        table.setValue("earning_opt1", std::string(month.counted ? marks::kCounted : ""));
-        table.setValue("earning_opt2", std::string(month.excluded ? marks::kExcluded : ""));
-        table.post();
-    }
-}
-
 } // namespace
 
 void storeCase(TdMain& dm, const Case& value) {
@@ -68,7 +42,8 @@ void storeCase(TdMain& dm, const Case& value) {
     try {
         storePerson(dm, value.person);
         storePeriods(dm, value.periods);
-        storeMonths(dm, value.months);
+        for (const CaseMonth& month : value.months)
+            appendLedgerMonth(dm.cdsEarning, dm.currentPersonId(), month);
     } catch (...) {
         dm.setSuperState(superState);
         throw;

@@ -2,12 +2,14 @@
 
 #include "calc/case.h"
 
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <vector>
 
 namespace rv {
 
+class Table;
 class TdMain;
 
 // The case file is the data module's format: these read and write one as a `Case`, through a
@@ -21,6 +23,10 @@ struct LoadedCaseFile {
 };
 
 LoadedCaseFile loadCaseFile(const std::string& path);
+
+// Appends `month` to the ledger table as the person's row, with its figures and marks, and
+// stores it.
+void appendLedgerMonth(Table& ledger, std::int32_t personId, const CaseMonth& month);
 
 // Stores `value` as the data module's only person: its periods and its months with the figures
 // and marks they have. Throws UserError when a row is refused.

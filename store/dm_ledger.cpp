@@ -1,14 +1,36 @@
 // The ledger of the current person, made by the core from the periods.
 
+#include "calc/calc_marks.h"
 #include "calc/ledger_build.h"
 #include "engine/errors.h"
 #include "engine/table_scopes.h"
+#include "store/case_file_values.h"
 #include "store/dmMain.h"
 
 #include <map>
 #include <string>
 
 namespace rv {
+
+void appendLedgerMonth(Table& ledger, std::int32_t personId, const CaseMonth& month) {
+    ledger.append();
+    ledger.setValue("earning_person_id", personId);
+    ledger.setValue("earning_id", ledgerKey(personId, month.month));
+    ledger.setValue("earning_year", month.month.year);
+    ledger.setValue("earning_month", month.month.month0);
+    ledger.setValue("earning_avg_zp", month.averageWage);
+    ledger.setValue("earning_avg_zp_year", month.averageWageOfYear);
+    ledger.setValue("earning_min_zp", month.minimumWage);
+    ledger.setValue("earning_min_zp_year", 0.0);
+    ledger.setValue("earning_payment", month.earning);
+    ledger.setValue("earning_payment_year", 0.0);
+    ledger.setValue("earning_k", month.coefficient);
+    ledger.setValue("earning_month_day", static_cast<std::int32_t>(month.coveredDays));
+    ledger.setValue("earning_day", static_cast<std::int32_t>(month.creditedDays));
+    ledger.setValue("earning_opt1", std::string(month.counted ? marks::kCounted : ""));
+    ledger.setValue("earning_opt2", std::string(month.excluded ? marks::kExcluded : ""));
+    ledger.post(); // the evaluation gives the same figures again
+}
 
 bool TdMain::BuildLedger() {
     const std::string personFilter = "earning_person_id=" + std::to_string(m_currentPersonId);
@@ -43,25 +65,8 @@ bool TdMain::BuildLedger() {
     const LedgerBuild build =
         buildLedger(currentPeriods(), keptEarnings, *CalcReference(),
                     m_superState ? MonthEvaluation::AsStored : MonthEvaluation::ByLaw);
-    for (const CaseMonth& month : build.months) {
-        cdsEarning.append();
-        cdsEarning.setValue("earning_person_id", m_currentPersonId);
-        cdsEarning.setValue(idField, ledgerKey(m_currentPersonId, month.month));
-        cdsEarning.setValue("earning_year", month.month.year);
-        cdsEarning.setValue("earning_month", month.month.month0);
-        cdsEarning.setValue("earning_avg_zp", month.averageWage);
-        cdsEarning.setValue("earning_avg_zp_year", month.averageWageOfYear);
-        cdsEarning.setValue("earning_min_zp", month.minimumWage);
-        cdsEarning.setValue("earning_min_zp_year", 0.0);
-        cdsEarning.setValue(paymentField, month.earning);
-        cdsEarning.setValue("earning_payment_year", 0.0);
-        cdsEarning.setValue("earning_k", month.coefficient);
-        cdsEarning.setValue("earning_month_day", static_cast<std::int32_t>(month.coveredDays));
-        cdsEarning.setValue("earning_day", static_cast<std::int32_t>(month.creditedDays));
-        cdsEarning.setValue("earning_opt1", std::string());
-        cdsEarning.setValue("earning_opt2", std::string());
-        cdsEarning.post(); // the evaluation gives the same figures again
-    }
+    for (const CaseMonth& month : build.months)
+        appendLedgerMonth(cdsEarning, m_currentPersonId, month);
     if (build.refusal)
         throw UserError(*build.refusal);
     return true;

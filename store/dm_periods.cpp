@@ -45,7 +45,7 @@ VerifyResult TdMain::VerifyPeriods(Date birthDate) {
     const PeriodsCheck check = checkPeriods(periods, birthDate, minimumAge);
     result.ageFailure = check.ageFailure;
     result.overlapFailure = check.overlapFailure;
-    for (const std::string& warning : periodWarnings(periods, birthDate, *CalcReference()))
+    for (const std::string& warning : periodWarnings(check, minimumAge))
         warn(warning);
     if (result.ageFailure || result.overlapFailure) {
         result.outcome = VerifyResult::Outcome::Refused;

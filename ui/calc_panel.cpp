@@ -1,5 +1,7 @@
 #include "calc_panel.h"
 
+#include "cli/result_field_keys.h"
+
 #include "action_button.h"
 #include "captions.h"
 #include "earnings_chart_view.h"
@@ -48,38 +50,6 @@ QLabel* note(const char* name, const char* caption, QWidget* parent) {
     label->setSizePolicy(policy);
     label->hide();
     return label;
-}
-
-// The control that shows each result with a text and a hint, by its object name.
-struct ResultControl {
-    ResultField ResultTexts::*field;
-    const char* name;
-};
-
-constexpr ResultControl kResultControls[] = {
-    {&ResultTexts::rightWay, "lRight"},
-    {&ResultTexts::pensionFrom, "edtPensAge"},
-    {&ResultTexts::insuranceExperience, "edtFullSS"},
-    {&ResultTexts::monthsAfterOptimisation1, "edtSSMonth"},
-    {&ResultTexts::countedMonths, "edtSSMonth2"},
-    {&ResultTexts::sumOfCoefficients, "edtSumK"},
-    {&ResultTexts::averageWage, "edtAvgZpForYear"},
-    {&ResultTexts::individualCoefficient, "edtEarningK"},
-    {&ResultTexts::valuation, "edtValuation"},
-    {&ResultTexts::experienceCoefficient, "edtISSK"},
-    {&ResultTexts::basicPension, "edtPens"},
-    {&ResultTexts::minimumPension, "edtMinPens"},
-    {&ResultTexts::minimumPensionAt65, "edtMinPens65"},
-    {&ResultTexts::supplement, "edtExtraPens"},
-    {&ResultTexts::maximumPension, "edtMaxPens"},
-    {&ResultTexts::totalPension, "edfFullPens"},
-};
-
-const char* controlNameOf(ResultField ResultTexts::*field) {
-    for (const ResultControl& control : kResultControls)
-        if (control.field == field)
-            return control.name;
-    return "";
 }
 
 void showField(QLineEdit* field, const ResultField& shown) {
@@ -229,7 +199,9 @@ void CalcPanel::showChart(std::vector<LedgerMonthView> months) {
 void CalcPanel::apply() {
     for (const ResultFieldInfo& info : kResultFields) {
         const ResultField& shown = m_shown.*info.field;
-        const QString name = QString::fromLatin1(controlNameOf(info.field));
+        // Each control is named as the calculator's key of the result it shows.
+        const std::string_view key = cli::resultFieldKey(info.field);
+        const QString name = QString::fromLatin1(key.data(), qsizetype(key.size()));
         switch (info.kind) {
         case ResultFieldKind::Label: {
             auto* label = gbCalc->findChild<QLabel*>(name);
