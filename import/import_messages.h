@@ -60,6 +60,15 @@ inline constexpr const char* kImportOldCurrency =
     ": схоже, суму вказано в карбованцях чи рублях до грошової реформи 1996 року; "
     "у гривнях це ";
 
+// A statement that may be another person's: each difference, then a second yes before applying.
+inline constexpr const char* kImportOtherBirthDate = "у виписці дата народження ";
+
+inline constexpr const char* kImportOtherBirthDateCase = ", а в розрахунку ";
+
+inline constexpr const char* kImportOtherName = "у виписці прізвище особи — ";
+
+inline constexpr const char* kImportOtherNameCase = ", а в розрахунку — ";
+
 // The ledger's earnings as CSV.
 inline constexpr const char* kLedgerCsvHeader = "year;month;amount";
 

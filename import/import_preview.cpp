@@ -3,10 +3,12 @@
 #include "calc/calendar.h"
 #include "calc/messages.h"
 #include "import/import_messages.h"
+#include "import/import_text.h"
 
 #include <algorithm>
 #include <cmath>
 #include <map>
+#include <set>
 
 namespace rv::import {
 
@@ -75,6 +77,61 @@ std::vector<ImportFlag> previewFlags(const Reference& reference, const Statement
     });
     all.insert(all.end(), flags.begin(), flags.end());
     return all;
+}
+
+namespace {
+
+// The surname as compared: lower case, apostrophes dropped, and the ending that a case form
+// changes ("Горбатюк", "Горбатюку"; "Іваненко", "Іваненку") cut off.
+std::u32string surnameStem(const std::string& name) {
+    std::u32string word;
+    for (char32_t c : lowerCase(decodeText(name))) {
+        if (c == U' ' || c == U',' || c == U'\t') {
+            if (!word.empty())
+                break;
+            continue;
+        }
+        if (c != U'\'' && c != 0x2019 && c != 0x02BC)
+            word.push_back(c);
+    }
+    constexpr std::size_t kKeptLetters = 4;
+    if (word.size() > kKeptLetters)
+        word.resize(std::max(kKeptLetters, word.size() - 2));
+    return word;
+}
+
+} // namespace
+
+std::vector<std::string> otherPersonReasons(const StatementPerson& statement,
+                                            const CasePerson& person) {
+    std::vector<std::string> reasons;
+    if (statement.birthDate && person.birthDate && *statement.birthDate != *person.birthDate)
+        reasons.push_back(messages::kImportOtherBirthDate + formatDate(*statement.birthDate) +
+                          messages::kImportOtherBirthDateCase + formatDate(*person.birthDate));
+    const std::u32string printed = surnameStem(statement.name);
+    const std::u32string entered = surnameStem(person.name);
+    if (!printed.empty() && !entered.empty() && printed.compare(0, entered.size(), entered) != 0 &&
+        entered.compare(0, printed.size(), printed) != 0)
+        reasons.push_back(messages::kImportOtherName + statement.name +
+                          messages::kImportOtherNameCase + person.name);
+    return reasons;
+}
+
+std::vector<MonthRun> monthsOutsideLedger(const StatementReading& reading,
+                                          const std::vector<CaseMonth>& months) {
+    std::set<LedgerMonth> ledger;
+    for (const CaseMonth& month : months)
+        ledger.insert(month.month);
+    std::vector<MonthRun> runs;
+    for (const ImportedMonth& entry : reading.months) {
+        if (ledger.contains(entry.month))
+            continue;
+        if (!runs.empty() && monthAfter(runs.back().last) == entry.month)
+            runs.back().last = entry.month;
+        else
+            runs.push_back({entry.month, entry.month});
+    }
+    return runs;
 }
 
 std::vector<AcceptedEarning> allMonths(const StatementReading& reading) {

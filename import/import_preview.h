@@ -21,6 +21,21 @@ inline constexpr double kOldCurrencyToHryvnia = 0.00001;
 std::vector<ImportFlag> previewFlags(const Reference& reference, const StatementReading& reading,
                                      const std::vector<CaseMonth>* months);
 
+// Why the statement may be another person's: one Ukrainian sentence per difference between the
+// person it names (РНОКПП's birth date, a printed birth date, the surname) and the case's
+// person. Empty when they agree or there is nothing to compare.
+std::vector<std::string> otherPersonReasons(const StatementPerson& statement,
+                                            const CasePerson& person);
+
+// The runs of months of a reading that lie outside the case's ledger months, each as the first
+// and last month: the periods the person may need to add before the months can be applied.
+struct MonthRun {
+    LedgerMonth first;
+    LedgerMonth last;
+};
+std::vector<MonthRun> monthsOutsideLedger(const StatementReading& reading,
+                                          const std::vector<CaseMonth>& months);
+
 // The months of a reading as accepted earnings, each amount as read.
 std::vector<AcceptedEarning> allMonths(const StatementReading& reading);
 

@@ -646,6 +646,10 @@ const char* flagCodeName(ImportFlagCode code) {
         return "different_earning";
     case ImportFlagCode::OldCurrency:
         return "old_currency";
+    case ImportFlagCode::ZeroEarning:
+        return "zero_earning";
+    case ImportFlagCode::Unconfirmed:
+        return "unconfirmed";
     }
     return "unknown";
 }
