@@ -56,6 +56,24 @@ inline constexpr const char* kImportDifferentEarning = ": у розрахунк�
 
 inline constexpr const char* kImportDifferentEarningSuffix = ", імпорт замінить цю суму";
 
+inline constexpr const char* kImportZeroEarning =
+    ": заробітку немає, але місяць зараховано до страхового стажу (так буває під час догляду "
+    "за дитиною чи іншою особою, коли внески сплачує орган соціального захисту); перевірте, чи "
+    "є в розрахунку такий період";
+
+inline constexpr const char* kImportUnplacedRow =
+    ": не вдалося визначити, до яких місяців належать суми рядка (деякі клітинки порожні); "
+    "внесіть їх вручну — рядок «";
+
+inline constexpr const char* kImportUnplacedRowSuffix = "»";
+
+inline constexpr const char* kImportPlacementUnconfirmed =
+    ": місяці сум рядка визначено за розташуванням стовпців, але стаж за рядком вказує на інші "
+    "місяці; перевірте суми за цей рік";
+
+inline constexpr const char* kImportSplitUnconfirmed =
+    ": суми рядка розділено без підтвердження підсумком; перевірте їх";
+
 inline constexpr const char* kImportOldCurrency =
     ": схоже, суму вказано в карбованцях чи рублях до грошової реформи 1996 року; "
     "у гривнях це ";

@@ -2,6 +2,7 @@
 
 #include "engine/cp1251.h"
 #include "engine/text_utf8.h"
+#include "import/statement_words.h"
 
 #include <algorithm>
 #include <array>
@@ -201,7 +202,8 @@ void dropPageFurniture(std::vector<Line>& lines) {
     std::set<std::u32string> seen;
     std::vector<Line> kept;
     for (Line& line : lines) {
-        if (collapsed(line).empty() || isPageNumberLine(line))
+        if (collapsed(line).empty() || isPageNumberLine(line) ||
+            isPageFurniture(lowerCase(line)))
             continue;
         const std::vector<Token> tokens = tokenise(line);
         const auto numbers = std::count_if(tokens.begin(), tokens.end(), [](const Token& token) {
@@ -258,11 +260,6 @@ Token classify(std::u32string text, int begin, int end) {
     }
     token.text = cell;
     return token;
-}
-
-// The digits before the decimal separator of a number written without spaces.
-std::size_t integerDigits(const std::u32string& text) {
-    return leadingDigits(text);
 }
 
 } // namespace
@@ -479,28 +476,6 @@ std::vector<Token> tokenise(const Line& line) {
         while (end < line.size() && !isSpace(line[end]))
             ++end;
         Token token = classify(line.substr(i, end - i), static_cast<int>(i), static_cast<int>(end));
-        // Thousands written with a plain space: "12 345,67" is one amount.
-        if (token.kind == Token::Kind::Number && !tokens.empty()) {
-            Token& previous = tokens.back();
-            const bool adjacent = previous.end + 1 == token.begin;
-            const bool leadingGroup = previous.kind == Token::Kind::Number && previous.integer &&
-                                      integerDigits(previous.text) <= 3 &&
-                                      previous.text.find(0x00A0) == std::u32string::npos;
-            const bool laterGroup = previous.kind == Token::Kind::Number && previous.integer &&
-                                    previous.text.size() >= 5 &&
-                                    previous.text[previous.text.size() - 4] == U' ';
-            if (adjacent && (leadingGroup || laterGroup) && integerDigits(token.text) == 3) {
-                const std::u32string joined = previous.text + U" " + token.text;
-                if (const std::optional<double> amount = parseAmount(joined)) {
-                    previous.text = joined;
-                    previous.value = *amount;
-                    previous.integer = token.integer;
-                    previous.end = token.end;
-                    i = end;
-                    continue;
-                }
-            }
-        }
         tokens.push_back(std::move(token));
         i = end;
     }

@@ -36,8 +36,10 @@ struct Token {
     int end = 0;          // one past the last column
 };
 
-// The cells of a line: numbers (thousands groups joined, a decimal comma or point), dashes as
-// empty cells, dates such as "03.2005" and every other run of characters as words.
+// The cells of a line: numbers (a decimal comma or point; thousands groups that a no-break space
+// joins), dashes as empty cells, dates such as "03.2005" and every other run of characters as
+// words. Groups that a plain space separates are pieces of their own: the row's reader joins
+// them (import/amount_cells.h).
 std::vector<Token> tokenise(const Line& line);
 
 // An amount as people write it: "8 923,05", "8923.05", "1 234 567"; nullopt for anything else.

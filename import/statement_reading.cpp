@@ -1,12 +1,16 @@
 #include "import/statement_reading.h"
 
-#include "import/import_text.h"
-#include "import/rnokpp.h"
-#include "calc/messages.h"
+#include "import/amount_cells.h"
 #include "import/import_messages.h"
+#include "import/import_text.h"
+#include "import/month_records.h"
+#include "import/reading_builder.h"
+#include "import/statement_person.h"
+#include "import/statement_words.h"
+#include "import/table_columns.h"
+#include "import/year_blocks.h"
 
 #include <algorithm>
-#include <cmath>
 #include <map>
 #include <set>
 
@@ -16,93 +20,25 @@ namespace {
 
 using Kind = Token::Kind;
 
-// The years a statement can name; anything else is an amount or a code.
-constexpr int kFirstYear = 1900;
-constexpr int kLastYear = 2100;
-// A column of a header that marks the row total rather than a month or a year.
-constexpr int kTotalColumn = -1;
-constexpr int kIgnoredColumn = 0;
+constexpr std::size_t kMonths = 12;
+constexpr std::size_t kSplitLimit = 4;
 
-bool isYear(const Token& token) {
-    return token.kind == Kind::Number && token.integer && token.text.size() == 4 &&
-           token.value >= kFirstYear && token.value <= kLastYear;
+bool isSeparated(const Line& line) {
+    return line.find_first_of(U"\t;|") != Line::npos;
 }
 
-// An employer's code (ЄДРПОУ, eight digits) or a person's registration number (ten).
-bool isEmployerCode(const Token& token) {
-    return token.kind == Kind::Number && token.integer && token.text.size() >= 8 &&
-           token.text.size() <= 10 && std::all_of(token.text.begin(), token.text.end(), isDigit);
+std::string printed(const Line& line) {
+    const std::size_t start = line.find_first_not_of(U" \t");
+    return encodeUtf8(start == Line::npos ? Line() : line.substr(start));
 }
 
-bool isCell(const Token& token) {
-    return token.kind == Kind::Number || token.kind == Kind::Empty;
+std::vector<Token> cellTokens(const std::vector<Token>& tokens, std::size_t from = 0) {
+    std::vector<Token> cells;
+    for (std::size_t i = from; i < tokens.size(); ++i)
+        if (tokens[i].kind != Kind::Word)
+            cells.push_back(tokens[i]);
+    return cells;
 }
-
-std::int64_t cents(double amount) {
-    return std::llround(amount * 100);
-}
-
-bool contains(const std::u32string& text, std::u32string_view part) {
-    return text.find(part) != std::u32string::npos;
-}
-
-bool containsAny(const std::u32string& text, std::initializer_list<std::u32string_view> parts) {
-    return std::any_of(parts.begin(), parts.end(),
-                       [&](std::u32string_view part) { return contains(text, part); });
-}
-
-bool isTotalLabel(const std::u32string& lower) {
-    return containsAny(lower, {U"всього", U"разом", U"усього", U"підсумок"});
-}
-
-// 12345.5 as "12 345,50".
-std::string formatAmount(double amount) {
-    const std::int64_t total = cents(amount);
-    std::string whole = std::to_string(total / 100);
-    for (int i = static_cast<int>(whole.size()) - 3; i > 0; i -= 3)
-        whole.insert(static_cast<std::size_t>(i), " ");
-    const int fraction = static_cast<int>(total % 100);
-    return whole + "," + (fraction < 10 ? "0" : "") + std::to_string(fraction);
-}
-
-std::string monthName(int year, int month) {
-    return monthInSentence(ledgerMonthFromCalendar(year, month)) + " р.";
-}
-
-// A column of a table header: what it holds (a month 1..12, a year, the total, or nothing we
-// read) and where it is printed.
-struct Column {
-    int begin = 0;
-    int end = 0;
-    int key = kIgnoredColumn;
-};
-
-// The column that a cell printed at [begin, end) belongs to: the one it overlaps most, else the
-// nearest; nullopt when the header has no columns.
-std::optional<int> columnOf(const Token& cell, const std::vector<Column>& columns) {
-    std::optional<int> best;
-    int bestOverlap = 0;
-    int bestDistance = 0;
-    for (std::size_t i = 0; i < columns.size(); ++i) {
-        const Column& column = columns[i];
-        const int overlap = std::min(cell.end, column.end) - std::max(cell.begin, column.begin);
-        const int distance =
-            std::abs((cell.begin + cell.end) - (column.begin + column.end)); // twice the gap
-        if (!best || overlap > bestOverlap ||
-            (overlap == bestOverlap && overlap <= 0 && distance < bestDistance)) {
-            best = static_cast<int>(i);
-            bestOverlap = overlap;
-            bestDistance = distance;
-        }
-    }
-    return best;
-}
-
-// A placed cell: the column key and its amount (nullopt for an empty cell).
-struct Placed {
-    int key = 0;
-    std::optional<double> amount;
-};
 
 class Reader {
 public:
@@ -110,29 +46,18 @@ public:
 
 private:
     void readLine(const Line& line);
-    bool readIdentity(const Line& line, const std::vector<Token>& tokens);
     bool readMonthHeader(const std::vector<Token>& tokens);
     bool readYearHeader(const std::vector<Token>& tokens);
-    bool readYearLine(const std::vector<Token>& tokens);
     bool readMonthLine(const std::vector<Token>& tokens);
     bool readPlainList(const Line& line, const std::vector<Token>& tokens);
-    bool readBlockRow(const std::u32string& lower, const std::vector<Token>& tokens);
-    bool readYearRow(const std::vector<Token>& tokens);
-    bool readCertificateRow(const std::u32string& lower, const std::vector<Token>& tokens);
-    std::optional<std::vector<Placed>> placeMonths(std::vector<Token> cells,
-                                                   bool mayHaveMark) const;
-    void checkRowTotal(int year, const std::vector<Placed>& placed, const std::string& row);
-    void addAmount(int year, int month, double amount);
-    void addExperience(int year, int month, double months);
-    void flag(int year, int month, ImportFlagCode code, std::string text);
-    void finish();
+    bool readYearRow(const std::vector<Token>& tokens, bool separated);
+    bool readCertificateRow(const std::u32string& lower, const std::vector<Token>& tokens,
+                            bool separated);
 
-    StatementReading m_result;
-    std::map<LedgerMonth, ImportedMonth> m_months;
-    std::map<LedgerMonth, double> m_experience;
-    int m_blockYear = 0;                     // the year of the current year block
-    std::map<int, double> m_blockMonthSums;  // month 1..12 -> sum of the block's rows
-    std::vector<Column> m_monthColumns;      // the last header of month columns
+    ReadingBuilder m_out;
+    YearBlocks m_blocks{m_out};
+    MonthRecords m_records{m_out};
+    StatementPersonReader m_person;
     std::vector<Column> m_yearColumns;       // the last header of year columns
     std::map<int, double> m_certificateSums; // year -> sum of month rows under m_yearColumns
     bool m_sawNumber = false;
@@ -142,21 +67,24 @@ StatementReading Reader::read(std::string_view bytes) {
     const std::vector<Line> lines = normaliseStatement(bytes);
     for (const Line& line : lines)
         readLine(line);
-    finish();
-    if (m_result.months.empty()) {
+    m_blocks.endBlock();
+    m_records.finish();
+    StatementReading result = m_out.finish();
+    result.person = m_person.person();
+    if (result.months.empty()) {
         std::string reason;
         if (lines.empty())
             reason = messages::kImportEmptyText;
         else if (!m_sawNumber)
             reason = messages::kImportNoNumbers;
-        else if (!m_result.unread.empty())
-            reason = messages::kImportNoMonthPrefix + m_result.unread.front() +
+        else if (!result.unread.empty())
+            reason = messages::kImportNoMonthPrefix + result.unread.front() +
                      messages::kImportNoMonthSuffix;
         else
             reason = messages::kImportNoAmounts;
-        m_result.nothingFound = messages::kImportNothingFound + reason;
+        result.nothingFound = messages::kImportNothingFound + reason;
     }
-    return std::move(m_result);
+    return result;
 }
 
 void Reader::readLine(const Line& line) {
@@ -165,65 +93,28 @@ void Reader::readLine(const Line& line) {
                                        [](const Token& t) { return t.kind == Kind::Number; });
     m_sawNumber = m_sawNumber || hasNumber;
     const std::u32string lower = lowerCase(line);
-    if (readIdentity(line, tokens) || readMonthHeader(tokens) || readYearHeader(tokens) ||
-        readYearLine(tokens) || readMonthLine(tokens) || readPlainList(line, tokens) ||
-        readBlockRow(lower, tokens) || readYearRow(tokens) || readCertificateRow(lower, tokens))
+    const bool separated = isSeparated(line);
+    if (contains(lower, U"категор"))
+        m_records.noteCategoryColumn();
+    if (m_person.readLine(line, tokens) || readMonthHeader(tokens))
         return;
-    if (m_blockYear != 0 && containsAny(lower, {U"внес", U"внеск"}))
-        return; // the contributions row of a year block
+    if (readYearHeader(tokens)) {
+        m_blocks.endBlock();
+        return;
+    }
+    if (m_records.readLine(line, tokens)) {
+        m_blocks.endBlock();
+        return;
+    }
+    if (m_blocks.readLine(line, tokens, separated) || readMonthLine(tokens) ||
+        readPlainList(line, tokens) || readYearRow(tokens, separated) ||
+        readCertificateRow(lower, tokens, separated) || m_records.isRecordTotal(lower))
+        return;
     const bool dataLike = std::any_of(tokens.begin(), tokens.end(), [](const Token& t) {
         return t.kind == Kind::Number && (!t.integer || t.text.size() >= 3);
     });
     if (dataLike)
-        m_result.unread.push_back(encodeUtf8(line.substr(line.find_first_not_of(U" \t"))));
-}
-
-// "ПІБ: Іваненко Петро Іванович", "РНОКПП: 1234567890" (also on one line).
-bool Reader::readIdentity(const Line& line, const std::vector<Token>& tokens) {
-    const std::u32string lower = lowerCase(line);
-    const std::size_t numberLabel = std::min({lower.find(U"рнокпп"), lower.find(U"ідентифікаційн"),
-                                              lower.find(U"іпн"), lower.find(U"облікової картки")});
-    std::size_t nameLabel =
-        std::min({lower.find(U"піб"), lower.find(U"прізвище"), lower.find(U"застрахована особа:")});
-    if (numberLabel == std::u32string::npos && nameLabel == std::u32string::npos)
-        return false;
-    if (!m_result.person)
-        m_result.person = StatementPerson{};
-    StatementPerson& person = *m_result.person;
-    if (numberLabel != std::u32string::npos) {
-        for (const Token& token : tokens)
-            if (token.kind == Kind::Number && token.integer && token.text.size() == 10 &&
-                static_cast<std::size_t>(token.begin) > numberLabel && person.rnokpp.empty()) {
-                person.rnokpp = encodeUtf8(token.text);
-                if (const std::optional<RnokppFacts> facts = readRnokpp(person.rnokpp)) {
-                    person.rnokppValid = facts->checkDigitValid;
-                    if (facts->checkDigitValid) {
-                        person.birthDate = facts->birthDate;
-                        person.gender = facts->gender;
-                    }
-                }
-            }
-    }
-    if (nameLabel != std::u32string::npos && person.name.empty()) {
-        std::size_t start = line.find(U':', nameLabel);
-        if (start == std::u32string::npos) {
-            start = nameLabel;
-            while (start < line.size() && line[start] != U' ')
-                ++start;
-        } else {
-            ++start;
-        }
-        std::size_t end = numberLabel > start ? numberLabel : line.size();
-        std::u32string name = line.substr(start, end - start);
-        // A trailing separator before the number's label: "Іваненко П. І., РНОКПП".
-        while (!name.empty() && (name.back() == U' ' || name.back() == U',' || name.back() == U';'))
-            name.pop_back();
-        while (!name.empty() && name.front() == U' ')
-            name.erase(0, 1);
-        if (std::any_of(name.begin(), name.end(), [](char32_t c) { return c >= 0x400; }))
-            person.name = encodeUtf8(name);
-    }
-    return true;
+        m_out.unread(printed(line));
 }
 
 // A header of month columns: ten names or more ("Січ Лют ..."), or the numbers 1..12 in order.
@@ -251,7 +142,7 @@ bool Reader::readMonthHeader(const std::vector<Token>& tokens) {
     }
     if (months < 10)
         return false;
-    m_monthColumns = std::move(columns);
+    m_blocks.setMonthColumns(std::move(columns));
     return true;
 }
 
@@ -273,64 +164,20 @@ bool Reader::readYearHeader(const std::vector<Token>& tokens) {
         return false;
     m_yearColumns = std::move(columns);
     m_certificateSums.clear();
-    m_blockYear = 0;
     return true;
 }
 
-// "2005 рік", "за 2005 р.", "Рік 2005": a year block starts.
-bool Reader::readYearLine(const std::vector<Token>& tokens) {
-    static const std::set<std::u32string> kWords = {U"рік", U"рік:",    U"р.",  U"р",
-                                                    U"за",  U"звітний", U"рік,"};
-    int year = 0;
-    for (const Token& token : tokens) {
-        if (isYear(token) && year == 0)
-            year = static_cast<int>(token.value);
-        else if (token.kind != Kind::Word || !kWords.contains(lowerCase(token.text)))
-            return false;
-    }
-    if (year == 0)
-        return false;
-    m_blockYear = year;
-    m_blockMonthSums.clear();
-    return true;
-}
-
-// "03.2005 12345678 ТОВ «Зоря» 8 923,05 1 963,07 1" or "03.2005 8923,05".
+// "03.2005 8923,05": a month and its amount.
 bool Reader::readMonthLine(const std::vector<Token>& tokens) {
     if (tokens.empty() || tokens.front().kind != Kind::Word)
         return false;
     const std::optional<MonthDate> date = parseMonthDate(tokens.front().text);
     if (!date)
         return false;
-    std::size_t first = 1;
-    bool withEmployer = false;
-    for (std::size_t i = 1; i < tokens.size(); ++i)
-        if (isEmployerCode(tokens[i])) {
-            first = i + 1;
-            withEmployer = true;
-            break;
-        } else if (tokens[i].kind == Kind::Number) {
-            break;
-        }
-    std::vector<double> numbers;
-    for (std::size_t i = first; i < tokens.size(); ++i)
-        if (tokens[i].kind == Kind::Number)
-            numbers.push_back(tokens[i].value);
-    if (numbers.empty())
+    const std::vector<Cell> cells = moneyCells(cellTokens(tokens, 1));
+    if (cells.empty() || !cells.front().amount)
         return false;
-    if (!withEmployer) {
-        addAmount(date->year, date->month, numbers.front());
-        return true;
-    }
-    // Read from the end, as the employer's name may hold digits: wages, contribution, months.
-    double wages = numbers.front();
-    if (numbers.size() >= 3 && numbers.back() <= 1) {
-        wages = numbers[numbers.size() - 3];
-        addExperience(date->year, date->month, numbers.back());
-    } else if (numbers.size() >= 2) {
-        wages = numbers[numbers.size() - 2];
-    }
-    addAmount(date->year, date->month, wages);
+    m_out.addAmount(date->year, date->month, *cells.front().amount, {});
     return true;
 }
 
@@ -386,246 +233,112 @@ bool Reader::readPlainList(const Line& line, const std::vector<Token>& tokens) {
     const std::optional<double> amount = parseAmount(parts[2]);
     if (year == 0 || month == 0 || !amount)
         return false;
-    addAmount(year, month, *amount);
-    return true;
-}
-
-// The rows of a year block: per employer (code, mark, twelve months, total), the experience
-// months, the contributions, and the block's totals.
-bool Reader::readBlockRow(const std::u32string& lower, const std::vector<Token>& tokens) {
-    if (m_blockYear == 0)
-        return false;
-    const int year = m_blockYear;
-    std::size_t first = 0;
-    std::string employer;
-    for (std::size_t i = 0; i < tokens.size(); ++i) {
-        if (isEmployerCode(tokens[i])) {
-            first = i + 1;
-            employer = encodeUtf8(tokens[i].text);
-            break;
-        }
-        if (isCell(tokens[i])) {
-            first = i;
-            break;
-        }
-    }
-    std::vector<Token> cells;
-    for (std::size_t i = first; i < tokens.size(); ++i)
-        if (isCell(tokens[i]))
-            cells.push_back(tokens[i]);
-    if (cells.empty())
-        return false;
-
-    if (containsAny(lower, {U"внес", U"внеск"}))
-        return true;
-    if (employer.empty() && containsAny(lower, {U"стаж", U"місяц"})) {
-        const auto placed = placeMonths(cells, false);
-        if (!placed)
-            return false;
-        for (const Placed& cell : *placed)
-            if (cell.key >= 1 && cell.amount && *cell.amount <= 1)
-                addExperience(year, cell.key, *cell.amount);
-        return true;
-    }
-    if (employer.empty() && isTotalLabel(lower)) {
-        if (cells.size() == 1 && cells.front().kind == Kind::Number) {
-            double sum = 0;
-            for (const auto& [month, amount] : m_blockMonthSums)
-                sum += amount;
-            if (cents(sum) != cents(cells.front().value))
-                flag(year, 0, ImportFlagCode::TotalMismatch,
-                     std::to_string(year) + messages::kImportYearTotalMismatch + formatAmount(sum) +
-                         messages::kImportTotalMismatchPrinted + formatAmount(cells.front().value));
-            return true;
-        }
-        const auto placed = placeMonths(cells, false);
-        if (!placed)
-            return false;
-        for (const Placed& cell : *placed)
-            if (cell.key >= 1 && cell.amount &&
-                cents(*cell.amount) != cents(m_blockMonthSums[cell.key]))
-                flag(year, cell.key, ImportFlagCode::TotalMismatch,
-                     monthName(year, cell.key) + messages::kImportColumnTotalMismatch +
-                         formatAmount(m_blockMonthSums[cell.key]) +
-                         messages::kImportTotalMismatchPrinted + formatAmount(*cell.amount));
-        return true;
-    }
-    if (employer.empty() && cells.size() < 12 && m_monthColumns.empty())
-        return false;
-    const auto placed = placeMonths(cells, !employer.empty());
-    if (!placed)
-        return false;
-    for (const Placed& cell : *placed)
-        if (cell.key >= 1 && cell.amount) {
-            addAmount(year, cell.key, *cell.amount);
-            m_blockMonthSums[cell.key] += *cell.amount;
-        }
-    checkRowTotal(year, *placed,
-                  employer.empty() ? std::string() : messages::kImportEmployer + employer);
+    m_out.addAmount(year, month, *amount, {});
     return true;
 }
 
 // A year row of a wage certificate: "1995 12 345 678 ..." with a month per column.
-bool Reader::readYearRow(const std::vector<Token>& tokens) {
+bool Reader::readYearRow(const std::vector<Token>& tokens, bool separated) {
     if (tokens.size() < 2 || !isYear(tokens.front()))
         return false;
-    std::vector<Token> cells;
-    for (std::size_t i = 1; i < tokens.size(); ++i)
-        if (isCell(tokens[i]))
-            cells.push_back(tokens[i]);
-    if (cells.size() < 12 && m_monthColumns.empty())
-        return false;
-    const auto placed = placeMonths(cells, false);
+    const std::vector<Token> numbers = cellTokens(tokens, 1);
+    std::vector<Cell> cells = moneyCells(numbers);
+    const int year = static_cast<int>(tokens.front().value);
+    std::optional<std::vector<Placed>> placed;
+    const auto inOrder = [](const std::vector<Cell>& row) {
+        std::vector<Placed> result;
+        for (std::size_t i = 0; i < row.size(); ++i)
+            result.push_back({i < kMonths ? static_cast<int>(i) + 1 : kTotalColumn, row[i].amount});
+        return result;
+    };
+    if (cells.size() == kMonths || cells.size() == kMonths + 1)
+        placed = inOrder(cells);
+    else
+        placed = placeByColumns(cells, m_blocks.monthColumns(), separated);
+    if (!placed && cells.size() > kMonths + 1) {
+        // Integers one space apart: the one reading whose months add up to the printed total.
+        std::vector<std::vector<Cell>> confirmed;
+        for (const auto& split : integerSplits(numbers, kMonths + 1, kSplitLimit)) {
+            double sum = 0;
+            for (std::size_t i = 0; i < kMonths; ++i)
+                sum += split[i].amount.value_or(0);
+            if (split.back().amount && centsOf(sum) == centsOf(*split.back().amount))
+                confirmed.push_back(split);
+        }
+        if (confirmed.size() == 1)
+            placed = inOrder(confirmed.front());
+    }
     if (!placed)
         return false;
-    const int year = static_cast<int>(tokens.front().value);
-    for (const Placed& cell : *placed)
-        if (cell.key >= 1 && cell.amount)
-            addAmount(year, cell.key, *cell.amount);
-    checkRowTotal(year, *placed, std::string());
+    m_out.coverYear(year);
+    double sum = 0;
+    std::optional<double> total;
+    for (const Placed& cell : *placed) {
+        if (cell.key == kTotalColumn) {
+            total = cell.amount;
+        } else if (cell.key >= 1 && cell.amount) {
+            m_out.addAmount(year, cell.key, *cell.amount, {});
+            sum += *cell.amount;
+        }
+    }
+    if (total && centsOf(*total) != centsOf(sum))
+        m_out.flag(year, 0, ImportFlagCode::TotalMismatch,
+                   std::to_string(year) + " р." + messages::kImportRowTotalMismatch +
+                       formatAmount(sum) + messages::kImportTotalMismatchPrinted +
+                       formatAmount(*total));
     return true;
 }
 
 // A month row of a wage certificate under a header of year columns: "березень 123,40 134,00",
 // and its "Разом" row, checked against the sums of the columns.
-bool Reader::readCertificateRow(const std::u32string& lower, const std::vector<Token>& tokens) {
+bool Reader::readCertificateRow(const std::u32string& lower, const std::vector<Token>& tokens,
+                                bool separated) {
     if (m_yearColumns.empty() || tokens.empty() || tokens.front().kind != Kind::Word)
         return false;
     const int month = monthFromName(tokens.front().text);
     const bool total = month == 0 && isTotalLabel(lower);
     if (month == 0 && !total)
         return false;
-    std::vector<Token> cells;
-    for (const Token& token : tokens)
-        if (isCell(token))
-            cells.push_back(token);
+    const std::vector<Token> numbers = cellTokens(tokens);
+    std::vector<Cell> cells = moneyCells(numbers);
     std::vector<int> years;
     for (const Column& column : m_yearColumns)
         if (column.key != kIgnoredColumn)
             years.push_back(column.key);
-    std::vector<Placed> placed;
-    if (cells.size() == years.size()) {
-        for (std::size_t i = 0; i < cells.size(); ++i)
-            placed.push_back({years[i], cells[i].kind == Kind::Number
-                                            ? std::optional<double>(cells[i].value)
-                                            : std::nullopt});
-    } else {
-        std::set<int> taken;
-        for (const Token& cell : cells) {
-            const std::optional<int> column = columnOf(cell, m_yearColumns);
-            const int key = column ? m_yearColumns[*column].key : kIgnoredColumn;
-            if (key == kIgnoredColumn || !taken.insert(key).second)
-                return false;
-            placed.push_back({key, cell.kind == Kind::Number ? std::optional<double>(cell.value)
-                                                             : std::nullopt});
-        }
+    std::optional<std::vector<Placed>> placed;
+    const auto inOrder = [&](const std::vector<Cell>& row) {
+        std::vector<Placed> result;
+        for (std::size_t i = 0; i < row.size(); ++i)
+            result.push_back({years[i], row[i].amount});
+        return result;
+    };
+    if (cells.size() == years.size())
+        placed = inOrder(cells);
+    else
+        placed = placeByColumns(cells, m_yearColumns, separated);
+    if (!placed) {
+        // Integers one space apart, one amount per year: placed only when the reading is the
+        // only one.
+        const auto splits = integerSplits(numbers, years.size(), 2);
+        if (splits.size() != 1)
+            return false;
+        placed = inOrder(splits.front());
     }
-    for (const Placed& cell : placed) {
+    for (const Placed& cell : *placed) {
         if (!cell.amount)
             continue;
         if (total) {
-            if (cents(*cell.amount) != cents(m_certificateSums[cell.key]))
-                flag(cell.key, 0, ImportFlagCode::TotalMismatch,
-                     std::to_string(cell.key) + messages::kImportYearTotalMismatch +
-                         formatAmount(m_certificateSums[cell.key]) +
-                         messages::kImportTotalMismatchPrinted + formatAmount(*cell.amount));
+            if (centsOf(*cell.amount) != centsOf(m_certificateSums[cell.key]))
+                m_out.flag(cell.key, 0, ImportFlagCode::TotalMismatch,
+                           std::to_string(cell.key) + messages::kImportYearTotalMismatch +
+                               formatAmount(m_certificateSums[cell.key]) +
+                               messages::kImportTotalMismatchPrinted + formatAmount(*cell.amount));
         } else {
-            addAmount(cell.key, month, *cell.amount);
+            m_out.addAmount(cell.key, month, *cell.amount, {});
             m_certificateSums[cell.key] += *cell.amount;
         }
     }
     return true;
-}
-
-// Gives the cells of a row their months (key 1..12, or the total): twelve cells are the months,
-// thirteen the months and the total; otherwise the header's columns decide. A row that starts
-// with an employer's code may carry a mark before its months.
-std::optional<std::vector<Placed>> Reader::placeMonths(std::vector<Token> cells,
-                                                       bool mayHaveMark) const {
-    const auto amountOf = [](const Token& cell) {
-        return cell.kind == Kind::Number ? std::optional<double>(cell.value) : std::nullopt;
-    };
-    if (!m_monthColumns.empty() && cells.size() != 12 && cells.size() != 13) {
-        std::vector<Placed> placed;
-        std::set<int> taken;
-        for (const Token& cell : cells) {
-            const std::optional<int> column = columnOf(cell, m_monthColumns);
-            const int key = column ? m_monthColumns[*column].key : kIgnoredColumn;
-            if (key == kIgnoredColumn)
-                continue;
-            if (!taken.insert(key).second)
-                return std::nullopt;
-            placed.push_back({key, amountOf(cell)});
-        }
-        return placed;
-    }
-    if (mayHaveMark) {
-        while (cells.size() > 13)
-            cells.erase(cells.begin());
-        if (cells.size() == 13) {
-            double sum = 0;
-            for (std::size_t i = 0; i < 12; ++i)
-                sum += amountOf(cells[i]).value_or(0);
-            const bool leadingMark = cells.front().integer && cells.front().text.size() <= 2 &&
-                                     cents(sum) != cents(amountOf(cells[12]).value_or(0));
-            if (leadingMark)
-                cells.erase(cells.begin());
-        }
-    }
-    if (cells.size() != 12 && cells.size() != 13)
-        return std::nullopt;
-    std::vector<Placed> placed;
-    for (std::size_t i = 0; i < cells.size(); ++i)
-        placed.push_back({i < 12 ? static_cast<int>(i) + 1 : kTotalColumn, amountOf(cells[i])});
-    return placed;
-}
-
-void Reader::checkRowTotal(int year, const std::vector<Placed>& placed, const std::string& row) {
-    double sum = 0;
-    std::optional<double> total;
-    for (const Placed& cell : placed) {
-        if (cell.key == kTotalColumn)
-            total = cell.amount;
-        else if (cell.amount)
-            sum += *cell.amount;
-    }
-    if (total && cents(*total) != cents(sum))
-        flag(year, 0, ImportFlagCode::TotalMismatch,
-             std::to_string(year) + " р." + row + messages::kImportRowTotalMismatch +
-                 formatAmount(sum) + messages::kImportTotalMismatchPrinted + formatAmount(*total));
-}
-
-void Reader::addAmount(int year, int month, double amount) {
-    if (year < kFirstYear || year > kLastYear || month < 1 || month > 12 || !(amount > 0))
-        return;
-    const LedgerMonth key = ledgerMonthFromCalendar(year, month);
-    ImportedMonth& entry = m_months[key];
-    entry.month = key;
-    entry.amount += amount;
-    ++entry.employers;
-}
-
-void Reader::addExperience(int year, int month, double months) {
-    if (year < kFirstYear || year > kLastYear || month < 1 || month > 12 || !(months >= 0))
-        return;
-    double& sum = m_experience[ledgerMonthFromCalendar(year, month)];
-    sum = std::min(1.0, sum + months);
-}
-
-void Reader::flag(int year, int month, ImportFlagCode code, std::string text) {
-    m_result.flags.push_back({year, month, code, std::move(text)});
-}
-
-void Reader::finish() {
-    for (auto& [key, entry] : m_months) {
-        if (const auto experience = m_experience.find(key); experience != m_experience.end())
-            entry.experienceMonths = experience->second;
-        if (entry.employers > 1)
-            flag(key.year, calendarMonth(key), ImportFlagCode::SeveralEmployers,
-                 monthName(key.year, calendarMonth(key)) + messages::kImportSeveralEmployersPrefix +
-                     std::to_string(entry.employers) + messages::kImportSeveralEmployersSuffix);
-        m_result.months.push_back(entry);
-    }
 }
 
 } // namespace

@@ -118,7 +118,8 @@ TEST(StatementReadingTest, CertificateOfMonthRowsByYearColumns) {
     const std::vector<std::tuple<int, int, ImportFlagCode>> expectedFlags = {
         {1994, 0, ImportFlagCode::TotalMismatch}};
     EXPECT_EQ(flags(reading), expectedFlags);
-    EXPECT_FALSE(reading.person);
+    ASSERT_TRUE(reading.person) << "the certificate is issued to the person";
+    EXPECT_EQ(reading.person->name, "Гнатюк Мар'яна Ігорівна");
 }
 
 TEST(StatementReadingTest, CertificateOfYearRowsByMonthColumnsFromASpreadsheet) {
