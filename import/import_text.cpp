@@ -196,8 +196,8 @@ void joinBrokenNumbers(std::vector<Line>& lines) {
     }
 }
 
-// Drops page numbers and the later copies of a header or footer line that is printed on every
-// page; a line with three numbers or more is data and stays.
+// Drops page numbers, page footers, and the later copies of a header line that is printed on
+// every page; a line with three numbers or more is data and stays, and so do rows' labels.
 void dropPageFurniture(std::vector<Line>& lines) {
     std::set<std::u32string> seen;
     std::vector<Line> kept;
@@ -209,7 +209,8 @@ void dropPageFurniture(std::vector<Line>& lines) {
         const auto numbers = std::count_if(tokens.begin(), tokens.end(), [](const Token& token) {
             return token.kind == Token::Kind::Number;
         });
-        if (numbers <= 2 && !seen.insert(collapsed(line)).second)
+        // The labels of a table's rows repeat in every block and stay.
+        if (numbers <= 2 && !blockLabel(lowerCase(line)) && !seen.insert(collapsed(line)).second)
             continue;
         kept.push_back(std::move(line));
     }

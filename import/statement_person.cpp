@@ -211,8 +211,15 @@ bool StatementPersonReader::readLine(const Line& line, const std::vector<Token>&
             filled().name = encodeUtf8(nominativeName(name));
     }
     if (nameLabel != std::u32string::npos && (!m_person || m_person->name.empty())) {
+        // After "ПІБ:" or "Прізвище, ім'я, по батькові", with or without a colon.
         std::size_t start = line.find(U':', nameLabel);
-        if (start == std::u32string::npos) {
+        const std::size_t patronymicLabel = lower.find(U"по батькові", nameLabel);
+        if (patronymicLabel != std::u32string::npos &&
+            (start == std::u32string::npos || start > patronymicLabel)) {
+            start = patronymicLabel + 11;
+            if (start < line.size() && line[start] == U':')
+                ++start;
+        } else if (start == std::u32string::npos) {
             start = nameLabel;
             while (start < line.size() && line[start] != U' ')
                 ++start;

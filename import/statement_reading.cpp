@@ -110,8 +110,10 @@ void Reader::readLine(const Line& line) {
         readPlainList(line, tokens) || readYearRow(tokens, separated) ||
         readCertificateRow(lower, tokens, separated) || m_records.isRecordTotal(lower))
         return;
+    // Amounts, not an insurer's code, a year or a row number.
     const bool dataLike = std::any_of(tokens.begin(), tokens.end(), [](const Token& t) {
-        return t.kind == Kind::Number && (!t.integer || t.text.size() >= 3);
+        return t.kind == Kind::Number &&
+               (!t.integer || (t.text.size() >= 3 && !isEmployerCode(t) && !isYear(t)));
     });
     if (dataLike)
         m_out.unread(printed(line));
@@ -142,6 +144,18 @@ bool Reader::readMonthHeader(const std::vector<Token>& tokens) {
     }
     if (months < 10)
         return false;
+    // "Всього" printed on another line of the header: the total stands one column after December.
+    const auto december = std::find_if(columns.begin(), columns.end(),
+                                       [](const Column& column) { return column.key == 12; });
+    const bool withTotal = std::any_of(columns.begin(), columns.end(), [](const Column& column) {
+        return column.key == kTotalColumn;
+    });
+    if (!withTotal && december != columns.end() && months == 12) {
+        const auto january = std::find_if(columns.begin(), columns.end(),
+                                          [](const Column& column) { return column.key == 1; });
+        const int step = (december->begin - january->begin) / 11;
+        columns.push_back({december->begin + step, december->end + step, kTotalColumn});
+    }
     m_blocks.setMonthColumns(std::move(columns));
     return true;
 }

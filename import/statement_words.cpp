@@ -70,7 +70,8 @@ std::optional<int> blockYear(const std::vector<Token>& tokens, std::size_t& next
 }
 
 std::optional<BlockLabel> blockLabel(std::u32string_view lower) {
-    if (contains(lower, U"внес"))
+    // A label that wraps may show only its first words: "Сума сплачених" / "страхових внесків".
+    if (containsAny(lower, {U"внес", U"сплач", U"єсв"}))
         return BlockLabel::Contributions;
     if (containsAny(lower, {U"стаж", U"місяц"}))
         return BlockLabel::Experience;
