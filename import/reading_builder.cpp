@@ -45,8 +45,9 @@ void ReadingBuilder::addAmount(int year, int month, double amount, const std::st
 void ReadingBuilder::addExperience(int year, int month, double months) {
     if (!validMonth(year, month) || !(months >= 0))
         return;
+    // Printed to hundredths: 0,43 + 0,50 is 0,93, not a binary neighbour of it.
     double& sum = m_experience[ledgerMonthFromCalendar(year, month)];
-    sum = std::min(1.0, sum + months);
+    sum = std::min(1.0, static_cast<double>(centsOf(sum + months)) / 100);
 }
 
 void ReadingBuilder::setExperience(int year, int month, double months) {

@@ -110,11 +110,19 @@ void Reader::readLine(const Line& line) {
         readPlainList(line, tokens) || readYearRow(tokens, separated) ||
         readCertificateRow(lower, tokens, separated) || m_records.isRecordTotal(lower))
         return;
-    // Amounts, not an insurer's code, a year or a row number.
-    const bool dataLike = std::any_of(tokens.begin(), tokens.end(), [](const Token& t) {
-        return t.kind == Kind::Number &&
-               (!t.integer || (t.text.size() >= 3 && !isEmployerCode(t) && !isYear(t)));
+    // Amounts: one with kopecks, or two of hundreds or more (karbovanets print none); not an
+    // insurer's code, a year, a row number or a postal code alone.
+    std::vector<Token> amounts;
+    for (const Token& token : tokens)
+        if (token.kind == Kind::Number && !isEmployerCode(token) && !isYear(token))
+            amounts.push_back(token);
+    const std::vector<Cell> cells = moneyCells(amounts);
+    const bool withKopecks =
+        std::any_of(cells.begin(), cells.end(), [](const Cell& cell) { return !cell.integer; });
+    const auto hundreds = std::count_if(cells.begin(), cells.end(), [](const Cell& cell) {
+        return cell.amount && *cell.amount >= 100;
     });
+    const bool dataLike = withKopecks || hundreds >= 2;
     if (dataLike)
         m_out.unread(printed(line));
 }
