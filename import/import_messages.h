@@ -75,8 +75,13 @@ inline constexpr const char* kImportSplitUnconfirmed =
     ": суми рядка розділено без підтвердження підсумком; перевірте їх";
 
 inline constexpr const char* kImportOldCurrency =
-    ": схоже, суму вказано в карбованцях чи рублях до грошової реформи 1996 року; "
-    "у гривнях це ";
+    ": схоже, суму вказано в карбованцях (до грошової реформи 1996 року); у гривнях це ";
+
+inline constexpr const char* kImportRoubles =
+    ": суму вказано в рублях (до 1992 року); у розрахунку рублі, як і карбованці, "
+    "переводяться в гривні за курсом реформи 1996 року (100 000 : 1), тобто це ";
+
+inline constexpr const char* kImportHryvniaSuffix = " грн";
 
 // A statement that may be another person's: each difference, then a second yes before applying.
 inline constexpr const char* kImportOtherBirthDate = "у виписці дата народження ";

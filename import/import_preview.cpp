@@ -28,6 +28,20 @@ std::string amountText(double amount) {
     return whole + "," + (fraction < 10 ? "0" : "") + std::to_string(fraction);
 }
 
+// A converted amount, which may be a few thousandths of a hryvnia: as many places as it needs
+// (at most seven), "0,0018050" rather than "0,00".
+std::string smallAmountText(double amount) {
+    if (amount >= 0.01)
+        return amountText(amount);
+    const std::int64_t units = std::llround(amount * 1e7);
+    std::string digits = std::to_string(units);
+    digits.insert(0, 8 - std::min<std::size_t>(8, digits.size()), '0');
+    std::string text = "0," + digits.substr(1);
+    while (text.size() > 4 && text.back() == '0')
+        text.pop_back();
+    return text;
+}
+
 } // namespace
 
 std::vector<ImportFlag> previewFlags(const Reference& reference, const StatementReading& reading,
@@ -48,8 +62,11 @@ std::vector<ImportFlag> previewFlags(const Reference& reference, const Statement
         const double minimum = reference.minimumWage(month);
         const double maximum = reference.maximumIncome(MonthStart(month));
         if (average > 0 && entry.amount >= kOldCurrencyRatio * average) {
+            const bool roubles = year < kFirstKarbovanetsYear;
             add(ImportFlagCode::OldCurrency,
-                messages::kImportOldCurrency + amountText(entry.amount * kOldCurrencyToHryvnia));
+                (roubles ? messages::kImportRoubles : messages::kImportOldCurrency) +
+                    smallAmountText(entry.amount * kOldCurrencyToHryvnia) +
+                    messages::kImportHryvniaSuffix);
         } else if (maximum > 0 && entry.amount > maximum) {
             add(ImportFlagCode::FarAboveAverage,
                 messages::kImportAboveMaximum + amountText(maximum));

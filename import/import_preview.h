@@ -12,6 +12,9 @@ namespace rv::import {
 // 100 000 karbovanets (and the roubles before them) made one hryvnia in the money reform of
 // September 1996 (Указ Президента України від 25.08.1996 № 762/96).
 inline constexpr double kOldCurrencyToHryvnia = 0.00001;
+// Wages were paid in roubles before 1992, in karbovanets from 1992 to the reform; the reference
+// data keeps both as hryvnias at the reform's rate.
+inline constexpr int kFirstKarbovanetsYear = 1992;
 
 // The flags that the reference data gives each month read: below the month's minimum wage,
 // above the month's maximum for contributions (ten average wages where none is known), or so far

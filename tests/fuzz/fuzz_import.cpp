@@ -2,8 +2,10 @@
 // fed to:
 //   0: readStatement on the bytes as text, then the reference flags of what it read;
 //   1: the same behind "%PDF-", so poppler's text of a damaged PDF reaches the reader;
-//   2: tokenise and parseAmount on every normalised line.
+//   2: tokenise and parseAmount on every normalised line, and the row's cells: the money split,
+//      and the readings of its integers as thirteen cells.
 #include "calc/reference.h"
+#include "import/amount_cells.h"
 #include "import/import_preview.h"
 #include "import/import_text.h"
 #include "import/pdf_text.h"
@@ -13,6 +15,7 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace {
 
@@ -44,8 +47,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
     default:
         for (const rv::import::Line& line : rv::import::normaliseStatement(bytes)) {
-            for (const rv::import::Token& token : rv::import::tokenise(line))
+            std::vector<rv::import::Token> cells;
+            for (const rv::import::Token& token : rv::import::tokenise(line)) {
                 rv::import::parseAmount(token.text);
+                if (token.kind != rv::import::Token::Kind::Word)
+                    cells.push_back(token);
+            }
+            rv::import::moneyCells(cells);
+            rv::import::integerSplits(cells, 13, 4);
         }
         break;
     }
