@@ -39,13 +39,21 @@ ordered_json importJson(const ImportOutcome& outcome) {
              found.birthDate ? ordered_json(formatDate(*found.birthDate)) : ordered_json(nullptr)}};
     }
     ordered_json earnings = ordered_json::array();
-    for (const import::ImportedMonth& month : reading.months)
-        earnings.push_back(
-            {{"year", month.month.year},
-             {"month", calendarMonth(month.month)},
-             {"amount", month.amount},
-             {"experience_months", month.experienceMonths ? ordered_json(*month.experienceMonths)
-                                                          : ordered_json(nullptr)}});
+    for (const import::ImportedMonth& month : reading.months) {
+        ordered_json entry = {
+            {"year", month.month.year},
+            {"month", calendarMonth(month.month)},
+            {"amount", month.amount},
+            {"experience_months", month.experienceMonths ? ordered_json(*month.experienceMonths)
+                                                         : ordered_json(nullptr)}};
+        if (month.parts.size() > 1) {
+            ordered_json parts = ordered_json::array();
+            for (const import::MonthPart& part : month.parts)
+                parts.push_back({{"employer", part.employer}, {"amount", part.amount}});
+            entry["parts"] = std::move(parts);
+        }
+        earnings.push_back(std::move(entry));
+    }
     ordered_json flags = ordered_json::array();
     for (const import::ImportFlag& flag : outcome.flags)
         flags.push_back(
@@ -54,6 +62,7 @@ ordered_json importJson(const ImportOutcome& outcome) {
              {"code", import::flagCodeName(flag.code)},
              {"text", flag.text}});
     return {{"person", std::move(person)},
+            {"years", {{"from", reading.firstYear}, {"to", reading.lastYear}}},
             {"earnings", std::move(earnings)},
             {"flags", std::move(flags)},
             {"unread", reading.unread}};
