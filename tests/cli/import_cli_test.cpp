@@ -63,7 +63,10 @@ TEST(ImportCliTest, PrintsPersonEarningsFlagsAndUnreadLines) {
                               "rnokpp_valid": true, "birthdate": "02.11.1971"})"));
     ASSERT_EQ(output["earnings"].size(), 5u);
     EXPECT_EQ(output["earnings"][2], json::parse(R"({"year": 2011, "month": 3, "amount": 3500.5,
-                              "experience_months": 1.0})"));
+                              "experience_months": 1.0, "parts": [
+                              {"employer": "11223344", "amount": 2000.0},
+                              {"employer": "55667788", "amount": 1500.5}]})"));
+    EXPECT_EQ(output["years"], json::parse(R"({"from": 2011, "to": 2011})"));
     bool severalEmployers = false;
     for (const json& flag : output["flags"])
         severalEmployers = severalEmployers || (flag["code"] == "several_employers" &&
