@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <fstream>
 #include <iterator>
+#include <map>
 #include <string>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -124,6 +125,32 @@ TEST(EarningsOptionTest, TakesTheCaseEarningsFromASource) {
             found = true;
         }
     EXPECT_TRUE(found);
+}
+
+TEST(EarningsOptionTest, TakesTheSameMonthsAsTheImportFromAStatementsPdf) {
+    json input = career40();
+    input["periods"] = json::parse(R"([{"begin": "01.09.1981", "end": "28.02.2023"}])");
+    const std::string casePath = ::testing::TempDir() + "ravelta_earnings_pdf_case.json";
+    std::ofstream(casePath) << input.dump();
+    const std::string statement = importData("forms/ok5_year_rows.pdf");
+    const ProgramRun calculated = run(RV_CALC_PATH, "--earnings " + quoted(statement) + " " +
+                                                        quoted(casePath));
+    const ProgramRun imported = run(RV_IMPORT_PATH, quoted(statement));
+    std::remove(casePath.c_str());
+    ASSERT_EQ(calculated.exitCode, 0) << calculated.out;
+    ASSERT_EQ(imported.exitCode, 0);
+    const json document = json::parse(calculated.out);
+    std::map<std::pair<int, int>, double> ledger;
+    for (const json& month : document["ledger"])
+        ledger[{month["year"].get<int>(), month["month"].get<int>()}] =
+            month["payment"].get<double>();
+    const json earnings = json::parse(imported.out)["earnings"];
+    ASSERT_GT(earnings.size(), 200u);
+    for (const json& month : earnings) {
+        const std::pair<int, int> key{month["year"].get<int>(), month["month"].get<int>()};
+        ASSERT_TRUE(ledger.contains(key)) << key.first << "/" << key.second;
+        EXPECT_EQ(ledger.at(key), month["amount"].get<double>()) << key.first << "/" << key.second;
+    }
 }
 
 TEST(BatchTest, ABadLineInTheMiddleGivesItsErrorAndTheBatchGoesOn) {
