@@ -46,7 +46,7 @@ std::optional<std::string> takeEarningsFrom(const std::string& sourceBytes, Case
     const std::string text = import::sourceText(sourceBytes, pdfFailure);
     if (!pdfFailure.empty())
         return messages::kImportNothingFound + pdfFailure;
-    const import::StatementReading reading = import::readStatement(text);
+    const import::StatementReading reading = import::readStatement(text, processReference().get());
     if (reading.months.empty())
         return reading.nothingFound;
     for (const import::ImportedMonth& month : reading.months) {

@@ -17,7 +17,7 @@ ImportOutcome readImportSource(const Reference& reference, const std::string& by
         outcome.failure = messages::kImportNothingFound + pdfFailure;
         return outcome;
     }
-    outcome.reading = import::readStatement(text);
+    outcome.reading = import::readStatement(text, &reference);
     if (outcome.reading.months.empty()) {
         outcome.failure = outcome.reading.nothingFound;
         return outcome;

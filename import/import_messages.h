@@ -71,8 +71,9 @@ inline constexpr const char* kImportPlacementUnconfirmed =
     ": місяці сум рядка визначено за розташуванням стовпців, але стаж за рядком вказує на інші "
     "місяці; перевірте суми за цей рік";
 
-inline constexpr const char* kImportSplitUnconfirmed =
-    ": суми рядка розділено без підтвердження підсумком; перевірте їх";
+inline constexpr const char* kImportSplitByUsualWages =
+    " рр.: у скопійованому тексті суми не розділені на стовпці, тож їх розділено за звичайним "
+    "розміром зарплати тих місяців; звірте їх із довідкою";
 
 inline constexpr const char* kImportOldCurrency =
     ": схоже, суму вказано в карбованцях (до грошової реформи 1996 року); у гривнях це ";

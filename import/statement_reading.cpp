@@ -8,6 +8,7 @@
 #include "import/statement_person.h"
 #include "import/statement_words.h"
 #include "import/table_columns.h"
+#include "import/usual_wages.h"
 #include "import/year_blocks.h"
 
 #include <algorithm>
@@ -42,6 +43,7 @@ std::vector<Token> cellTokens(const std::vector<Token>& tokens, std::size_t from
 
 class Reader {
 public:
+    explicit Reader(const Reference* reference) : m_reference(reference) {}
     StatementReading read(std::string_view bytes);
 
 private:
@@ -54,12 +56,14 @@ private:
     bool readCertificateRow(const std::u32string& lower, const std::vector<Token>& tokens,
                             bool separated);
 
+    const Reference* m_reference;
     ReadingBuilder m_out;
     YearBlocks m_blocks{m_out};
     MonthRecords m_records{m_out};
     StatementPersonReader m_person;
     std::vector<Column> m_yearColumns;       // the last header of year columns
     std::map<int, double> m_certificateSums; // year -> sum of month rows under m_yearColumns
+    bool m_certificateGuessed = false;       // a row under m_yearColumns split by usual wages
     bool m_sawNumber = false;
 };
 
@@ -186,6 +190,7 @@ bool Reader::readYearHeader(const std::vector<Token>& tokens) {
         return false;
     m_yearColumns = std::move(columns);
     m_certificateSums.clear();
+    m_certificateGuessed = false;
     return true;
 }
 
@@ -334,10 +339,35 @@ bool Reader::readCertificateRow(const std::u32string& lower, const std::vector<T
             result.push_back({years[i], row[i].amount});
         return result;
     };
-    if (cells.size() == years.size())
+    // Integers one space apart in a copied text: thousands groups or cells, the text cannot say.
+    const bool joinedIntegers =
+        !separated && std::adjacent_find(numbers.begin(), numbers.end(),
+                                         [](const Token& left, const Token& right) {
+                                             return left.integer && right.integer &&
+                                                    left.end + 1 == right.begin;
+                                         }) != numbers.end();
+    placed = placeByColumns(cells, m_yearColumns, separated);
+    if (!placed && joinedIntegers && m_reference) {
+        if (total)
+            return true; // a total only checks the months, and this one cannot be split
+        std::vector<ColumnMonth> columns;
+        for (int year : years)
+            columns.push_back({year, month});
+        const auto reading =
+            likeliestReading(*m_reference, columnReadings(numbers, years.size()), columns);
+        if (!reading)
+            return false;
+        placed.emplace();
+        for (std::size_t i = 0; i < years.size(); ++i)
+            placed->push_back({years[i], (*reading)[i]});
+        if (!m_certificateGuessed)
+            m_out.flag(years.front(), 0, ImportFlagCode::Unconfirmed,
+                       std::to_string(years.front()) + "–" + std::to_string(years.back()) +
+                           messages::kImportSplitByUsualWages);
+        m_certificateGuessed = true;
+    } else if (!placed && cells.size() == years.size()) {
         placed = inOrder(cells);
-    else
-        placed = placeByColumns(cells, m_yearColumns, separated);
+    }
     if (!placed) {
         // Integers one space apart, one amount per year: placed only when the reading is the
         // only one.
@@ -389,8 +419,8 @@ const char* flagCodeName(ImportFlagCode code) {
     return "unknown";
 }
 
-StatementReading readStatement(std::string_view bytes) {
-    return Reader().read(bytes);
+StatementReading readStatement(std::string_view bytes, const Reference* reference) {
+    return Reader(reference).read(bytes);
 }
 
 } // namespace rv::import

@@ -8,6 +8,10 @@
 #include <string_view>
 #include <vector>
 
+namespace rv {
+class Reference;
+}
+
 namespace rv::import {
 
 // One row's share of a month: an employer (insurer) of a multi-employer month.
@@ -75,7 +79,9 @@ struct StatementReading {
 // months and a total, a contributions row, an experience row); one line per month "MM.YYYY"
 // with the employer's code and name, the wages, the contribution and the experience; month rows
 // by year columns or year rows by month columns; plain "year month amount" or
-// "MM.YYYY amount" lists in any of the usual separators. Never throws on any input.
-StatementReading readStatement(std::string_view bytes);
+// "MM.YYYY amount" lists in any of the usual separators. Never throws on any input. With the
+// reference data, a certificate's row of integers that a copy joined by single spaces is split
+// where its amounts lie nearest the months' average wages, and flagged for checking.
+StatementReading readStatement(std::string_view bytes, const Reference* reference = nullptr);
 
 } // namespace rv::import

@@ -26,7 +26,7 @@ const rv::Reference& reference() {
 }
 
 void readText(std::string_view bytes) {
-    const rv::import::StatementReading reading = rv::import::readStatement(bytes);
+    const rv::import::StatementReading reading = rv::import::readStatement(bytes, &reference());
     rv::import::previewFlags(reference(), reading, nullptr);
 }
 
