@@ -123,6 +123,10 @@ public:
     void RepostPeriods();
     // Age and overlap checks of the current person's periods; builds the ledger when they pass.
     VerifyResult VerifyPeriods(Date birthDate);
+    // Adds a period to the current person's when the periods with it pass the checks of
+    // VerifyPeriods (the person's birth date, no shared day), then rebuilds the ledger keeping its
+    // earnings. Throws UserError when they do not; nothing changes then.
+    void AddPeriod(const CasePeriod& period);
 
     // ---- Earnings ledger (store/dm_ledger.cpp)
     // Rebuilds the current person's ledger from the periods, keeping typed earnings.
@@ -175,6 +179,8 @@ public:
     // The current person, its periods and its ledger months in calendar order, read from the
     // tables; the months evaluated as the tables hold them.
     Case CurrentCase();
+    // The person row under the cursor, as typed.
+    CasePerson CurrentPerson() const;
     // The current person's ledger months in calendar order; a filtered ledger (a year chosen)
     // is left unfiltered.
     std::vector<CaseMonth> CurrentMonths();

@@ -30,12 +30,18 @@ std::vector<int> TdMain::CurrentLedgerRows() {
     return rows;
 }
 
+CasePerson TdMain::CurrentPerson() const {
+    CasePerson person;
+    person.name = cdsPerson.asText("person_name");
+    person.birthDate = cdsPerson.asDate("person_birthdate");
+    person.gender = cdsPerson.asInteger("person_gender");
+    person.applicationDate = cdsPerson.asDate("person_af_date");
+    return person;
+}
+
 Case TdMain::CurrentCase() {
     Case open;
-    open.person.name = cdsPerson.asText("person_name");
-    open.person.birthDate = cdsPerson.asDate("person_birthdate");
-    open.person.gender = cdsPerson.asInteger("person_gender");
-    open.person.applicationDate = cdsPerson.asDate("person_af_date");
+    open.person = CurrentPerson();
     open.periods = currentPeriods();
     open.evaluation = m_superState ? MonthEvaluation::AsStored : MonthEvaluation::ByLaw;
     open.months = CurrentMonths();

@@ -6,6 +6,7 @@
 #include "calc/messages.h"
 #include "calc/periods.h"
 #include "engine/errors.h"
+#include "engine/table_scopes.h"
 #include "store/dmMain.h"
 
 #include <string>
@@ -54,6 +55,34 @@ VerifyResult TdMain::VerifyPeriods(Date birthDate) {
     result.outcome = VerifyResult::Outcome::LedgerBuilt;
     result.ledgerBuilt = BuildLedger();
     return result;
+}
+
+void TdMain::AddPeriod(const CasePeriod& period) {
+    checkPeriodDates(period);
+    if (cdsExp.isEditing())
+        cdsExp.post(); // a period being typed is checked with the others, or refused
+    const std::optional<Date> birthDate = cdsPerson.asDate("person_birthdate");
+    if (!birthDate)
+        throw UserError(messages::kPersonMessages[static_cast<int>(ConfirmCode::BadBirthDate)]);
+    std::vector<CasePeriod> periods = currentPeriods();
+    for (const CasePeriod& stored : periods)
+        if (!stored.begin || !stored.finish)
+            throw UserError(messages::kPeriodDateMissing);
+    periods.push_back(period);
+    std::string refusal;
+    for (const std::string& warning : periodWarnings(periods, *birthDate, *CalcReference()))
+        refusal += (refusal.empty() ? "" : "\n") + warning;
+    if (!refusal.empty())
+        throw UserError(refusal);
+    {
+        const BoundViewsSuspension frozen(cdsExp);
+        cdsExp.append();
+        const UnstoredEditDropped unstored(cdsExp);
+        cdsExp.setValue("exp_date_begin", *period.begin);
+        cdsExp.setValue("exp_date_finish", *period.finish);
+        cdsExp.post();
+    }
+    BuildLedger();
 }
 
 void TdMain::RepostPeriods() {

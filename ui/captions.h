@@ -230,10 +230,29 @@ inline constexpr const char* kImportFileFilter =
 inline constexpr const char* kImportTitle = "Імпорт заробітків: перевірте, що буде внесено";
 inline constexpr const char* kImportColumns[] = {"",          "Рік",        "Місяць",
                                                  "Заробіток", "Стаж, міс.", "Що перевірити"};
-inline constexpr const char* kImportSummary =
-    "Знайдено місяців: %1. Зніміть позначку з місяців, які не треба вносити; буде внесено всі "
-    "позначені місяці разом або, якщо щось не вдасться, жодного.";
-inline constexpr const char* kImportUnread = "Не вдалося прочитати рядків: %1 (перший: «%2»).";
+// The preview's summary. %1: "296 місяців", %2: the years ("2000–2024 рр."), %3: "4 рядки".
+inline constexpr const char* kImportSummary = "Прочитано %1 за %2";
+inline constexpr const char* kImportSummaryWithUnread = "Прочитано %1 за %2; %3 не прочитано.";
+inline constexpr const char* kImportYears = "%1–%2 рр.";
+inline constexpr const char* kImportYear = "%1 р.";
+// The three forms of a noun after a number: 1 місяць, 2–4 місяці, 5 місяців (21 місяць, ...).
+inline constexpr const char* kMonthForms[] = {"місяць", "місяці", "місяців"};
+inline constexpr const char* kLineForms[] = {"рядок", "рядки", "рядків"};
+inline constexpr const char* kImportUnreadHeading =
+    "Ці рядки схожі на суми, але їх не прочитано — перевірте їх і внесіть вручну:";
+inline constexpr const char* kImportHint =
+    "Зніміть позначку з місяців, які не треба вносити; буде внесено всі позначені місяці разом "
+    "або, якщо щось не вдасться, жодного.";
+inline constexpr const char* kImportOnlyFlagged = "Лише місяці, що потребують перевірки";
+// %1: the differences, each as the core words it ("у виписці дата народження …").
+inline constexpr const char* kImportOtherPerson = "Схоже, це виписка іншої особи: %1.";
+inline constexpr const char* kImportOtherPersonQuestion =
+    "Схоже, це виписка іншої особи. Усе одно внести її заробітки в цей розрахунок?";
+// A run of months outside every period. %1: "3 місяці", %2: "01.2019–03.2019" or "08.1991".
+inline constexpr const char* kImportOutsideOne = "%1 (%2) не входить до жодного періоду роботи.";
+inline constexpr const char* kImportOutsideMany = "%1 (%2) не входять до жодного періоду роботи.";
+// %1 and %2: the period's first and last day.
+inline constexpr const char* kImportAddPeriod = "Додати період %1–%2";
 inline constexpr const char* kImportConvertOldCurrency =
     "Перерахувати суми в карбованцях чи рублях у гривні (× 0,00001)";
 inline constexpr const char* kImportTakeIdentity = "Перенести до реквізитів особи: %1";

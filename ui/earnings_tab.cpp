@@ -2,18 +2,18 @@
 
 #include "action_button.h"
 #include "calc/amount_text.h"
+#include "calc/ledger_month.h"
 #include "calc/ledger_rules.h"
-#include "store/ledger_summary.h"
+#include "calc/number_format.h"
 #include "captions.h"
 #include "command.h"
 #include "data_grid.h"
 #include "display_format.h"
+#include "engine/table_scopes.h"
 #include "footer_bar.h"
 #include "prompt.h"
 #include "store/dmMain.h"
-#include "engine/table_scopes.h"
-#include "calc/ledger_month.h"
-#include "calc/number_format.h"
+#include "store/ledger_summary.h"
 #include "uMain.h"
 
 #include <QAction>
@@ -537,7 +537,7 @@ bool EarningsTab::eventFilter(QObject* watched, QEvent* event) {
         if (event->type() == QEvent::KeyPress)
             return grdEarningKeyDown(static_cast<QKeyEvent*>(event));
         if (event->type() == QEvent::KeyRelease)
-            grdEarningKeyUp();
+            refreshEarningCommands();
     }
     return QWidget::eventFilter(watched, event);
 }
@@ -597,7 +597,7 @@ bool EarningsTab::grdEarningKeyDown(QKeyEvent* key) {
     return false;
 }
 
-void EarningsTab::grdEarningKeyUp() {
+void EarningsTab::refreshEarningCommands() {
     const bool hasRows = m_dMain && m_dMain->cdsEarning.recordCount() > 0;
     m_window.aVerifyEarning->setEnabled(hasRows);
     m_window.aClearEarning->setEnabled(hasRows);

@@ -52,6 +52,9 @@ public:
     void RefreshYearSummary(bool force);
     // The columns of the optimisation marks, shown after a calculation with a right to a pension.
     void setOptimisationColumnsVisible(bool visible);
+    // Enables "Підтвердити заробітки" and "Очистити" exactly when the ledger has months: after
+    // each key in the grid, and after a command that stored earnings without one.
+    void refreshEarningCommands();
 
     // "Очистити": every earning of the ledger to 0, after the question.
     void aClearEarningExecute();
@@ -87,7 +90,6 @@ private:
     std::optional<QColor> grdEarningDrawColumnCell(int row, int column) const;
     // Copy and paste of a month's earning, Enter as Tab, refused characters; true when consumed.
     bool grdEarningKeyDown(QKeyEvent* key);
-    void grdEarningKeyUp();
     void copyEarning();
     void pasteEarning();
     // The amounts as the earnings of consecutive months from the current one, all or none; the

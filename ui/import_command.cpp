@@ -1,11 +1,13 @@
 // The window's import commands: earnings from a file or the clipboard through the preview, and
 // the ledger's earnings as CSV.
+#include "calc/messages.h"
 #include "captions.h"
 #include "command.h"
 #include "earnings_tab.h"
-#include "import/import_preview.h"
+#include "import/import_messages.h"
 #include "import/ledger_csv.h"
 #include "import/pdf_text.h"
+#include "import/preview_checks.h"
 #include "import/statement_reading.h"
 #include "import_dialog.h"
 #include "ledger_refresh_pause.h"
@@ -13,10 +15,8 @@
 #include "store/dmMain.h"
 #include "store/dm_calculation.h"
 #include "store/import_apply.h"
-#include "calc/messages.h"
-#include "uMain.h"
-#include "import/import_messages.h"
 #include "store/store_messages.h"
+#include "uMain.h"
 
 #include <QClipboard>
 #include <QFile>
@@ -28,6 +28,14 @@ namespace {
 
 QString text(const char* utf8) {
     return QString::fromUtf8(utf8);
+}
+
+using import::PreviewChecks;
+
+// The preview's checks of a reading against the open case as it stands.
+PreviewChecks checksOfReading(TdMain& dm, const import::StatementReading& reading) {
+    return import::checkReading(*dm.CalcReference(), reading, currentMonthsUnseen(dm),
+                                dm.CurrentPerson());
 }
 
 } // namespace
@@ -73,10 +81,29 @@ void TfrmMain::importEarnings(const std::string& bytes) {
         m_prompt->warning(QString::fromStdString(reading.nothingFound));
         return;
     }
-    const std::vector<CaseMonth> ledgerMonths = currentMonthsUnseen(*m_dMain);
-    const std::vector<import::ImportFlag> flags =
-        import::previewFlags(*m_dMain->CalcReference(), reading, &ledgerMonths);
-    ImportDialog preview(std::move(reading), flags, this);
+    previewImport(std::move(reading));
+}
+
+void TfrmMain::previewImport(import::StatementReading reading) {
+    if (!m_dMain)
+        return;
+    PreviewChecks checks = checksOfReading(*m_dMain, reading);
+    ImportDialog preview(std::move(reading), std::move(checks), *m_prompt, this);
+    // The period is added as "Підтвердити стаж" would add a typed one; the preview stays open
+    // and shows its months again against the new ledger.
+    connect(&preview, &ImportDialog::periodRequested, this, [&](const import::MonthRun& run) {
+        const bool added = runCommand(*m_prompt, [&] {
+            {
+                const LedgerRefreshPause refreshOff(*this, LedgerRefreshPause::SummaryAtExit::Keep);
+                m_dMain->AddPeriod(import::periodOfRun(run));
+                ClearCalcResults(false);
+                earningsTab->FillYearSelector();
+            }
+            earningsTab->RefreshYearSummary(true);
+        });
+        if (added)
+            preview.showChecks(checksOfReading(*m_dMain, preview.reading()));
+    });
     if (preview.exec() != QDialog::Accepted)
         return;
     {
@@ -84,6 +111,7 @@ void TfrmMain::importEarnings(const std::string& bytes) {
         applyImportedEarnings(*m_dMain, preview.acceptedEarnings());
     }
     earningsTab->FillYearSelector();
+    earningsTab->refreshEarningCommands(); // as typing the earnings would have
     if (preview.identityRequested()) {
         // Offered to the person panel as typed values; the person confirms them there.
         const import::StatementPerson& person = *preview.reading().person;

@@ -2,6 +2,7 @@
 
 #include "calc/protocol.h"
 #include "file_dialog.h"
+#include "import/statement_reading.h"
 #include "store/dmMain.h"
 
 #include <QMainWindow>
@@ -102,6 +103,9 @@ public:
     void aExportLedgerCsvExecute();
     // Reads the source, shows the preview and applies the months the person accepts.
     void importEarnings(const std::string& bytes);
+    // The preview of a reading with months, over a case with a ledger: a period it offers is
+    // added at once, the months accepted are applied and the earnings tab is ready to confirm.
+    void previewImport(import::StatementReading reading);
 
     // The case file's save and open dialogs, and the exports' save dialog.
     FileDialogState sdMain;

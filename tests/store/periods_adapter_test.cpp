@@ -1,10 +1,11 @@
 // The period table in the data module: each period checked and measured as it is posted, the
-// identities kept, the checks before the ledger prompted and a refusal leaving the ledger as it was.
+// identities kept, the checks before the ledger prompted and a refusal leaving the ledger as it
+// was.
+#include "calc/messages.h"
 #include "case_builders.h"
+#include "engine/errors.h"
 #include "period_cases.h"
 #include "store/dmMain.h"
-#include "engine/errors.h"
-#include "calc/messages.h"
 
 #include <gtest/gtest.h>
 
@@ -123,6 +124,51 @@ TEST_F(PeriodsAdapterTest, ARefusedVerificationLeavesTheLedgerAsItWas) {
     ASSERT_TRUE(dm.cdsEarning.locate("earning_id", personId * 1000000 + 2005 * 100 + 1));
     EXPECT_EQ(dm.cdsEarning.asFloat("earning_payment"), 1000);
     EXPECT_EQ(prompt.warnings, std::vector<std::string>{messages::kPeriodsOverlap});
+}
+
+// The import's "Додати період": the new period passes the checks of "Підтвердити стаж" with the
+// others, or nothing changes; the ledger is rebuilt with the earnings it had.
+TEST_F(PeriodsAdapterTest, AddingAPeriodChecksItWithTheOthersAndKeepsTheEarnings) {
+    struct AddingCase {
+        const char* name;
+        const char* begin;
+        const char* finish;
+        std::optional<std::string> refusal; // none: added
+        int ledgerMonths;                   // after
+    };
+    const AddingCase cases[] = {
+        {"a later period, a month apart", "01.05.2005", "31.05.2005", std::nullopt, 4},
+        {"an earlier period", "01.11.2004", "31.12.2004", std::nullopt, 5},
+        {"sharing a day", "31.03.2005", "30.04.2005", messages::kPeriodsOverlap, 3},
+        {"before the age of 14", "01.01.1960", "31.01.1960", messages::workBeforeMinimumAge(14), 3},
+        {"ending before it begins", "31.05.2005", "01.05.2005", messages::kPeriodBeginAfterFinish,
+         3},
+    };
+    for (const AddingCase& c : cases) {
+        SCOPED_TRACE(c.name);
+        RecordingPrompt warnings;
+        TdMain fresh;
+        fresh.setPrompt(&warnings);
+        const std::int32_t person = confirmedPerson(fresh, day("01.01.1950"), 0, day("01.01.2012"));
+        addPeriod(fresh, day("01.01.2005"), day("31.03.2005"));
+        ASSERT_EQ(fresh.VerifyPeriods(day("01.01.1950")).outcome, Outcome::LedgerBuilt);
+        setEarning(fresh, 2005, 1, 1000);
+        try {
+            fresh.AddPeriod({day(c.begin), day(c.finish)});
+            EXPECT_FALSE(c.refusal) << "added";
+        } catch (const UserError& refusal) {
+            EXPECT_EQ(std::optional<std::string>(refusal.what()), c.refusal);
+        }
+        EXPECT_TRUE(warnings.warnings.empty()); // the refusal is the caller's to show
+        EXPECT_EQ(fresh.cdsExp.recordCount(), c.refusal ? 1 : 2);
+        const CivilDate finish = civilFromDate(day(c.finish)); // a month of no other period
+        const bool inLedger = fresh.cdsEarning.locate(
+            "earning_id", person * 1000000 + finish.year * 100 + finish.month - 1);
+        EXPECT_EQ(inLedger, !c.refusal);
+        EXPECT_EQ(fresh.cdsEarning.recordCount(), c.ledgerMonths);
+        ASSERT_TRUE(fresh.cdsEarning.locate("earning_id", person * 1000000 + 2005 * 100 + 1));
+        EXPECT_EQ(fresh.cdsEarning.asFloat("earning_payment"), 1000);
+    }
 }
 
 TEST_F(PeriodsAdapterTest, VerificationWithoutAPromptStillDecides) {

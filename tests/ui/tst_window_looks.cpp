@@ -3,6 +3,7 @@
 // dark palette every grid, title, footer and tab caption readable. With RAVELTA_SCREENS=1 it saves
 // a picture of every work tab, light and dark, named after RV_SCREEN_NAME.
 
+#include "dark_palette.h"
 #include "ui/footer_bar.h"
 #include "window_session.h"
 
@@ -22,29 +23,6 @@ namespace {
 const PersonInput kMan{QStringLiteral("Петренко Петро Петрович"), QStringLiteral("15.03.1950"), 0,
                        QStringLiteral("20.03.2010")};
 const QList<PeriodInput> kPeriods{{"01.09.1985", "31.08.1990"}, {"01.10.1990", "31.12.2005"}};
-
-// The palette a dark desktop theme gives: light text on dark surfaces.
-QPalette darkPalette() {
-    QPalette dark;
-    const QColor window(45, 45, 48), base(30, 30, 30), text(230, 230, 230);
-    for (const auto group : {QPalette::Active, QPalette::Inactive}) {
-        dark.setColor(group, QPalette::Window, window);
-        dark.setColor(group, QPalette::WindowText, text);
-        dark.setColor(group, QPalette::Base, base);
-        dark.setColor(group, QPalette::AlternateBase, window);
-        dark.setColor(group, QPalette::Text, text);
-        dark.setColor(group, QPalette::Button, window);
-        dark.setColor(group, QPalette::ButtonText, text);
-        dark.setColor(group, QPalette::ToolTipBase, base);
-        dark.setColor(group, QPalette::ToolTipText, text);
-        dark.setColor(group, QPalette::Highlight, QColor(42, 130, 218));
-        dark.setColor(group, QPalette::HighlightedText, Qt::white);
-    }
-    dark.setColor(QPalette::Disabled, QPalette::WindowText, QColor(128, 128, 128));
-    dark.setColor(QPalette::Disabled, QPalette::Text, QColor(128, 128, 128));
-    dark.setColor(QPalette::Disabled, QPalette::ButtonText, QColor(128, 128, 128));
-    return dark;
-}
 
 // Text reads on its background when their lightness differs by at least this much (of 255).
 constexpr int kReadableGap = 100;
