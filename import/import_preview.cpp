@@ -74,7 +74,7 @@ std::vector<ImportFlag> previewFlags(const Reference& reference, const Statement
             add(ImportFlagCode::FarAboveAverage,
                 messages::kImportFarAboveAverage + amountText(average));
         }
-        if (minimum > 0 && entry.amount < minimum)
+        if (minimum > 0 && entry.amount > 0 && entry.amount < minimum)
             add(ImportFlagCode::BelowMinimumWage,
                 messages::kImportBelowMinimumWage + amountText(minimum));
         if (!months)
