@@ -74,9 +74,8 @@ TEST_F(ImportPreviewTest, RoublesBeforeKarbovanetsAreNamedAsRoublesWithTheirSmal
     ASSERT_EQ(flags.size(), 1u);
     EXPECT_EQ(flags[0].code, ImportFlagCode::OldCurrency);
     EXPECT_EQ(flags[0].text,
-              "березень 1988 р.: суму вказано в рублях (до 1992 року); у розрахунку рублі, як і "
-              "карбованці, переводяться в гривні за курсом реформи 1996 року (100 000 : 1), тобто "
-              "це 0,001805 грн");
+              "березень 1988 р.: сума в рублях (до 1992 року); у гривнях за курсом реформи 1996 "
+              "року (100 000 : 1) це 0,001805 грн");
 }
 
 TEST(ImportPersonTest, NamesWhatSetsTheStatementsPersonApart) {
