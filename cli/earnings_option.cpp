@@ -2,11 +2,11 @@
 
 #include "input_reading.h"
 
+#include "calc/messages.h"
+#include "import/import_messages.h"
 #include "import/pdf_text.h"
 #include "import/statement_reading.h"
 #include "pipeline.h"
-#include "calc/messages.h"
-#include "import/import_messages.h"
 
 #include <nlohmann/json.hpp>
 

@@ -1,9 +1,9 @@
 #include "import_json.h"
 
-#include "import/import_preview.h"
-#include "import/pdf_text.h"
 #include "calc/messages.h"
 #include "import/import_messages.h"
+#include "import/import_preview.h"
+#include "import/pdf_text.h"
 
 namespace rv::cli {
 
@@ -40,12 +40,12 @@ ordered_json importJson(const ImportOutcome& outcome) {
     }
     ordered_json earnings = ordered_json::array();
     for (const import::ImportedMonth& month : reading.months) {
-        ordered_json entry = {
-            {"year", month.month.year},
-            {"month", calendarMonth(month.month)},
-            {"amount", month.amount},
-            {"experience_months", month.experienceMonths ? ordered_json(*month.experienceMonths)
-                                                         : ordered_json(nullptr)}};
+        ordered_json entry = {{"year", month.month.year},
+                              {"month", calendarMonth(month.month)},
+                              {"amount", month.amount},
+                              {"experience_months", month.experienceMonths
+                                                        ? ordered_json(*month.experienceMonths)
+                                                        : ordered_json(nullptr)}};
         if (month.parts.size() > 1) {
             ordered_json parts = ordered_json::array();
             for (const import::MonthPart& part : month.parts)

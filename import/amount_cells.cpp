@@ -98,9 +98,8 @@ private:
         }
         for (std::size_t last = position; last < m_tokens.size() && last < position + kMaxGroups;
              ++last) {
-            if (last > position &&
-                (!isPiece(m_tokens[last]) || !m_tokens[last - 1].integer ||
-                 !adjacent(m_tokens[last - 1], m_tokens[last])))
+            if (last > position && (!isPiece(m_tokens[last]) || !m_tokens[last - 1].integer ||
+                                    !adjacent(m_tokens[last - 1], m_tokens[last])))
                 break;
             const std::u32string& lead = m_tokens[position].text;
             if (last == position && lead.size() > 1 && lead.front() == U'0' &&

@@ -202,8 +202,7 @@ void dropPageFurniture(std::vector<Line>& lines) {
     std::set<std::u32string> seen;
     std::vector<Line> kept;
     for (Line& line : lines) {
-        if (collapsed(line).empty() || isPageNumberLine(line) ||
-            isPageFurniture(lowerCase(line)))
+        if (collapsed(line).empty() || isPageNumberLine(line) || isPageFurniture(lowerCase(line)))
             continue;
         const std::vector<Token> tokens = tokenise(line);
         const auto numbers = std::count_if(tokens.begin(), tokens.end(), [](const Token& token) {

@@ -61,7 +61,8 @@ bool MonthRecords::readLine(const Line& line, const std::vector<Token>& tokens) 
         record.month = date->month;
         record.employer = encodeUtf8(tokens[i].text);
         record.tokens.assign(tokens.begin() + static_cast<std::ptrdiff_t>(i) + 1, tokens.end());
-        record.text = encodeUtf8(line.substr(std::min(line.size(), line.find_first_not_of(U" \t"))));
+        record.text =
+            encodeUtf8(line.substr(std::min(line.size(), line.find_first_not_of(U" \t"))));
         m_out.coverYear(record.year);
         m_pending = !hasAmounts(record);
         m_records.push_back(std::move(record));
@@ -80,7 +81,8 @@ bool MonthRecords::readLine(const Line& line, const std::vector<Token>& tokens) 
         token.end += offset;
         record.tokens.push_back(std::move(token));
     }
-    record.text += " " + encodeUtf8(line.substr(std::min(line.size(), line.find_first_not_of(U" \t"))));
+    record.text +=
+        " " + encodeUtf8(line.substr(std::min(line.size(), line.find_first_not_of(U" \t"))));
     ++record.lines;
     m_pending = !hasAmounts(record);
     return true;
@@ -92,8 +94,9 @@ bool MonthRecords::isRecordTotal(std::u32string_view lower) const {
 
 bool MonthRecords::hasAmounts(const Record& record) {
     const std::vector<Token> numbers = numbersAfterLastWord(record.tokens);
-    return std::any_of(numbers.begin(), numbers.end(),
-                       [](const Token& token) { return token.kind == Kind::Number && !token.integer; });
+    return std::any_of(numbers.begin(), numbers.end(), [](const Token& token) {
+        return token.kind == Kind::Number && !token.integer;
+    });
 }
 
 // From the end: the experience (at most one month), the contribution and the wages (amounts with

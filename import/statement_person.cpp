@@ -17,8 +17,8 @@ bool isUpperCyrillic(char32_t c) {
 }
 
 std::u32string trimmedName(std::u32string name) {
-    while (!name.empty() &&
-           (name.back() == U' ' || name.back() == U',' || name.back() == U';' || name.back() == U'.'))
+    while (!name.empty() && (name.back() == U' ' || name.back() == U',' || name.back() == U';' ||
+                             name.back() == U'.'))
         name.pop_back();
     const std::size_t start = name.find_first_not_of(U" ");
     return start == std::u32string::npos ? std::u32string() : name.substr(start);
@@ -89,8 +89,11 @@ std::u32string nominativeName(std::u32string_view dative) {
                                                             {U"овій", U"ова"},
                                                             {U"евій", U"ева"},
                                                             {U"іній", U"іна"}}};
-        static constexpr std::array<Ending, 5> kFirst = {
-            {{U"ользі", U"ольга"}, {U"любові", U"любов"}, {U"ії", U"ія"}, {U"ї", U"я"}, {U"і", U"а"}}};
+        static constexpr std::array<Ending, 5> kFirst = {{{U"ользі", U"ольга"},
+                                                          {U"любові", U"любов"},
+                                                          {U"ії", U"ія"},
+                                                          {U"ї", U"я"},
+                                                          {U"і", U"а"}}};
         static constexpr std::array<Ending, 2> kPatronymic = {
             {{U"івні", U"івна"}, {U"ївні", U"ївна"}}};
         words[0] = withEnding(words[0], kSurname);
@@ -175,8 +178,8 @@ bool StatementPersonReader::readLine(const Line& line, const std::vector<Token>&
     const std::size_t numberLabel =
         std::min({lower.find(U"рнокпп"), lower.find(U"ідентифікаційн"), lower.find(U"іпн"),
                   lower.find(U"облікової"), lower.find(U"платника податків")});
-    const std::size_t nameLabel = std::min({lower.find(U"піб"), lower.find(U"прізвище"),
-                                            lower.find(U"застрахована особа:")});
+    const std::size_t nameLabel =
+        std::min({lower.find(U"піб"), lower.find(U"прізвище"), lower.find(U"застрахована особа:")});
     const std::size_t issuedTo = std::min(lower.find(U"видана "), lower.find(U"видано "));
     const std::size_t birthLabel = lower.find(U"народження");
     if (numberLabel == std::u32string::npos && nameLabel == std::u32string::npos &&
@@ -232,8 +235,9 @@ bool StatementPersonReader::readLine(const Line& line, const std::vector<Token>&
         };
         std::size_t end = std::min(endAt(numberLabel), endAt(birthLabel));
         for (std::size_t i = start; i < end; ++i)
-            if (isDigit(line[i]) || (i + 2 < end && line[i] == U' ' && line[i + 1] == U' ' &&
-                                     line[i + 2] == U' ' && i > line.find_first_not_of(U' ', start)))
+            if (isDigit(line[i]) ||
+                (i + 2 < end && line[i] == U' ' && line[i + 1] == U' ' && line[i + 2] == U' ' &&
+                 i > line.find_first_not_of(U' ', start)))
                 end = i;
         std::u32string name = trimmedName(line.substr(start, end - start));
         // "Дата" of "Дата народження" left at the end of the name.

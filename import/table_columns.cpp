@@ -24,9 +24,8 @@ std::optional<int> columnOf(const Cell& cell, const std::vector<Column>& columns
     return best;
 }
 
-std::optional<std::vector<Placed>> placeByColumns(const std::vector<Cell>& cells,
-                                                  const std::vector<Column>& columns,
-                                                  bool separated) {
+std::optional<std::vector<Placed>>
+placeByColumns(const std::vector<Cell>& cells, const std::vector<Column>& columns, bool separated) {
     if (columns.empty())
         return std::nullopt;
     for (std::size_t i = 1; i < cells.size() && !separated; ++i)

@@ -32,8 +32,7 @@ struct Placed {
 // column, in the columns' order, ignoring cells under columns that are not read. Printed cells
 // one space apart are not laid out in columns (a copied text): nullopt as well, unless the line
 // is `separated` into cells by tabs or semicolons, where a column is the cell's number.
-std::optional<std::vector<Placed>> placeByColumns(const std::vector<Cell>& cells,
-                                                  const std::vector<Column>& columns,
-                                                  bool separated);
+std::optional<std::vector<Placed>>
+placeByColumns(const std::vector<Cell>& cells, const std::vector<Column>& columns, bool separated);
 
 } // namespace rv::import

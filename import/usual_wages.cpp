@@ -62,9 +62,10 @@ std::vector<std::vector<std::optional<double>>> columnReadings(const std::vector
     return readings;
 }
 
-std::optional<std::vector<std::optional<double>>> likeliestReading(
-    const Reference& reference, const std::vector<std::vector<std::optional<double>>>& readings,
-    const std::vector<ColumnMonth>& columns) {
+std::optional<std::vector<std::optional<double>>>
+likeliestReading(const Reference& reference,
+                 const std::vector<std::vector<std::optional<double>>>& readings,
+                 const std::vector<ColumnMonth>& columns) {
     double best = std::numeric_limits<double>::infinity();
     double second = best;
     std::size_t bestIndex = 0;

@@ -21,9 +21,10 @@ struct ColumnMonth {
     int year = 0;
     int month = 0;
 };
-std::optional<std::vector<std::optional<double>>> likeliestReading(
-    const Reference& reference, const std::vector<std::vector<std::optional<double>>>& readings,
-    const std::vector<ColumnMonth>& columns);
+std::optional<std::vector<std::optional<double>>>
+likeliestReading(const Reference& reference,
+                 const std::vector<std::vector<std::optional<double>>>& readings,
+                 const std::vector<ColumnMonth>& columns);
 
 // The readings of a row's number tokens spread over `columns` columns: every split into as many
 // amounts as there are columns, and, with one or two cells left empty, into fewer.

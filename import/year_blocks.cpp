@@ -36,17 +36,17 @@ bool endsWithTotal(const std::vector<Cell>& cells) {
 std::vector<Placed> inOrder(const std::vector<Cell>& cells, bool withTotal) {
     std::vector<Placed> placed;
     for (std::size_t i = 0; i < cells.size(); ++i)
-        placed.push_back(
-            {i < kMonths && !(withTotal && i + 1 == cells.size()) ? static_cast<int>(i) + 1
-                                                                   : kTotalColumn,
-             cells[i].amount});
+        placed.push_back({i < kMonths && !(withTotal && i + 1 == cells.size())
+                              ? static_cast<int>(i) + 1
+                              : kTotalColumn,
+                          cells[i].amount});
     return placed;
 }
 
 // The month values placed into the months that have experience, in order.
-std::optional<std::vector<Placed>> placeByExperience(const std::vector<Cell>& cells,
-                                                     bool withTotal,
-                                                     const std::vector<std::optional<double>>& months) {
+std::optional<std::vector<Placed>>
+placeByExperience(const std::vector<Cell>& cells, bool withTotal,
+                  const std::vector<std::optional<double>>& months) {
     std::vector<int> worked;
     for (std::size_t m = 0; m < months.size(); ++m)
         if (months[m].value_or(0) > 0)
@@ -188,9 +188,8 @@ void YearBlocks::endBlock() {
 std::optional<std::vector<std::optional<double>>> YearBlocks::experienceOf(const Row& row) const {
     std::vector<Cell> cells = plainCells(row.numbers);
     std::vector<std::optional<double>> months(kMonths);
-    const bool valuesFit = std::all_of(cells.begin(), cells.end(), [](const Cell& cell) {
-        return cell.amount.value_or(0) <= 1;
-    });
+    const bool valuesFit = std::all_of(
+        cells.begin(), cells.end(), [](const Cell& cell) { return cell.amount.value_or(0) <= 1; });
     if (cells.size() == kMonths + 1 || (cells.size() == kMonths && valuesFit)) {
         for (std::size_t m = 0; m < kMonths; ++m)
             months[m] = cells[m].amount.value_or(0);
@@ -211,14 +210,14 @@ void YearBlocks::readGroup(const Group& group, std::vector<double>& monthSums) {
     // A mark printed before the months of a row without a label: "12345678  1  1 000,00 ...".
     const bool leadingMark = !row.employer.empty() && !row.labelled && !cells.empty() &&
                              cells.front().integer && cells.front().text.size() <= 2;
-    if (leadingMark && (cells.size() == kMonths + 2 ||
-                        (cells.size() == kMonths + 1 && !endsWithTotal(cells))))
+    if (leadingMark &&
+        (cells.size() == kMonths + 2 || (cells.size() == kMonths + 1 && !endsWithTotal(cells))))
         cells.erase(cells.begin());
     const std::optional<std::vector<std::optional<double>>> experience =
         group.experience ? experienceOf(*group.experience) : std::nullopt;
-    const std::string where = std::to_string(m_year) + " р." +
-                              (row.employer.empty() ? std::string()
-                                                    : messages::kImportEmployer + row.employer);
+    const std::string where =
+        std::to_string(m_year) + " р." +
+        (row.employer.empty() ? std::string() : messages::kImportEmployer + row.employer);
 
     std::optional<std::vector<Placed>> placed;
     bool unconfirmed = false;
@@ -232,8 +231,8 @@ void YearBlocks::readGroup(const Group& group, std::vector<double>& monthSums) {
         placed = byColumns ? byColumns : byExperience;
         unconfirmed = byColumns && byExperience && !samePlaces(*byColumns, *byExperience);
     }
-    const bool integers = std::all_of(cells.begin(), cells.end(),
-                                      [](const Cell& cell) { return cell.integer; });
+    const bool integers =
+        std::all_of(cells.begin(), cells.end(), [](const Cell& cell) { return cell.integer; });
     if (!placed && integers) {
         // Integers one space apart: the reading whose months add up to the printed total.
         std::vector<std::vector<Cell>> confirmed;
@@ -260,8 +259,8 @@ void YearBlocks::readGroup(const Group& group, std::vector<double>& monthSums) {
         if (cell.key == kTotalColumn) {
             total = cell.amount;
         } else if (cell.key >= 1 && cell.amount) {
-            const bool worked = experience && (*experience)[static_cast<std::size_t>(cell.key) - 1]
-                                                      .value_or(0) > 0;
+            const bool worked =
+                experience && (*experience)[static_cast<std::size_t>(cell.key) - 1].value_or(0) > 0;
             if (*cell.amount > 0 || worked)
                 m_out.addAmount(m_year, cell.key, *cell.amount, row.employer);
             monthSums[static_cast<std::size_t>(cell.key)] += *cell.amount;

@@ -76,7 +76,8 @@ void TfrmMain::importEarnings(const std::string& bytes) {
         m_prompt->warning(text(messages::kImportNothingFound) + QString::fromStdString(pdfFailure));
         return;
     }
-    import::StatementReading reading = import::readStatement(source, m_dMain->CalcReference().get());
+    import::StatementReading reading =
+        import::readStatement(source, m_dMain->CalcReference().get());
     if (reading.months.empty()) {
         m_prompt->warning(QString::fromStdString(reading.nothingFound));
         return;

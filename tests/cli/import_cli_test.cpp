@@ -133,8 +133,8 @@ TEST(EarningsOptionTest, TakesTheSameMonthsAsTheImportFromAStatementsPdf) {
     const std::string casePath = ::testing::TempDir() + "ravelta_earnings_pdf_case.json";
     std::ofstream(casePath) << input.dump();
     const std::string statement = importData("forms/ok5_year_rows.pdf");
-    const ProgramRun calculated = run(RV_CALC_PATH, "--earnings " + quoted(statement) + " " +
-                                                        quoted(casePath));
+    const ProgramRun calculated =
+        run(RV_CALC_PATH, "--earnings " + quoted(statement) + " " + quoted(casePath));
     const ProgramRun imported = run(RV_IMPORT_PATH, quoted(statement));
     std::remove(casePath.c_str());
     ASSERT_EQ(calculated.exitCode, 0) << calculated.out;
@@ -159,8 +159,8 @@ TEST(BatchTest, ABadLineInTheMiddleGivesItsErrorAndTheBatchGoesOn) {
     refused["person"]["name"] = "";
     const std::string deep = std::string(100, '[') + std::string(100, ']');
     const std::string longerThanACase(5 * 1024 * 1024, ' ');
-    const std::string input = good.dump() + "\n{not json\n" + refused.dump() + "\n\n" +
-                              deep + "\n" + longerThanACase + "\n" + good.dump() + "\n";
+    const std::string input = good.dump() + "\n{not json\n" + refused.dump() + "\n\n" + deep +
+                              "\n" + longerThanACase + "\n" + good.dump() + "\n";
     const ProgramRun result = run(RV_CALC_PATH, "--batch -", input);
     ASSERT_EQ(result.exitCode, 0);
     std::vector<json> lines;

@@ -31,15 +31,17 @@ struct MoneyCase {
 
 TEST(AmountCellsTest, SplitsARowOfMoneyAsItWasPrinted) {
     const MoneyCase cases[] = {
-        {"a copied row: the total's thousands after a month's amount", U"283,89 2 638,52",
+        {"a copied row: the total's thousands after a month's amount",
+         U"283,89 2 638,52",
          {283.89, 2638.52}},
         {"category before the wages, contribution, experience",
-         U"1 11 952,03 2 629,45 1", {1, 11952.03, 2629.45, 1}},
-        {"zero wages with a contribution and experience", U"6 0,00 1 474,00 1",
-         {6, 0, 1474, 1}},
+         U"1 11 952,03 2 629,45 1",
+         {1, 11952.03, 2629.45, 1}},
+        {"zero wages with a contribution and experience", U"6 0,00 1 474,00 1", {6, 0, 1474, 1}},
         {"laid out: cells far apart never join", U"1   952,03   209,45", {1, 952.03, 209.45}},
         {"millions in groups", U"1 234 567,89 12,00", {1234567.89, 12}},
-        {"integers one space apart join as groups allow", U"12 600 000 13 200 000",
+        {"integers one space apart join as groups allow",
+         U"12 600 000 13 200 000",
          {12600000, 13200000}},
         {"experience months stay apart", U"0 0 0,55 1 1", {0, 0, 0.55, 1, 1}},
         {"a dash is an empty cell", U"100,00 - 200,00", {100, -1, 200}},

@@ -61,8 +61,7 @@ TEST_P(StatementFormsTest, ReadsEveryMonthTheFormPrintsAndInventsNone) {
     const FormCase& c = GetParam();
     const Expected expected = expectedOf(c.form);
     std::string failure;
-    const std::string text =
-        sourceText(formFile(std::string(c.form) + "." + c.source), failure);
+    const std::string text = sourceText(formFile(std::string(c.form) + "." + c.source), failure);
     ASSERT_TRUE(failure.empty()) << failure;
     static const auto reference = Reference::fromStored(EmbeddedReferenceData());
     const StatementReading reading = readStatement(text, reference.get());

@@ -102,8 +102,8 @@ std::vector<std::string> laidOutRows(const Ok5Year& block) {
     std::vector<std::string> rows;
     bool first = true;
     for (const InsurerYear& insurer : block.insurers) {
-        const std::string prefix =
-            (first ? std::to_string(block.year) : std::string("    ")) + "  " + insurer.code + "  1  ";
+        const std::string prefix = (first ? std::to_string(block.year) : std::string("    ")) +
+                                   "  " + insurer.code + "  1  ";
         std::string wages = prefix + "Сума заробітку (доходу)";
         std::string experience = std::string(prefix.size(), ' ') + "Страховий стаж (місяців)";
         const auto pad = [](std::string& row) {
@@ -149,7 +149,7 @@ std::vector<Ok5Year> career() {
         y2001.insurers[0].wages[m] = 410.5 + m;
         y2001.insurers[0].experience[m] = 1;
     }
-    const double amounts2001[] = {797.50, 5170.83, 4970.74, 5100.00,
+    const double amounts2001[] = {797.50,  5170.83, 4970.74, 5100.00,
                                   5230.10, 5400.00, 5512.16, 7069.00};
     for (int m = 5; m <= 12; ++m) {
         y2001.insurers[1].wages[m] = amounts2001[m - 5];
@@ -301,10 +301,10 @@ TEST(StatementLayoutsTest, Ok7WithYearAndMonthColumnsCategoryAndZeroWages) {
     expectSameMonths(readAmounts(reading), expected, "ОК-7");
     EXPECT_TRUE(reading.unread.empty()) << reading.unread.front();
     // The month of care is kept with its experience and flagged, its amount zero.
-    const auto care = std::find_if(reading.months.begin(), reading.months.end(),
-                                   [](const ImportedMonth& month) {
-                                       return month.month == ledgerMonthFromCalendar(2023, 1);
-                                   });
+    const auto care =
+        std::find_if(reading.months.begin(), reading.months.end(), [](const ImportedMonth& month) {
+            return month.month == ledgerMonthFromCalendar(2023, 1);
+        });
     ASSERT_NE(care, reading.months.end());
     EXPECT_EQ(care->amount, 0);
     EXPECT_EQ(care->experienceMonths, 1);
@@ -313,10 +313,10 @@ TEST(StatementLayoutsTest, Ok7WithYearAndMonthColumnsCategoryAndZeroWages) {
         ++codes[flag.code];
     EXPECT_EQ(codes[ImportFlagCode::ZeroEarning], 1);
     EXPECT_EQ(codes[ImportFlagCode::SeveralEmployers], 1);
-    const auto march = std::find_if(reading.months.begin(), reading.months.end(),
-                                    [](const ImportedMonth& month) {
-                                        return month.month == ledgerMonthFromCalendar(2019, 3);
-                                    });
+    const auto march =
+        std::find_if(reading.months.begin(), reading.months.end(), [](const ImportedMonth& month) {
+            return month.month == ledgerMonthFromCalendar(2019, 3);
+        });
     ASSERT_NE(march, reading.months.end());
     ASSERT_EQ(march->parts.size(), 2u);
     EXPECT_EQ(march->parts[1].employer, "31415926");
@@ -337,8 +337,8 @@ TEST(StatementLayoutsTest, WageCertificateNamesItsPersonInTheSentence) {
         "Разом 362,00 381,00 25 800 000\n"
         "Підстава: особові рахунки за 1990–1995 рр. М.П.\n";
     const StatementReading reading = readStatement(text);
-    const std::map<MonthKey, double> expected = {{{1990, 1}, 180.5}, {{1990, 2}, 181.5},
-                                                 {{1991, 1}, 190},   {{1991, 2}, 191},
+    const std::map<MonthKey, double> expected = {{{1990, 1}, 180.5},    {{1990, 2}, 181.5},
+                                                 {{1991, 1}, 190},      {{1991, 2}, 191},
                                                  {{1995, 1}, 12600000}, {{1995, 2}, 13200000}};
     expectSameMonths(readAmounts(reading), expected, "certificate");
     EXPECT_TRUE(reading.flags.empty()) << reading.flags.front().text;
