@@ -55,7 +55,7 @@ std::vector<ImportFlag> previewFlags(const Reference& reference, const Statement
         const LedgerMonth month = entry.month;
         const int year = month.year;
         const int calendar = calendarMonth(month);
-        const auto add = [&](ImportFlagCode code, std::string text) {
+        const auto add = [&](ImportFlagCode code, const std::string& text) {
             flags.push_back({year, calendar, code, importMonthLabel(month) + text});
         };
         const double average = reference.averageWageOfMonth(month);

@@ -143,12 +143,10 @@ bool isPageNumberLine(const Line& line) {
                 return false;
             ++numbers;
             i = end;
-        } else if (c == U' ' || c == U'-' || c == U'/') {
+        } else if (c == U' ' || c == U'-' || c == U'/' || c == U'з') {
             ++i;
         } else if (text.compare(i, 2, U"із") == 0 || text.compare(i, 2, U"of") == 0) {
             i += 2;
-        } else if (c == U'з') {
-            ++i;
         } else {
             return false;
         }
@@ -244,7 +242,7 @@ bool isCommaSeparated(const Line& line) {
            text[year + 1 + month] == U',';
 }
 
-Token classify(std::u32string text, int begin, int end) {
+Token classify(const std::u32string& text, int begin, int end) {
     Token token;
     token.begin = begin;
     token.end = end;
@@ -302,9 +300,7 @@ std::u32string decodeText(std::string_view bytes) {
 std::u32string lowerCase(std::u32string_view text) {
     std::u32string result(text);
     for (char32_t& c : result) {
-        if (c >= U'A' && c <= U'Z')
-            c += 0x20;
-        else if (c >= 0x410 && c <= 0x42F)
+        if ((c >= U'A' && c <= U'Z') || (c >= 0x410 && c <= 0x42F))
             c += 0x20;
         else if (c >= 0x400 && c <= 0x40F)
             c += 0x50;

@@ -20,7 +20,7 @@ std::u32string trimmedName(std::u32string name) {
     while (!name.empty() && (name.back() == U' ' || name.back() == U',' || name.back() == U';' ||
                              name.back() == U'.'))
         name.pop_back();
-    const std::size_t start = name.find_first_not_of(U" ");
+    const std::size_t start = name.find_first_not_of(U' ');
     return start == std::u32string::npos ? std::u32string() : name.substr(start);
 }
 

@@ -351,6 +351,7 @@ bool Reader::readCertificateRow(const std::u32string& lower, const std::vector<T
         if (total)
             return true; // a total only checks the months, and this one cannot be split
         std::vector<ColumnMonth> columns;
+        columns.reserve(years.size());
         for (int year : years)
             columns.push_back({year, month});
         const auto reading =

@@ -42,7 +42,7 @@ private:
     struct Group; // an insurer's rows
 
     void readGroup(const Group& group, std::vector<double>& monthSums);
-    void readTotals(const Row& row, const std::vector<double>& monthSums, bool anyRead);
+    void readTotals(const Row& row, const std::vector<double>& monthSums, bool allRead);
     std::optional<std::vector<std::optional<double>>> experienceOf(const Row& row) const;
 
     ReadingBuilder& m_out;
