@@ -8,6 +8,9 @@ namespace {
 
 using Kind = Token::Kind;
 
+// Groups of an amount: up to hundreds of billions.
+constexpr std::size_t kMostGroups = 5;
+
 bool isPiece(const Token& token) {
     return token.kind == Kind::Number;
 }
@@ -78,7 +81,6 @@ public:
 
 private:
     static constexpr std::size_t kMaxSteps = 20000;
-    static constexpr std::size_t kMaxGroups = 5; // up to hundreds of billions
 
     void search(std::size_t position) {
         if (++m_steps > kMaxSteps || m_found.size() >= m_limit)
@@ -96,7 +98,7 @@ private:
             m_current.pop_back();
             return;
         }
-        for (std::size_t last = position; last < m_tokens.size() && last < position + kMaxGroups;
+        for (std::size_t last = position; last < m_tokens.size() && last < position + kMostGroups;
              ++last) {
             if (last > position && (!isPiece(m_tokens[last]) || !m_tokens[last - 1].integer ||
                                     !adjacent(m_tokens[last - 1], m_tokens[last])))
@@ -141,7 +143,7 @@ std::vector<Cell> moneyCells(const std::vector<Token>& tokens) {
             appendGreedy(tokens, i, last, cells);
         } else {
             // The longest run of groups that ends in the fraction; pieces before it stand alone.
-            std::size_t first = i;
+            std::size_t first = last - std::min(last - i, kMostGroups - 1);
             while (first < last && !joined(tokens, first, last))
                 ++first;
             for (std::size_t k = i; k < first; ++k)

@@ -347,7 +347,7 @@ bool Reader::readCertificateRow(const std::u32string& lower, const std::vector<T
                                                     left.end + 1 == right.begin;
                                          }) != numbers.end();
     placed = placeByColumns(cells, m_yearColumns, separated);
-    if (!placed && joinedIntegers && m_reference) {
+    if (!placed && joinedIntegers && m_reference && years.size() <= kMonths) {
         if (total)
             return true; // a total only checks the months, and this one cannot be split
         std::vector<ColumnMonth> columns;
