@@ -12,6 +12,7 @@
 #include <fstream>
 #include <iterator>
 #include <map>
+#include <ostream>
 #include <string>
 #include <utility>
 
@@ -54,6 +55,10 @@ struct FormCase {
     int undecidableFrom = 0;
     int leastRight = 0; // of the months printed
 };
+
+void PrintTo(const FormCase& c, std::ostream* out) {
+    *out << c.form << "." << c.source;
+}
 
 class StatementFormsTest : public testing::TestWithParam<FormCase> {};
 
