@@ -99,14 +99,14 @@ void clearCalcResults(ResultTexts& texts, bool noRight) {
         texts.rightWay = {"", ""};
     }
     for (ResultField* field :
-         {&texts.sumOfCoefficients, &texts.monthsAfterOptimisation1, &texts.countedMonths, &texts.averageWage,
-          &texts.individualCoefficient, &texts.valuation, &texts.experienceCoefficient, &texts.basicPension,
-          &texts.minimumPension, &texts.minimumPensionAt65, &texts.supplement, &texts.maximumPension,
-          &texts.totalPension})
-        field->text = "0";
-    for (ResultField* field :
-         {&texts.experienceCoefficient, &texts.individualCoefficient, &texts.valuation, &texts.basicPension,
+         {&texts.sumOfCoefficients, &texts.monthsAfterOptimisation1, &texts.countedMonths,
+          &texts.averageWage, &texts.individualCoefficient, &texts.valuation,
+          &texts.experienceCoefficient, &texts.basicPension, &texts.minimumPension,
           &texts.minimumPensionAt65, &texts.supplement, &texts.maximumPension, &texts.totalPension})
+        field->text = "0";
+    for (ResultField* field : {&texts.experienceCoefficient, &texts.individualCoefficient,
+                               &texts.valuation, &texts.basicPension, &texts.minimumPensionAt65,
+                               &texts.supplement, &texts.maximumPension, &texts.totalPension})
         field->hint.clear();
     texts.averageWageNoteShown = false;
     texts.incompleteNoteShown = false;
@@ -124,9 +124,9 @@ void showPensionFormula(ResultTexts& texts, const PensionFormulaInput& input,
         formatPattern(input.sumOfCoefficients, 0, kWageCoefficientPlaces, decimalSeparator);
 
     texts.experienceCoefficient.text = general(formula.experienceCoefficient);
-    texts.experienceCoefficient.hint = "((" + std::to_string(input.insuranceMonths / 12) + " * 12 + " +
-                         std::to_string(input.insuranceMonths % 12) + ") / 1200) * " +
-                         general(input.valuationCoefficient);
+    texts.experienceCoefficient.hint = "((" + std::to_string(input.insuranceMonths / 12) +
+                                       " * 12 + " + std::to_string(input.insuranceMonths % 12) +
+                                       ") / 1200) * " + general(input.valuationCoefficient);
 
     texts.individualCoefficient.text = general(formula.individualCoefficient);
     texts.individualCoefficient.hint =
@@ -134,17 +134,17 @@ void showPensionFormula(ResultTexts& texts, const PensionFormulaInput& input,
 
     texts.basicPension.text = twoDecimals(formula.basicPension);
     texts.basicPension.hint = general(input.averageWage) + " * " +
-                         general(formula.individualCoefficient) + " * " +
-                         general(formula.experienceCoefficient);
+                              general(formula.individualCoefficient) + " * " +
+                              general(formula.experienceCoefficient);
 
     texts.minimumPension.text = twoDecimals(input.minimumPension);
 
     if (formula.supplement > 0) {
         texts.supplement.text = twoDecimals(formula.supplement);
         texts.supplement.hint = "((" + std::to_string(formula.experienceYears) + " - " +
-                                  requiredYears + ") * " + general(input.supplementRate) +
-                                  " / 100) * " +
-                                  general(std::min(formula.basicPension, input.minimumPension));
+                                requiredYears + ") * " + general(input.supplementRate) +
+                                " / 100) * " +
+                                general(std::min(formula.basicPension, input.minimumPension));
     } else {
         texts.supplement.text = kNoSupplementText;
         texts.supplement.hint.clear();
@@ -155,8 +155,8 @@ void showPensionFormula(ResultTexts& texts, const PensionFormulaInput& input,
     if (input.minimumPensionAt65 && !formula.incomplete) {
         texts.minimumPensionAt65.text = twoDecimals(*input.minimumPensionAt65);
         texts.minimumPensionAt65.hint = "Max(" + general(input.minimumWage) + " * " +
-                                  general(input.minimumAt65Percent) + " / 100; " +
-                                  general(input.minimumPension) + ")";
+                                        general(input.minimumAt65Percent) + " / 100; " +
+                                        general(input.minimumPension) + ")";
     }
     texts.maximumPension.text = kNotApplicableText;
     texts.maximumPension.hint.clear();
@@ -179,7 +179,7 @@ void showPensionFormula(ResultTexts& texts, const PensionFormulaInput& input,
         texts.totalPension.hint = twoDecimals(formula.basicPension);
     } else {
         texts.totalPension.hint = "(" + general(input.minimumPension) + " * " +
-                                 general(input.insuranceMonths) + ") / " + requiredYears + " * 12";
+                                  general(input.insuranceMonths) + ") / " + requiredYears + " * 12";
     }
     if (formula.capped)
         texts.totalPension.hint =
@@ -215,7 +215,8 @@ FormulaLaw formulaLaw(const law::LawBook& law, Date assignment, int gender) {
     figures.experienceCoefficientCap =
         requiredNumber(law, law::ids::kExperienceCoefficientCap, assignment);
     figures.minimumFactor =
-        requiredNumber(law, law::ids::kMinimumInSubsistenceMinimums, assignment);
+        requiredNumber(law, law::ids::kMinimumInSubsistenceMinimums, assignment) *
+        law.number(law::ids::kMinimumSubsistenceRaise, assignment).value_or(1);
     return figures;
 }
 
@@ -315,8 +316,7 @@ CalculationResult calculate(const Case& person, const Reference& reference, Date
     const Date lastDay = lastExperienceDay(person.periods).value_or(applicationDate);
     result.right = decideRight(
         result.rightPaths, result.insuranceMonths,
-        [&](Date day) { return wholeMonths(experience.until(day)); },
-        lastDay, applicationDate);
+        [&](Date day) { return wholeMonths(experience.until(day)); }, lastDay, applicationDate);
     if (!result.right.hasRight) {
         result.noRight = true;
         if (result.right.rightDate)
@@ -396,7 +396,7 @@ void describeCalculation(CalculationResult& result, char decimalSeparator) {
     texts.averageWageNoteShown = result.baseYear != requestedYear;
     if (texts.averageWageNoteShown)
         texts.averageWageNote = messages::kNoAvgForYearPrefix + std::to_string(requestedYear) +
-                              messages::kNoAvgForYearSuffix;
+                                messages::kNoAvgForYearSuffix;
     texts.insuranceExperience.text = result.insuranceText;
     texts.monthsAfterOptimisation1.text = months(result.monthsAfterOptimisation1);
     texts.countedMonths.text = months(result.countedMonths);

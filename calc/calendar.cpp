@@ -62,10 +62,13 @@ bool isTimeOfDay(std::string_view text) {
 YearsMonthsDays ExpPeriodYMD(Date start, Date end) {
     const CivilDate first = civilFromDate(start);
     const CivilDate last = civilFromDate(end);
-    // The end day counts, except that the 1st to the 31st is whole months.
-    const std::int32_t days =
-        first.day == 1 && last.day == 31 ? last.day - first.day : last.day - first.day + 1;
-    YearsMonthsDays length{last.year - first.year, last.month - first.month, days};
+    // The end day counts, except that the 1st to a month's last day is whole months: 01.03.1993
+    // to 28.02.2025 is 32 years.
+    const bool wholeMonths = first.day == 1 && last.day == daysInMonth(last.year, last.month);
+    YearsMonthsDays length{last.year - first.year, last.month - first.month,
+                           wholeMonths ? 0 : last.day - first.day + 1};
+    if (wholeMonths)
+        ++length.months;
     NormalizeYMD(length);
     return length;
 }

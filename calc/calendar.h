@@ -19,8 +19,8 @@ struct YearsMonthsDays {
     bool operator==(const YearsMonthsDays&) const = default;
 };
 
-// Length of a period with both ends counted, in normal form; the 1st to the 31st of a month
-// counts as whole months.
+// Length of a period with both ends counted, in normal form; the 1st of a month to the last day
+// of a month counts as whole months.
 YearsMonthsDays ExpPeriodYMD(Date start, Date end);
 
 // Carries days into months (30 each) and months into years (12 each); any integers accepted.

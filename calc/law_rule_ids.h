@@ -28,6 +28,8 @@ inline constexpr std::string_view kCeilingInHryvnias = "A27.P3.MAX.TEMP";
 inline constexpr std::string_view kFullExperienceMen = "A28.P1.FULL_STAZH.MEN";
 inline constexpr std::string_view kFullExperienceWomen = "A28.P1.FULL_STAZH.WOMEN";
 inline constexpr std::string_view kMinimumInSubsistenceMinimums = "A28.P1.MIN_AMOUNT";
+// The subsistence minimum raised for the minimum pension (Закон 489-V ст. 62 в ред. 749-V).
+inline constexpr std::string_view kMinimumSubsistenceRaise = "A28.P1.MIN_PM_PLUS1PCT";
 inline constexpr std::string_view kSupplementRate = "A28.P1.SUPPLEMENT.RATE";
 inline constexpr std::string_view kMinimumAt65Percent = "A28.P2.MIN_65";
 inline constexpr std::string_view kMinimumAt65Age = "A28.P2.MIN_65.AGE";

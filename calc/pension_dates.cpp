@@ -18,13 +18,17 @@ Date IncMonth(Date date, int months) {
     return dateFromCivil(year, month, std::min(civil.day, daysInMonth(year, month)));
 }
 
+Date ageReachedOn(Date birthDate, int years, int months) {
+    return IncMonth(birthDate, 12 * years + months);
+}
+
 Date pensionAgeDate(Date birthDate, int pensionAgeYears) {
-    // The day is added before the years: born 28.02.1952, 59 years gives 28.02.2011.
-    return IncMonth(Date{birthDate.serial + 1}, 12 * pensionAgeYears);
+    return pensionAgeDate(birthDate, pensionAgeYears, 0);
 }
 
 Date pensionAgeDate(Date birthDate, int years, int months) {
-    return IncMonth(Date{birthDate.serial + 1}, 12 * years + months);
+    // ст. 45 ч. 1 п. 1: from the day after the age is reached.
+    return Date{ageReachedOn(birthDate, years, months).serial + 1};
 }
 
 Date assignmentDate(Date pensionAgeDate, Date applicationDate) {

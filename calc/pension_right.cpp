@@ -15,7 +15,13 @@ int wholeYears(double value) {
     return static_cast<int>(std::lround(value));
 }
 
-Date ageReached(Date birthDate, PensionAge age) {
+// The day the age is reached (the birthday): the rules of that day fix the age and the
+// experience needed (ст. 26); the right is used from the day after.
+Date ageDay(Date birthDate, PensionAge age) {
+    return ageReachedOn(birthDate, age.years, age.months);
+}
+
+Date dayAfterAge(Date birthDate, PensionAge age) {
     return pensionAgeDate(birthDate, age.years, age.months);
 }
 
@@ -27,7 +33,7 @@ std::optional<PensionAge> ageOfRule(const law::LawBook& law, std::string_view ag
         if (!years)
             continue;
         const PensionAge age{wholeYears(*years), 0};
-        if (row->holdsOn(ageReached(birthDate, age)))
+        if (row->holdsOn(ageDay(birthDate, age)))
             return age;
     }
     return std::nullopt;
@@ -35,9 +41,9 @@ std::optional<PensionAge> ageOfRule(const law::LawBook& law, std::string_view ag
 
 std::optional<RightPath> pathAtAge(const law::LawBook& law, Date birthDate, PensionAge age,
                                    std::initializer_list<std::string_view> experienceRules) {
-    const Date from = ageReached(birthDate, age);
+    const Date from = dayAfterAge(birthDate, age);
     for (const std::string_view id : experienceRules) {
-        const law::Rule* rule = law.inForce(id, from);
+        const law::Rule* rule = law.inForce(id, ageDay(birthDate, age));
         const auto years = rule ? law::parseNumber(rule->value) : std::nullopt;
         if (years)
             return RightPath{age, from, wholeYears(*years) * 12, rule};
@@ -92,9 +98,9 @@ std::vector<RightPath> rightPaths(const law::LawBook& law, Date birthDate, int g
         if (!path) {
             // Reached before the law's first rule: the first rule stands.
             const auto first = law.rowsOf(law::ids::kExperienceAtPensionAgeBefore2011);
-            if (!first.empty() && ageReached(birthDate, *age) < *first.front()->begin)
+            if (!first.empty() && ageDay(birthDate, *age) < *first.front()->begin)
                 if (const auto years = law::parseNumber(first.front()->value))
-                    path = RightPath{*age, ageReached(birthDate, *age), wholeYears(*years) * 12,
+                    path = RightPath{*age, dayAfterAge(birthDate, *age), wholeYears(*years) * 12,
                                      first.front()};
         }
         if (path)

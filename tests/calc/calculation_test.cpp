@@ -197,8 +197,8 @@ TEST(PensionFormulaTest, ComputesAndShowsEveryResultWithItsHint) {
 
         ResultTexts panel;
         showPensionFormula(panel, c.input, formula, '.');
-        expectField(panel.sumOfCoefficients, {formatPattern(c.input.sumOfCoefficients, 0, 5, '.'), ""},
-                    "edtSumK");
+        expectField(panel.sumOfCoefficients,
+                    {formatPattern(c.input.sumOfCoefficients, 0, 5, '.'), ""}, "edtSumK");
         expectField(panel.individualCoefficient, c.earningK, "edtEarningK");
         expectField(panel.experienceCoefficient, c.experience, "edtISSK");
         expectField(panel.basicPension, c.pension, "edtPens");
@@ -217,9 +217,11 @@ TEST(PensionFormulaTest, UsesTheDecimalSeparatorGivenButKeepsTheLiteralNoSupplem
         const PensionFormulaInput input = withMinimumAndRequiredYears(800, required);
         ResultTexts panel;
         showPensionFormula(panel, input, computePensionFormula(input), ',');
-        expectField(panel.sumOfCoefficients, {"150,12346", ""}, "edtSumK"); // to the coefficients' 5 places
+        expectField(panel.sumOfCoefficients, {"150,12346", ""},
+                    "edtSumK"); // to the coefficients' 5 places
         expectField(panel.basicPension, {"886,15", "2000 * 1,25103 * 0,35417"}, "edtPens");
-        expectField(panel.experienceCoefficient, {"0,35417", "((35 * 12 + 5) / 1200) * 1"}, "edtISSK");
+        expectField(panel.experienceCoefficient, {"0,35417", "((35 * 12 + 5) / 1200) * 1"},
+                    "edtISSK");
         expectField(panel.supplement, supplement, "edtExtraPens");
     }
 }
@@ -344,7 +346,8 @@ TEST(ClearCalcResultsTest, ResetsTheResultsAndKeepsTheCaptions) {
         clearCalcResults(panel, noRight);
 
         expectField(panel.pensionFrom, {noRight ? "Право відсутнє" : "", ""}, "edtPensAge");
-        expectField(panel.insuranceExperience, {noRight ? "35 р. 5 міс. 0 дн." : "0", ""}, "edtFullSS");
+        expectField(panel.insuranceExperience, {noRight ? "35 р. 5 міс. 0 дн." : "0", ""},
+                    "edtFullSS");
         for (const auto& [field, name] : {std::pair{&panel.monthsAfterOptimisation1, "edtSSMonth"},
                                           {&panel.countedMonths, "edtSSMonth2"},
                                           {&panel.sumOfCoefficients, "edtSumK"},
@@ -359,7 +362,8 @@ TEST(ClearCalcResultsTest, ResetsTheResultsAndKeepsTheCaptions) {
         EXPECT_FALSE(panel.averageWageNoteShown);
         EXPECT_FALSE(panel.incompleteNoteShown);
         EXPECT_EQ(panel.averageWageCaption, "Середня ЗП по Україні в 2010 році");
-        EXPECT_EQ(panel.minimumPensionCaption, "Мінімальний розмір пенсії за віком станом на 11.05.2011");
+        EXPECT_EQ(panel.minimumPensionCaption,
+                  "Мінімальний розмір пенсії за віком станом на 11.05.2011");
     }
 }
 
@@ -458,22 +462,24 @@ TEST_F(CalculationDriverTest, TheRightFollowsTheInsuranceExperienceAtTheAgesOfTh
         const ResultTexts& panel = result.texts;
         if (c.noRight) {
             EXPECT_EQ(panel.pensionFrom.text, "Право відсутнє");
-            for (const auto& [field, name] : {std::pair{&panel.monthsAfterOptimisation1, "edtSSMonth"},
-                                              {&panel.countedMonths, "edtSSMonth2"},
-                                              {&panel.sumOfCoefficients, "edtSumK"},
-                                              {&panel.averageWage, "edtAvgZpForYear"},
-                                              {&panel.individualCoefficient, "edtEarningK"},
-                                              {&panel.valuation, "edtValuation"},
-                                              {&panel.experienceCoefficient, "edtISSK"},
-                                              {&panel.basicPension, "edtPens"},
-                                              {&panel.minimumPension, "edtMinPens"},
-                                              {&panel.minimumPensionAt65, "edtMinPens65"},
-                                              {&panel.supplement, "edtExtraPens"},
-                                              {&panel.maximumPension, "edtMaxPens"},
-                                              {&panel.totalPension, "edfFullPens"}})
+            for (const auto& [field, name] :
+                 {std::pair{&panel.monthsAfterOptimisation1, "edtSSMonth"},
+                  {&panel.countedMonths, "edtSSMonth2"},
+                  {&panel.sumOfCoefficients, "edtSumK"},
+                  {&panel.averageWage, "edtAvgZpForYear"},
+                  {&panel.individualCoefficient, "edtEarningK"},
+                  {&panel.valuation, "edtValuation"},
+                  {&panel.experienceCoefficient, "edtISSK"},
+                  {&panel.basicPension, "edtPens"},
+                  {&panel.minimumPension, "edtMinPens"},
+                  {&panel.minimumPensionAt65, "edtMinPens65"},
+                  {&panel.supplement, "edtExtraPens"},
+                  {&panel.maximumPension, "edtMaxPens"},
+                  {&panel.totalPension, "edfFullPens"}})
                 EXPECT_EQ(field->text, "0") << name;
-            for (const ResultField* field : {&panel.experienceCoefficient, &panel.individualCoefficient, &panel.basicPension,
-                                             &panel.supplement, &panel.totalPension})
+            for (const ResultField* field :
+                 {&panel.experienceCoefficient, &panel.individualCoefficient, &panel.basicPension,
+                  &panel.supplement, &panel.totalPension})
                 EXPECT_EQ(field->hint, "");
             EXPECT_FALSE(panel.averageWageNoteShown);
             EXPECT_FALSE(panel.incompleteNoteShown);
@@ -550,13 +556,12 @@ TEST_F(CalculationDriverTest, DatesAndBaseYearFollowTheApplication) {
          "2000.00", "2019–2021 роки"},
     };
     rv::Case person = manBorn1958("01.01.1980", "31.07.2020", "15.01.2021");
-    const auto reference =
-        withAverageWagesOfYears({{day("01.01.2016"), day("31.12.2016"), 5000},
-                                 {day("01.01.2017"), day("31.12.2017"), 7000.5},
-                                 {day("01.01.2019"), day("31.12.2019"), 10000},
-                                 {day("01.01.2020"), std::nullopt, 11000}},
-                                {{day("01.01.2018"), day("30.06.2018"), 1500},
-                                 {day("01.07.2018"), std::nullopt, 2000}});
+    const auto reference = withAverageWagesOfYears(
+        {{day("01.01.2016"), day("31.12.2016"), 5000},
+         {day("01.01.2017"), day("31.12.2017"), 7000.5},
+         {day("01.01.2019"), day("31.12.2019"), 10000},
+         {day("01.01.2020"), std::nullopt, 11000}},
+        {{day("01.01.2018"), day("30.06.2018"), 1500}, {day("01.07.2018"), std::nullopt, 2000}});
     for (const Case& c : cases) {
         SCOPED_TRACE(std::string("application ") + c.application);
         const CalculationResult result = calculated(person, *reference, day(c.application));
@@ -617,6 +622,76 @@ TEST_F(CalculationDriverTest, ChangingTheGenderTurnsAnIncompletePensionIntoAFull
         expectField(panel.minimumPension, {"2000.00", "із довідника"}, "edtMinPens");
         expectField(panel.supplement, c.supplement, "edtExtraPens");
         expectField(panel.totalPension, c.total, "edfFullPens");
+    }
+}
+
+} // namespace
+} // namespace rv
+
+namespace rv {
+namespace {
+
+// Закон 489-V ст. 62 в ред. Закону 749-V: from 01.04 and 01.10.2007 the minimum old-age pension
+// of ст. 28 ч. 1 is the subsistence minimum raised by 1 % (406 → 410,06, 411 → 415,11); before
+// April and from 2008 it is the subsistence minimum itself.
+TEST(MinimumPensionTest, TheSubsistenceMinimumRaisedByOnePercentInApril2007ToDecember2007) {
+    struct Case {
+        const char* application;
+        const char* minimum;
+    };
+    const Case cases[] = {
+        {"15.03.2007", "380.00"}, {"15.04.2007", "410.06"}, {"15.09.2007", "410.06"},
+        {"15.10.2007", "415.11"}, {"15.12.2007", "415.11"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.application);
+        rv::Case person = testing_support::enteredCase(
+            {"Особа", day("10.01.1947"), 0, day(c.application)},
+            periodsOf({{"01.01.1975", "28.02.2007"}}), *lawReference());
+        testing_support::earnEveryMonth(person, *lawReference(),
+                                        testing_support::timesTheAverageWage(0.1));
+        const CalculationResult result = calculated(person, *lawReference(), day(c.application));
+        ASSERT_FALSE(result.noRight);
+        EXPECT_EQ(result.texts.minimumPension.text, c.minimum);
+    }
+    rv::Case next =
+        testing_support::enteredCase({"Особа", day("10.01.1947"), 0, day("15.01.2008")},
+                                     periodsOf({{"01.01.1975", "28.02.2007"}}), *lawReference());
+    testing_support::earnEveryMonth(next, *lawReference(),
+                                    testing_support::timesTheAverageWage(0.1));
+    const CalculationResult in2008 = calculated(next, *lawReference(), day("15.01.2008"));
+    EXPECT_EQ(
+        in2008.texts.minimumPension.text,
+        std::to_string(static_cast<int>(lawReference()->subsistenceMinimum(day("15.01.2008")))) +
+            ".00")
+        << "no raise in 2008";
+}
+
+} // namespace
+} // namespace rv
+
+namespace rv {
+namespace {
+
+// ст. 26 ч. 1: 32 years in 2025; 01.03.1993–28.02.2025 is 32 whole years (the 1st to a month's
+// last day counts whole months), so the man has the right at 60; a day less and he has not.
+TEST(RightTest, APeriodToTheLastDayOfFebruaryCountsWholeMonthsForTheRight) {
+    struct Case {
+        const char* finish;
+        bool right;
+    };
+    for (const Case& c : {Case{"28.02.2025", true}, Case{"27.02.2025", false}}) {
+        SCOPED_TRACE(c.finish);
+        rv::Case person =
+            testing_support::enteredCase({"Особа", day("10.03.1965"), 0, day("15.03.2025")},
+                                         periodsOf({{"01.03.1993", c.finish}}), *lawReference());
+        testing_support::earnEveryMonth(person, *lawReference(),
+                                        testing_support::timesTheAverageWage(1));
+        const CalculationResult result = calculated(person, *lawReference(), day("15.03.2025"));
+        EXPECT_EQ(result.noRight, !c.right);
+        if (c.right) {
+            EXPECT_EQ(result.texts.pensionFrom.text, "11.03.2025");
+        }
     }
 }
 

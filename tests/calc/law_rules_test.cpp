@@ -57,7 +57,8 @@ TEST_F(LawRulesTest, ThePensionAgeOfMenAndOfWomenByBirthDate) {
     }
 }
 
-// The experience needed is fixed by the day each age is reached (ст. 26 ч. 4 абз. 2).
+// The experience needed is fixed by the day each age is reached (ст. 26 ч. 4 абз. 2): the
+// birthday itself, so a man born 31.12.1958 needs 2018's 25 years at 60 and 2021's at 63.
 TEST_F(LawRulesTest, TheExperienceNeededFollowsTheDayEachAgeIsReached) {
     struct Case {
         const char* name;
@@ -67,10 +68,14 @@ TEST_F(LawRulesTest, TheExperienceNeededFollowsTheDayEachAgeIsReached) {
         int atPensionAge, at63, at65;
     };
     const Case cases[] = {
-        {"ст. 26 ч. 1: 60 reached on 31.12.2017, 15 years", "30.12.1957", kMan, 15, 17, 15},
-        {"ст. 26 ч. 1: 60 reached on 01.01.2018, 25 years", "31.12.1957", kMan, 25, 18, 15},
-        {"ст. 26 ч. 1: 60 reached on 31.12.2025, 32 years", "30.12.1965", kMan, 32, 25, 15},
-        {"ст. 26 ч. 1-3: 60 reached on 01.01.2026, 33, then 25 at 63 in 2029", "31.12.1965", kMan,
+        {"ст. 26 ч. 1: 60 reached on 30.12.2017, 15 years", "30.12.1957", kMan, 15, 17, 15},
+        {"ст. 26 ч. 1: 60 reached on 31.12.2017, 15 years; 63 on 31.12.2020, 17", "31.12.1957",
+         kMan, 15, 17, 15},
+        {"ст. 26 ч. 1: 60 reached on 31.12.2018, 25 years; 63 on 31.12.2021, 18", "31.12.1958",
+         kMan, 25, 18, 15},
+        {"ст. 26 ч. 1: 60 reached on 01.01.2018, 25 years", "01.01.1958", kMan, 25, 18, 15},
+        {"ст. 26 ч. 1: 60 reached on 31.12.2025, 32 years", "31.12.1965", kMan, 32, 25, 15},
+        {"ст. 26 ч. 1-3: 60 reached on 01.01.2026, 33, then 25 at 63 in 2029", "01.01.1966", kMan,
          33, 25, 15},
         {"ст. 26 ч. 1-3: a man reaching 60 in 2026, 63 in 2029, 65 in 2031", "10.05.1966", kMan, 33,
          25, 15},

@@ -43,7 +43,8 @@ TEST(PensionDatesTest, PensionAgeDateAddsTheDayBeforeTheYears) {
         {"10.05.1951", 60, "11.05.2011"},
         {"30.11.1951", 60, "01.12.2011"},
         {"29.02.1952", 60, "01.03.2012"},
-        {"28.02.1952", 59, "28.02.2011"}, // 29.02.1952 plus 59 years: no 29 February in 2011
+        {"28.02.1952", 59,
+         "01.03.2011"}, // 59 reached on 28.02.2011, the pension from the day after
         {"31.01.1952", 60, "01.02.2012"},
         {"31.12.1951", 60, "01.01.2012"},
     };
@@ -51,6 +52,28 @@ TEST(PensionDatesTest, PensionAgeDateAddsTheDayBeforeTheYears) {
         const Date result = pensionAgeDate(day(c.birth), c.age);
         EXPECT_EQ(result, day(c.expected))
             << "born " << c.birth << ", age " << c.age << " gave " << formatDate(result);
+    }
+}
+
+// ст. 45 ч. 1 п. 1: the pension from the day after the age is reached; the age of years and
+// months is reached on the birthday's day of the month, or the month's last day where it has
+// none (55 years 6 months from 30.11.1956: 30.05.2012; from 30.12.1956: 30.06.2012).
+TEST(PensionDatesTest, AnAgeOfYearsAndMonthsIsReachedOnTheBirthdayAndGrantedTheDayAfter) {
+    struct Case {
+        const char* birth;
+        const char* reached;
+        const char* granted;
+    };
+    const Case cases[] = {
+        {"30.11.1956", "30.05.2012", "31.05.2012"},
+        {"30.12.1956", "30.06.2012", "01.07.2012"},
+        {"31.08.1956", "29.02.2012", "01.03.2012"},
+        {"15.03.1957", "15.09.2012", "16.09.2012"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.birth);
+        EXPECT_EQ(formatDate(ageReachedOn(day(c.birth), 55, 6)), c.reached);
+        EXPECT_EQ(formatDate(pensionAgeDate(day(c.birth), 55, 6)), c.granted);
     }
 }
 

@@ -76,7 +76,7 @@ TEST(PensionAgeDateTest, AddsTheAgeOfTheGenderToTheDayAfterTheBirthDate) {
         {"10.05.1951", 0, "11.05.2011"},
         {"10.05.1951", 1, "11.05.2006"},
         {"28.02.1952", 0, "29.02.2012"},
-        {"28.02.1952", 1, "28.02.2007"}, // 29.02.1952 plus 55 years
+        {"28.02.1952", 1, "01.03.2007"}, // 55 reached on 28.02.2007, granted the day after
         {"31.12.1951", 0, "01.01.2012"},
     };
     for (const Case& c : cases) {

@@ -71,7 +71,9 @@ TEST(ScenariosTest, FiveYearsShortAtSixtyTheRightComesAtSixtyThreeByWorkingOn) {
     EXPECT_TRUE(earliest->figures.right);
     EXPECT_GT(earliest->figures.total, 0);
 
-    // Three years of work from the application: the right at 63, with 30 years of experience.
+    // Three years of work from the application: the right at 63, with 30 years of experience
+    // and a month: 01.03.1998–28.02.2025 is 27 whole years, the three years from 17.03.2025 are
+    // three more, and March 2025 and 2028, credited in full, add the days the periods leave out.
     const ScenarioOutcome worked = runner.run({"Ще 3 роки", WorkLonger{36, std::nullopt}});
     ASSERT_TRUE(worked.figures) << worked.refusal;
     EXPECT_EQ(formatDate(worked.workFrom), "17.03.2025");
@@ -80,7 +82,7 @@ TEST(ScenariosTest, FiveYearsShortAtSixtyTheRightComesAtSixtyThreeByWorkingOn) {
     EXPECT_TRUE(worked.figures->right);
     EXPECT_EQ(worked.figures->ageRule, 63);
     EXPECT_EQ(formatDate(*worked.figures->rightDate), "16.03.2028");
-    EXPECT_EQ(worked.figures->insuranceMonths, 27 * 12 + 36);
+    EXPECT_EQ(worked.figures->insuranceMonths, 27 * 12 + 36 + 1);
     EXPECT_NEAR(worked.figures->individualCoefficient, 1.2, 1e-3);
     EXPECT_NEAR(worked.delta, worked.figures->total, 0.005);
 
@@ -88,7 +90,7 @@ TEST(ScenariosTest, FiveYearsShortAtSixtyTheRightComesAtSixtyThreeByWorkingOn) {
     const ScenarioOutcome year = runner.run({"Ще рік", WorkLonger{12, 20000.0}});
     ASSERT_TRUE(year.figures) << year.refusal;
     EXPECT_FALSE(year.figures->right);
-    EXPECT_EQ(year.figures->insuranceMonths, 28 * 12);
+    EXPECT_EQ(year.figures->insuranceMonths, 28 * 12 + 1);
     EXPECT_EQ(year.delta, 0);
 }
 

@@ -309,10 +309,13 @@ void TestExperienceTab::typedPeriodsShowTheirLengthsAndTheTotal_data() {
         << QStringList{"1/11/20", "0/0/15"} << "2/0/5";
     QTest::newRow("one day") << QList<Period>{{"10.05.2000", "10.05.2000"}} << QStringList{"0/0/1"}
                              << "0/0/1";
-    // The total adds the periods' normalised lengths, not their days.
+    // The total adds the periods' normalised lengths, not their days; the 1st to the last day of
+    // February is whole months.
     QTest::newRow("typed out of order")
         << QList<Period>{{"01.01.2001", "31.12.2001"}, {"01.03.1990", "28.02.1995"}}
-        << QStringList{"4/11/28", "1/0/0"} << "5/11/28";
+        << QStringList{"5/0/0", "1/0/0"} << "6/0/0";
+    QTest::newRow("to the middle of February")
+        << QList<Period>{{"01.03.1990", "27.02.1995"}} << QStringList{"4/11/27"} << "4/11/27";
 }
 
 void TestExperienceTab::typedPeriodsShowTheirLengthsAndTheTotal() {
