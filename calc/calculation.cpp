@@ -312,7 +312,8 @@ CalculationResult calculate(const Case& person, const Reference& reference, Date
     result.months = std::move(months);
 
     // ст. 26: the right follows the insurance experience and the ages.
-    result.rightPaths = rightPaths(law, *birthDate, gender);
+    result.rightPaths =
+        pathsForApplication(law, rightPaths(law, *birthDate, gender), applicationDate);
     const Date lastDay = lastExperienceDay(person.periods).value_or(applicationDate);
     result.right = decideRight(
         result.rightPaths, result.insuranceMonths,

@@ -1,8 +1,9 @@
 #include "calc/case_entry.h"
 
-#include "calc/month_evaluation.h"
 #include "calc/calculation.h"
+#include "calc/law_rule_ids.h"
 #include "calc/messages.h"
+#include "calc/month_evaluation.h"
 #include "calc/pension_dates.h"
 #include "calc/periods.h"
 #include "engine/errors.h"
@@ -22,8 +23,10 @@ ConfirmCode confirmApplication(const law::LawBook& law, Date birthDate, int gend
         return ConfirmCode::BadApplicationDate;
     }
     // ст. 45 Закону № 1058-IV: an application at most one month before the pension age date.
-    // The date the person typed stays: the message names the earliest one allowed.
-    if (IncMonth(pensionAge, -1) > *applicationDate)
+    // The date the person typed stays: the message names the earliest one allowed. Where the
+    // right comes at any age with enough experience (ст. 26 ч. 5), the calculation decides.
+    const bool anyAge = law.inForce(law::ids::kExperienceAtAnyAge, *applicationDate) != nullptr;
+    if (IncMonth(pensionAge, -1) > *applicationDate && !anyAge)
         return ConfirmCode::TooEarlyApplication;
     return ConfirmCode::Confirmed;
 }

@@ -3,6 +3,7 @@
 #include "calc/law_rule_ids.h"
 #include "calc/pension_dates.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace rv {
@@ -116,6 +117,22 @@ std::vector<RightPath> rightPaths(const law::LawBook& law, Date birthDate, int g
     for (const law::Rule* row : law.rowsOf(law::ids::kExperienceAtAnyAge))
         if (const auto years = law::parseNumber(row->value))
             paths.push_back(RightPath{{0, 0}, *row->begin, wholeYears(*years) * 12, row});
+    return paths;
+}
+
+std::vector<RightPath> pathsForApplication(const law::LawBook& law, std::vector<RightPath> paths,
+                                           Date applicationDate) {
+    for (RightPath& path : paths) {
+        if (!path.rule || path.rule->id != law::ids::kExperienceAtPensionAgeBefore2011 ||
+            !path.rule->end || assignmentDate(path.from, applicationDate) <= *path.rule->end)
+            continue;
+        const Date next{path.rule->end->serial + 1};
+        const law::Rule* rule = law.inForce(law::ids::kExperienceAtPensionAge, next);
+        if (const auto years = rule ? law::parseNumber(rule->value) : std::nullopt) {
+            path.requiredMonths = std::max(path.requiredMonths, wholeYears(*years) * 12);
+            path.rule = rule;
+        }
+    }
     return paths;
 }
 

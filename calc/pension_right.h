@@ -33,6 +33,12 @@ struct RightPath {
 // (65), any age. A way whose rule does not hold on its day is left out.
 std::vector<RightPath> rightPaths(const law::LawBook& law, Date birthDate, int gender);
 
+// The ways as they hold for a pension applied for on `applicationDate`: the experience fixed
+// before 01.10.2011 (5 years) held only for pensions assigned before that day (Закон 3668-VI
+// розд. II п. 4); assigned later, the experience of the rule that followed it is needed.
+std::vector<RightPath> pathsForApplication(const law::LawBook& law, std::vector<RightPath> paths,
+                                           Date applicationDate);
+
 // What the experience gives, with the application date.
 struct RightDecision {
     bool hasRight = false;  // the right exists on the application date (or a month after it)

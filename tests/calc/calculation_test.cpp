@@ -697,3 +697,54 @@ TEST(RightTest, APeriodToTheLastDayOfFebruaryCountsWholeMonthsForTheRight) {
 
 } // namespace
 } // namespace rv
+
+namespace rv {
+namespace {
+
+// Закон 3668-VI розд. II п. 4: the 5 years of ст. 26 before 01.10.2011 held only for pensions
+// assigned before that day; a man of 60 in 2010 with 10 years has the right when he applies in
+// 2010, and none when he applies in 2012, when 15 years are needed.
+TEST(RightTest, TheFiveYearsBefore2011HoldOnlyForPensionsAssignedBeforeOctober2011) {
+    struct Case {
+        const char* application;
+        bool right;
+    };
+    for (const Case& c :
+         {Case{"15.06.2010", true}, Case{"15.09.2011", true}, Case{"15.06.2012", false}}) {
+        SCOPED_TRACE(c.application);
+        rv::Case person = testing_support::enteredCase(
+            {"Особа", day("10.05.1950"), 0, day(c.application)},
+            periodsOf({{"01.01.2000", "31.12.2009"}}), *lawReference());
+        testing_support::earnEveryMonth(person, *lawReference(),
+                                        testing_support::timesTheAverageWage(1));
+        const CalculationResult result = calculated(person, *lawReference(), day(c.application));
+        EXPECT_EQ(result.noRight, !c.right) << result.texts.rightWay.text;
+    }
+}
+
+} // namespace
+} // namespace rv
+
+namespace rv {
+namespace {
+
+// ст. 26 ч. 5: a man of 57 in 2028 with 40 years has the right at any age; with 39 he has none.
+TEST(RightTest, FortyYearsGiveTheRightAtAnyAgeFrom2028) {
+    struct Case {
+        const char* begin;
+        bool right;
+    };
+    for (const Case& c : {Case{"01.01.1988", true}, Case{"01.01.1989", false}}) {
+        SCOPED_TRACE(c.begin);
+        rv::Case person =
+            testing_support::enteredCase({"Особа", day("10.05.1971"), 0, day("15.02.2028")},
+                                         periodsOf({{c.begin, "31.12.2027"}}), *lawReference());
+        testing_support::earnEveryMonth(person, *lawReference(),
+                                        testing_support::timesTheAverageWage(1));
+        const CalculationResult result = calculated(person, *lawReference(), day("15.02.2028"));
+        EXPECT_EQ(result.noRight, !c.right) << result.texts.rightWay.text;
+    }
+}
+
+} // namespace
+} // namespace rv

@@ -57,6 +57,15 @@ TEST(PersonConfirmationTest, TooEarlyApplicationNamesTheEarliestDay) {
     EXPECT_EQ(confirmPerson(person, law()), ConfirmCode::Confirmed);
 }
 
+// ст. 26 ч. 5: from 2028 forty years give the right at any age, so a person under the pension
+// age is not refused at confirmation; before 2028 they still are.
+TEST(PersonConfirmationTest, FromTheRightAtAnyAgeAnApplicationBeforeThePensionAgeIsTaken) {
+    EXPECT_EQ(confirmPerson(personOf({"Петренко", "10.05.1971", 0, "15.02.2028"}), law()),
+              ConfirmCode::Confirmed);
+    EXPECT_EQ(confirmPerson(personOf({"Петренко", "10.05.1970", 0, "15.12.2027"}), law()),
+              ConfirmCode::TooEarlyApplication);
+}
+
 TEST(PersonConfirmationTest, EveryOtherCodeHasItsPlainMessage) {
     const CasePerson person = personOf({"Петренко", "15.03.1945", 0, "01.01.2005"});
     EXPECT_EQ(personMessage(ConfirmCode::StoreFailed, person, law()), "Помилка збереження");
