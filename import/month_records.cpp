@@ -105,19 +105,24 @@ std::optional<MonthRecords::Figures> MonthRecords::figuresOf(const Record& recor
                                                              bool category) const {
     std::vector<Cell> cells = moneyCells(numbersAfterLastWord(record.tokens));
     std::erase_if(cells, [](const Cell& cell) { return !cell.amount; });
-    Figures figures;
-    if (cells.size() >= 3 && *cells.back().amount <= 1) {
-        figures.experience = *cells.back().amount;
-        cells.pop_back();
-    }
-    std::size_t money = 0;
-    while (money < cells.size() && !cells[cells.size() - 1 - money].integer)
-        ++money;
-    if (money == 0)
+    // The money is printed with kopecks: the wages, then the contribution; a last fraction of at
+    // most one month after them is the experience ("0,55"), and columns after those are not read.
+    std::vector<std::size_t> money;
+    for (std::size_t i = 0; i < cells.size(); ++i)
+        if (!cells[i].integer)
+            money.push_back(i);
+    if (money.size() >= 3 && *cells[money.back()].amount <= 1)
+        money.pop_back();
+    if (money.empty())
         return std::nullopt;
-    const std::size_t wagesAt = cells.size() - std::min<std::size_t>(money, 2);
+    const std::size_t wagesAt = money[money.size() - std::min<std::size_t>(money.size(), 2)];
+    Figures figures;
+    if (const std::size_t after = money.back() + 1;
+        money.size() >= 2 && after < cells.size() && *cells[after].amount <= 1)
+        figures.experience = *cells[after].amount;
     Cell wages = cells[wagesAt];
-    figures.category = wagesAt > 0 && cells[wagesAt - 1].text.size() <= 2;
+    figures.category =
+        wagesAt > 0 && cells[wagesAt - 1].integer && cells[wagesAt - 1].text.size() <= 2;
     if (category && !figures.category)
         if (const std::optional<Cell> split = withoutCategory(wages)) {
             wages = *split;

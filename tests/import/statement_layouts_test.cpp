@@ -293,11 +293,13 @@ TEST(StatementLayoutsTest, Ok7WithYearAndMonthColumnsCategoryAndZeroWages) {
         "2019 03 42177308 ТОВ «НОРДВЕЙ ЛОГІСТИК» 1 5 000,00 1 100,00 0,5\n"
         "2019 03 31415926 ШКОЛА № 5 1 4 000,00 880,00 0,5\n"
         "Всього за 2019 рік 21 904,06 4 818,90 2,5\n"
-        "01.2023 37734022 УПРАВЛІННЯ СОЦІАЛЬНОГО ЗАХИСТУ НАСЕЛЕННЯ 6 0,00 1 474,00 1\n" +
+        "01.2023 37734022 УПРАВЛІННЯ СОЦІАЛЬНОГО ЗАХИСТУ НАСЕЛЕННЯ 6 0,00 1 474,00 1\n"
+        // A column after the experience is not read as one.
+        "2019 04 42177308 ТОВ «НОРДВЕЙ ЛОГІСТИК» 1 6 100,00 1 342,00 1 30\n" +
         footer(1, 1);
     const StatementReading reading = readStatement(text);
     const std::map<MonthKey, double> expected = {
-        {{2019, 1}, 11952.03}, {{2019, 2}, 952.03}, {{2019, 3}, 9000}};
+        {{2019, 1}, 11952.03}, {{2019, 2}, 952.03}, {{2019, 3}, 9000}, {{2019, 4}, 6100}};
     expectSameMonths(readAmounts(reading), expected, "ОК-7");
     EXPECT_TRUE(reading.unread.empty()) << reading.unread.front();
     // The month of care is kept with its experience and flagged, its amount zero.
