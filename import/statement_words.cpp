@@ -56,9 +56,14 @@ std::optional<int> blockYear(const std::vector<Token>& tokens, std::size_t& next
     const bool yearLine = after == tokens.size();
     // A row follows when a label does, after the insurer's code and mark or at once.
     const auto labelFrom = [&](std::size_t from) {
-        for (std::size_t k = from; k < tokens.size() && k <= from + 2; ++k)
-            if (tokens[k].kind == Token::Kind::Word)
-                return blockLabel(lowerCase(tokens[k].text)).has_value();
+        for (std::size_t k = from; k < tokens.size() && k <= from + 2; ++k) {
+            if (tokens[k].kind != Token::Kind::Word)
+                continue;
+            std::u32string label;
+            for (; k < tokens.size() && tokens[k].kind == Token::Kind::Word; ++k)
+                label += lowerCase(tokens[k].text) + U" ";
+            return blockLabel(label).has_value();
+        }
         return false;
     };
     const bool beforeRow =

@@ -77,9 +77,12 @@ struct YearBlocks::Group {
 bool YearBlocks::readLine(const Line& line, const std::vector<Token>& tokens, bool separated) {
     std::size_t i = 0;
     if (const std::optional<int> year = blockYear(tokens, i)) {
-        endBlock();
-        m_year = *year;
-        m_out.coverYear(m_year);
+        // A form that prints the year on every row of its block goes on with the same block.
+        if (*year != m_year) {
+            endBlock();
+            m_year = *year;
+            m_out.coverYear(m_year);
+        }
         if (i == tokens.size())
             return true;
     }

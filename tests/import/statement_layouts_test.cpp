@@ -265,6 +265,17 @@ TEST(StatementLayoutsTest, Ok5LaidOutInColumnsPlacesEmptyCellsByTheHeader) {
         EXPECT_NE(flag.code, ImportFlagCode::Unconfirmed) << flag.text;
 }
 
+TEST(StatementLayoutsTest, Ok5WithTheYearOnEveryRowKeepsTheBlockTogether) {
+    // The experience row names the year again; it still places the row with empty cells.
+    const StatementReading reading =
+        readStatement("2001 40138623 1 Сума заробітку (доходу) 797,50 5 170,83 5 968,33\n"
+                      "2001 40138623 1 Сума сплачених страхових внесків 175,45 1 137,58 1 313,03\n"
+                      "2001 40138623 1 Страховий стаж (місяців) 0 0 0 0 0 0 0 0 0 0 0,55 1 1,55\n");
+    const std::map<MonthKey, double> expected = {{{2001, 11}, 797.5}, {{2001, 12}, 5170.83}};
+    expectSameMonths(readAmounts(reading), expected, "year on every row");
+    EXPECT_TRUE(reading.unread.empty()) << reading.unread.front();
+}
+
 TEST(StatementLayoutsTest, Ok5RowWhoseMonthsCannotBeToldIsLeftForThePerson) {
     // Three amounts, no experience row and no columns: their months are unknown.
     const StatementReading reading = readStatement(
