@@ -4,6 +4,7 @@
 #include "calc/messages.h"
 #include "import/import_messages.h"
 #include "import/import_text.h"
+#include "import/reading_builder.h"
 
 #include <algorithm>
 #include <cmath>
@@ -19,20 +20,11 @@ constexpr double kOldCurrencyRatio = 1000;
 // Where no maximum for contributions is known: "far above" is this many average wages.
 constexpr double kFarAboveAverageRatio = 10;
 
-std::string amountText(double amount) {
-    const std::int64_t cents = std::llround(amount * 100);
-    std::string whole = std::to_string(cents / 100);
-    for (int i = static_cast<int>(whole.size()) - 3; i > 0; i -= 3)
-        whole.insert(static_cast<std::size_t>(i), " ");
-    const int fraction = static_cast<int>(cents % 100);
-    return whole + "," + (fraction < 10 ? "0" : "") + std::to_string(fraction);
-}
-
 // A converted amount, which may be a few thousandths of a hryvnia: as many places as it needs
 // (at most seven), "0,0018050" rather than "0,00".
 std::string smallAmountText(double amount) {
     if (amount >= 0.01)
-        return amountText(amount);
+        return formatAmount(amount);
     const std::int64_t units = std::llround(amount * 1e7);
     std::string digits = std::to_string(units);
     digits.insert(0, 8 - std::min<std::size_t>(8, digits.size()), '0');
@@ -69,14 +61,14 @@ std::vector<ImportFlag> previewFlags(const Reference& reference, const Statement
                     messages::kImportHryvniaSuffix);
         } else if (maximum > 0 && entry.amount > maximum) {
             add(ImportFlagCode::FarAboveAverage,
-                messages::kImportAboveMaximum + amountText(maximum));
+                messages::kImportAboveMaximum + formatAmount(maximum));
         } else if (maximum <= 0 && average > 0 && entry.amount > kFarAboveAverageRatio * average) {
             add(ImportFlagCode::FarAboveAverage,
-                messages::kImportFarAboveAverage + amountText(average));
+                messages::kImportFarAboveAverage + formatAmount(average));
         }
         if (minimum > 0 && entry.amount > 0 && entry.amount < minimum)
             add(ImportFlagCode::BelowMinimumWage,
-                messages::kImportBelowMinimumWage + amountText(minimum));
+                messages::kImportBelowMinimumWage + formatAmount(minimum));
         if (!months)
             continue;
         const auto stored = ledger.find(month);
@@ -85,7 +77,7 @@ std::vector<ImportFlag> previewFlags(const Reference& reference, const Statement
         else if (stored->second != 0 &&
                  std::llround(stored->second * 100) != std::llround(entry.amount * 100))
             add(ImportFlagCode::DifferentEarning, messages::kImportDifferentEarning +
-                                                      amountText(stored->second) +
+                                                      formatAmount(stored->second) +
                                                       messages::kImportDifferentEarningSuffix);
     }
     std::vector<ImportFlag> all = reading.flags;

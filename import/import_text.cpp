@@ -297,6 +297,12 @@ std::u32string decodeText(std::string_view bytes) {
     return decodeUtf8(fromCp1251(bytes));
 }
 
+std::string printedText(const Line& line) {
+    const std::size_t start = line.find_first_not_of(U" \t");
+    return encodeUtf8(start == Line::npos ? std::u32string_view()
+                                          : std::u32string_view(line).substr(start));
+}
+
 std::u32string lowerCase(std::u32string_view text) {
     std::u32string result(text);
     for (char32_t& c : result) {

@@ -21,6 +21,9 @@ std::string encodeUtf8(std::u32string_view text);
 // lines, page numbers, and page headers repeated on later pages. Empty lines are dropped.
 std::vector<Line> normaliseStatement(std::string_view bytes);
 
+// The line as printed, without its leading spaces, in UTF-8: how a line is named to the person.
+std::string printedText(const Line& line);
+
 // Lower case for the Latin and Ukrainian (Cyrillic) letters; other code points stay.
 std::u32string lowerCase(std::u32string_view text);
 

@@ -61,8 +61,7 @@ bool MonthRecords::readLine(const Line& line, const std::vector<Token>& tokens) 
         record.month = date->month;
         record.employer = encodeUtf8(tokens[i].text);
         record.tokens.assign(tokens.begin() + static_cast<std::ptrdiff_t>(i) + 1, tokens.end());
-        record.text =
-            encodeUtf8(line.substr(std::min(line.size(), line.find_first_not_of(U" \t"))));
+        record.text = printedText(line);
         m_out.coverYear(record.year);
         m_pending = !hasAmounts(record);
         m_records.push_back(std::move(record));
@@ -81,8 +80,7 @@ bool MonthRecords::readLine(const Line& line, const std::vector<Token>& tokens) 
         token.end += offset;
         record.tokens.push_back(std::move(token));
     }
-    record.text +=
-        " " + encodeUtf8(line.substr(std::min(line.size(), line.find_first_not_of(U" \t"))));
+    record.text += " " + printedText(line);
     ++record.lines;
     m_pending = !hasAmounts(record);
     return true;

@@ -3,6 +3,7 @@
 #include "calc/messages.h"
 #include "import/amount_cells.h"
 #include "import/import_messages.h"
+#include "import/statement_words.h"
 
 #include <algorithm>
 

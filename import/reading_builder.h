@@ -42,8 +42,4 @@ std::string formatAmount(double amount);
 // "березень 2005 р.".
 std::string monthName(int year, int month);
 
-// The years a statement can name; anything else is an amount or a code.
-inline constexpr int kFirstYear = 1900;
-inline constexpr int kLastYear = 2100;
-
 } // namespace rv::import

@@ -28,11 +28,6 @@ bool isSeparated(const Line& line) {
     return line.find_first_of(U"\t;|") != Line::npos;
 }
 
-std::string printed(const Line& line) {
-    const std::size_t start = line.find_first_not_of(U" \t");
-    return encodeUtf8(start == Line::npos ? Line() : line.substr(start));
-}
-
 std::vector<Token> cellTokens(const std::vector<Token>& tokens, std::size_t from = 0) {
     std::vector<Token> cells;
     for (std::size_t i = from; i < tokens.size(); ++i)
@@ -128,7 +123,7 @@ void Reader::readLine(const Line& line) {
     });
     const bool dataLike = withKopecks || hundreds >= 2;
     if (dataLike)
-        m_out.unread(printed(line));
+        m_out.unread(printedText(line));
 }
 
 // A header of month columns: ten names or more ("Січ Лют ..."), or the numbers 1..12 in order.

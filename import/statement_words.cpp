@@ -7,9 +7,6 @@ namespace rv::import {
 
 namespace {
 
-constexpr int kFirstYear = 1900;
-constexpr int kLastYear = 2100;
-
 bool isYearWord(const Token& token) {
     static constexpr std::array<std::u32string_view, 8> kWords = {
         U"рік", U"рік:", U"рік,", U"р.", U"р", U"за", U"звітний", U"року"};

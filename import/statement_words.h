@@ -10,6 +10,10 @@ namespace rv::import {
 
 // The words and numbers that give a statement's lines their meaning.
 
+// The years a statement can name; anything else is an amount or a code.
+inline constexpr int kFirstYear = 1900;
+inline constexpr int kLastYear = 2100;
+
 // A four-digit year 1900..2100 written as an integer.
 bool isYear(const Token& token);
 

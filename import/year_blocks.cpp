@@ -91,7 +91,7 @@ bool YearBlocks::readLine(const Line& line, const std::vector<Token>& tokens, bo
     Row row;
     row.columns = m_columns;
     row.separated = separated;
-    row.text = encodeUtf8(line.substr(std::min(line.size(), line.find_first_not_of(U" \t"))));
+    row.text = printedText(line);
     if (isEmployerCode(tokens[i])) {
         row.employer = encodeUtf8(tokens[i].text);
         ++i;
