@@ -61,6 +61,14 @@ void ReadingBuilder::flag(int year, int month, ImportFlagCode code, std::string 
     m_result.flags.push_back({year, month, code, std::move(text)});
 }
 
+void ReadingBuilder::checkRowTotal(int year, const std::string& where, double sum,
+                                   std::optional<double> total) {
+    if (total && centsOf(*total) != centsOf(sum))
+        flag(year, 0, ImportFlagCode::TotalMismatch,
+             where + messages::kImportRowTotalMismatch + formatAmount(sum) +
+                 messages::kImportTotalMismatchPrinted + formatAmount(*total));
+}
+
 void ReadingBuilder::unread(std::string line) {
     m_result.unread.push_back(std::move(line));
 }

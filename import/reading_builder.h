@@ -20,6 +20,9 @@ public:
     // The month's experience as printed for the whole year, replacing the rows' sum.
     void setExperience(int year, int month, double months);
     void flag(int year, int month, ImportFlagCode code, std::string text);
+    // A row's printed total against the sum of its months, flagged where they differ; `where`
+    // names the row ("2005 р., роботодавець 12345678").
+    void checkRowTotal(int year, const std::string& where, double sum, std::optional<double> total);
     void unread(std::string line);
     void coverYear(int year);
 

@@ -21,8 +21,7 @@ namespace {
 
 using Kind = Token::Kind;
 
-constexpr std::size_t kMonths = 12;
-constexpr std::size_t kSplitLimit = 4;
+constexpr std::size_t kMonths = kMonthsInRow;
 
 bool isSeparated(const Line& line) {
     return line.find_first_of(U"\t;|") != Line::npos;
@@ -267,28 +266,14 @@ bool Reader::readYearRow(const std::vector<Token>& tokens, bool separated) {
     std::vector<Cell> cells = moneyCells(numbers);
     const int year = static_cast<int>(tokens.front().value);
     std::optional<std::vector<Placed>> placed;
-    const auto inOrder = [](const std::vector<Cell>& row) {
-        std::vector<Placed> result;
-        for (std::size_t i = 0; i < row.size(); ++i)
-            result.push_back({i < kMonths ? static_cast<int>(i) + 1 : kTotalColumn, row[i].amount});
-        return result;
-    };
     if (cells.size() == kMonths || cells.size() == kMonths + 1)
-        placed = inOrder(cells);
+        placed = monthsInOrder(cells, cells.size() == kMonths + 1);
     else
         placed = placeByColumns(cells, m_blocks.monthColumns(), separated);
     if (!placed && cells.size() > kMonths + 1) {
         // Integers one space apart: the one reading whose months add up to the printed total.
-        std::vector<std::vector<Cell>> confirmed;
-        for (const auto& split : integerSplits(numbers, kMonths + 1, kSplitLimit)) {
-            double sum = 0;
-            for (std::size_t i = 0; i < kMonths; ++i)
-                sum += split[i].amount.value_or(0);
-            if (split.back().amount && centsOf(sum) == centsOf(*split.back().amount))
-                confirmed.push_back(split);
-        }
-        if (confirmed.size() == 1)
-            placed = inOrder(confirmed.front());
+        if (const auto confirmed = splitConfirmedByTotal(numbers))
+            placed = monthsInOrder(*confirmed, true);
     }
     if (!placed)
         return false;
@@ -303,11 +288,7 @@ bool Reader::readYearRow(const std::vector<Token>& tokens, bool separated) {
             sum += *cell.amount;
         }
     }
-    if (total && centsOf(*total) != centsOf(sum))
-        m_out.flag(year, 0, ImportFlagCode::TotalMismatch,
-                   std::to_string(year) + " р." + messages::kImportRowTotalMismatch +
-                       formatAmount(sum) + messages::kImportTotalMismatchPrinted +
-                       formatAmount(*total));
+    m_out.checkRowTotal(year, std::to_string(year) + " р.", sum, total);
     return true;
 }
 

@@ -44,4 +44,43 @@ placeByColumns(const std::vector<Cell>& cells, const std::vector<Column>& column
     return placed;
 }
 
+namespace {
+
+// The readings of an integer row that the search lists before it gives up on confirming one.
+constexpr std::size_t kSplitLimit = 4;
+
+} // namespace
+
+bool endsWithTotal(const std::vector<Cell>& cells) {
+    if (cells.size() < 2 || !cells.back().amount)
+        return false;
+    double sum = 0;
+    for (std::size_t i = 0; i + 1 < cells.size(); ++i)
+        sum += cells[i].amount.value_or(0);
+    return centsOf(sum) == centsOf(*cells.back().amount);
+}
+
+std::vector<Placed> monthsInOrder(const std::vector<Cell>& cells, bool withTotal) {
+    std::vector<Placed> placed;
+    placed.reserve(cells.size());
+    for (std::size_t i = 0; i < cells.size(); ++i)
+        placed.push_back({i < kMonthsInRow && !(withTotal && i + 1 == cells.size())
+                              ? static_cast<int>(i) + 1
+                              : kTotalColumn,
+                          cells[i].amount});
+    return placed;
+}
+
+std::optional<std::vector<Cell>> splitConfirmedByTotal(const std::vector<Token>& numbers) {
+    std::optional<std::vector<Cell>> confirmed;
+    for (auto& split : integerSplits(numbers, kMonthsInRow + 1, kSplitLimit)) {
+        if (!endsWithTotal(split))
+            continue;
+        if (confirmed)
+            return std::nullopt;
+        confirmed = std::move(split);
+    }
+    return confirmed;
+}
+
 } // namespace rv::import

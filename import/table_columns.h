@@ -35,4 +35,19 @@ struct Placed {
 std::optional<std::vector<Placed>>
 placeByColumns(const std::vector<Cell>& cells, const std::vector<Column>& columns, bool separated);
 
+// A row of twelve months and, perhaps, their total: the months of a year block or a
+// certificate's year row.
+inline constexpr std::size_t kMonthsInRow = 12;
+
+// The last cell is the printed total of the others.
+bool endsWithTotal(const std::vector<Cell>& cells);
+
+// The cells as January, February, ... in order; the last is the total when `withTotal`, and any
+// after December are totals too.
+std::vector<Placed> monthsInOrder(const std::vector<Cell>& cells, bool withTotal);
+
+// The one reading of a row of integers one space apart as twelve months and a total whose
+// months add up to it; nullopt when none or several do.
+std::optional<std::vector<Cell>> splitConfirmedByTotal(const std::vector<Token>& numbers);
+
 } // namespace rv::import

@@ -12,35 +12,10 @@ namespace {
 
 using Kind = Token::Kind;
 
-constexpr std::size_t kMonths = 12;
-// The readings of an integer row that the search lists before it gives up on confirming one.
-constexpr std::size_t kSplitLimit = 4;
+constexpr std::size_t kMonths = kMonthsInRow;
 
 bool isCellToken(const Token& token) {
     return token.kind == Kind::Number || token.kind == Kind::Empty;
-}
-
-double sumOf(const std::vector<Cell>& cells, std::size_t count) {
-    double sum = 0;
-    for (std::size_t i = 0; i < count && i < cells.size(); ++i)
-        sum += cells[i].amount.value_or(0);
-    return sum;
-}
-
-// The last cell is the printed total of the others.
-bool endsWithTotal(const std::vector<Cell>& cells) {
-    return cells.size() >= 2 && cells.back().amount &&
-           centsOf(sumOf(cells, cells.size() - 1)) == centsOf(*cells.back().amount);
-}
-
-std::vector<Placed> inOrder(const std::vector<Cell>& cells, bool withTotal) {
-    std::vector<Placed> placed;
-    for (std::size_t i = 0; i < cells.size(); ++i)
-        placed.push_back({i < kMonths && !(withTotal && i + 1 == cells.size())
-                              ? static_cast<int>(i) + 1
-                              : kTotalColumn,
-                          cells[i].amount});
-    return placed;
 }
 
 // The month values placed into the months that have experience, in order.
@@ -226,7 +201,7 @@ void YearBlocks::readGroup(const Group& group, std::vector<double>& monthSums) {
     bool unconfirmed = false;
     const bool withTotal = endsWithTotal(cells);
     if (cells.size() == kMonths + 1 || (cells.size() == kMonths && !withTotal)) {
-        placed = inOrder(cells, cells.size() == kMonths + 1);
+        placed = monthsInOrder(cells, cells.size() == kMonths + 1);
     } else {
         const auto byColumns = placeByColumns(cells, row.columns, row.separated);
         const auto byExperience =
@@ -238,12 +213,8 @@ void YearBlocks::readGroup(const Group& group, std::vector<double>& monthSums) {
         std::all_of(cells.begin(), cells.end(), [](const Cell& cell) { return cell.integer; });
     if (!placed && integers) {
         // Integers one space apart: the reading whose months add up to the printed total.
-        std::vector<std::vector<Cell>> confirmed;
-        for (const auto& split : integerSplits(row.numbers, kMonths + 1, kSplitLimit))
-            if (endsWithTotal(split))
-                confirmed.push_back(split);
-        if (confirmed.size() == 1)
-            placed = inOrder(confirmed.front(), true);
+        if (const auto confirmed = splitConfirmedByTotal(row.numbers))
+            placed = monthsInOrder(*confirmed, true);
     }
     if (!placed) {
         m_out.flag(m_year, 0, ImportFlagCode::Unconfirmed,
@@ -274,10 +245,7 @@ void YearBlocks::readGroup(const Group& group, std::vector<double>& monthSums) {
         for (std::size_t m = 0; m < kMonths; ++m)
             if ((*experience)[m].value_or(0) > 0)
                 m_out.addExperience(m_year, static_cast<int>(m) + 1, *(*experience)[m]);
-    if (total && centsOf(*total) != centsOf(sum))
-        m_out.flag(m_year, 0, ImportFlagCode::TotalMismatch,
-                   where + messages::kImportRowTotalMismatch + formatAmount(sum) +
-                       messages::kImportTotalMismatchPrinted + formatAmount(*total));
+    m_out.checkRowTotal(m_year, where, sum, total);
 }
 
 void YearBlocks::readTotals(const Row& row, const std::vector<double>& monthSums, bool allRead) {
@@ -295,7 +263,7 @@ void YearBlocks::readTotals(const Row& row, const std::vector<double>& monthSums
     }
     std::optional<std::vector<Placed>> placed;
     if (cells.size() == kMonths || cells.size() == kMonths + 1)
-        placed = inOrder(cells, cells.size() == kMonths + 1);
+        placed = monthsInOrder(cells, cells.size() == kMonths + 1);
     else
         placed = placeByColumns(cells, row.columns, row.separated);
     if (!placed)
