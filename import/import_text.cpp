@@ -200,14 +200,16 @@ void dropPageFurniture(std::vector<Line>& lines) {
     std::set<std::u32string> seen;
     std::vector<Line> kept;
     for (Line& line : lines) {
-        if (collapsed(line).empty() || isPageNumberLine(line) || isPageFurniture(lowerCase(line)))
+        std::u32string shape = collapsed(line);
+        const std::u32string lower = lowerCase(line);
+        if (shape.empty() || isPageNumberLine(line) || isPageFurniture(lower))
             continue;
         const std::vector<Token> tokens = tokenise(line);
         const auto numbers = std::count_if(tokens.begin(), tokens.end(), [](const Token& token) {
             return token.kind == Token::Kind::Number;
         });
         // The labels of a table's rows repeat in every block and stay.
-        if (numbers <= 2 && !blockLabel(lowerCase(line)) && !seen.insert(collapsed(line)).second)
+        if (numbers <= 2 && !blockLabel(lower) && !seen.insert(std::move(shape)).second)
             continue;
         kept.push_back(std::move(line));
     }

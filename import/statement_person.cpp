@@ -164,8 +164,8 @@ void StatementPersonReader::takeNumber(const std::vector<Token>& tokens, std::si
     }
 }
 
-bool StatementPersonReader::readLine(const Line& line, const std::vector<Token>& tokens) {
-    const std::u32string lower = lowerCase(line);
+bool StatementPersonReader::readLine(const Line& line, const std::u32string& lower,
+                                     const std::vector<Token>& tokens) {
     if (m_numberOnNextLine) {
         m_numberOnNextLine = false;
         takeNumber(tokens, 0);

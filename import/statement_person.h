@@ -15,8 +15,9 @@ namespace rv::import {
 // Петрівна" in capitals as printed).
 class StatementPersonReader {
 public:
-    // Takes a line that names the person; false for any other line.
-    bool readLine(const Line& line, const std::vector<Token>& tokens);
+    // Takes a line that names the person; false for any other line. `lower` is the line in
+    // lower case.
+    bool readLine(const Line& line, const std::u32string& lower, const std::vector<Token>& tokens);
     std::optional<StatementPerson> person() const { return m_person; }
 
 private:

@@ -94,7 +94,7 @@ void Reader::readLine(const Line& line) {
     const bool separated = isSeparated(line);
     if (contains(lower, U"категор"))
         m_records.noteCategoryColumn();
-    if (m_person.readLine(line, tokens) || readMonthHeader(tokens))
+    if (m_person.readLine(line, lower, tokens) || readMonthHeader(tokens))
         return;
     if (readYearHeader(tokens)) {
         m_blocks.endBlock();
