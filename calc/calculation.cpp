@@ -1,6 +1,7 @@
 #include "calculation.h"
 
 #include "calc/calendar.h"
+#include "calc/extra_exclusions.h"
 #include "calc/insurance_experience.h"
 #include "calc/law.h"
 #include "calc/law_rule_ids.h"
@@ -247,38 +248,71 @@ Date pensionAgeDateOf(const law::LawBook& law, std::optional<Date> birthDate, in
 
 namespace {
 
-// The months without the optimisations' marks, evaluated again unless set by hand.
-std::vector<CaseMonth> unmarkedMonths(const Case& person, const Reference& reference) {
-    std::vector<CaseMonth> months = person.months;
+// The months without the optimisations' marks, evaluated again by the rules of `lawDay` unless
+// set by hand.
+std::vector<CaseMonth> unmarkedMonths(const std::vector<CaseMonth>& stored,
+                                      MonthEvaluation evaluation, const Reference& reference,
+                                      Date lawDay) {
+    std::vector<CaseMonth> months = stored;
     for (CaseMonth& month : months) {
         month.counted = false;
         month.excluded = false;
-        if (person.evaluation == MonthEvaluation::ByLaw)
-            evaluateMonth(month, reference);
+        month.extraExclusion = ExtraExclusion::None;
+        if (evaluation == MonthEvaluation::ByLaw)
+            evaluateMonth(month, reference, lawDay);
     }
     return months;
 }
 
-// Marks the months by both optimisations of ст. 40; fills N1, N, SumK and the average.
+bool anyCreditedMonth(const std::vector<CaseMonth>& months) {
+    return std::any_of(months.begin(), months.end(),
+                       [](const CaseMonth& month) { return month.kind != PeriodKind::Work; });
+}
+
+// Marks the months by both optimisations of ст. 40 and, when the person wants them, the extra
+// exclusions of the assignment date; fills N1, N, SumK and the average.
 void optimise(std::vector<CaseMonth>& months, const Reference& reference,
-              CalculationResult& result) {
+              CalculationResult& result, std::optional<Date> assignment, bool extraExclusions) {
     const std::vector<std::size_t> counted =
         optimisation1(months, reference.ledgerRules(), reference.limits().earlyWindowMonths);
     result.monthsAfterOptimisation1 = static_cast<std::int32_t>(counted.size());
     std::vector<double> coefficients;
     coefficients.reserve(counted.size());
-    for (const std::size_t i : counted) {
-        months[i].counted = true;
-        coefficients.push_back(months[i].coefficient);
+    std::vector<bool> candidates(counted.size(), false);
+    std::vector<ExtraExclusion> reasons(counted.size(), ExtraExclusion::None);
+    const CreditedRules& rules = reference.creditedRules();
+    for (std::size_t k = 0; k < counted.size(); ++k) {
+        CaseMonth& month = months[counted[k]];
+        month.counted = true;
+        coefficients.push_back(month.coefficient);
+        if (extraExclusions && assignment) {
+            reasons[k] = extraExclusionOf(rules, month, *assignment);
+            candidates[k] = reasons[k] != ExtraExclusion::None;
+        }
     }
-    const Optimisation2 second =
-        optimisation2(coefficients, result.insuranceMonths, reference.limits());
-    result.countedMonths =
-        result.monthsAfterOptimisation1 - static_cast<std::int32_t>(second.excludedCount);
+    const ExclusionChoice choice =
+        chooseExclusions(coefficients, candidates, result.insuranceMonths, reference.limits(),
+                         extraExclusions ? rules.fewestMonthsAfterExclusion : 0);
+    const Optimisation2& second = choice.second;
+    result.extraExcluded = 0;
+    for (std::size_t k = 0; k < counted.size(); ++k)
+        if (choice.extra[k]) {
+            months[counted[k]].excluded = true;
+            months[counted[k]].extraExclusion = reasons[k];
+            ++result.extraExcluded;
+        }
+    result.countedMonths = static_cast<std::int32_t>(choice.kept.size() - second.excludedCount);
     result.averageCoefficient = second.averageCoefficient;
     result.sumOfCoefficients = second.sumOfCoefficients;
     for (std::size_t k = 0; k < second.excludedCount; ++k)
-        months[counted[second.excludedFirst + k]].excluded = true;
+        months[counted[choice.kept[second.excludedFirst + k]]].excluded = true;
+}
+
+void measureExperience(const ExperienceByDay& experience, CalculationResult& result) {
+    result.insuranceLength = experience.until(std::nullopt);
+    result.insuranceMonths = wholeMonths(result.insuranceLength);
+    result.insuranceText = experienceText(result.insuranceLength);
+    result.rightInsuranceMonths = wholeMonths(experience.forRightUntil(std::nullopt));
 }
 
 } // namespace
@@ -287,7 +321,8 @@ CalculationResult calculate(const Case& person, const Reference& reference, Date
     CalculationResult result;
     result.applicationDate = applicationDate;
     const law::LawBook& law = reference.law();
-    std::vector<CaseMonth> months = unmarkedMonths(person, reference);
+    std::vector<CaseMonth> months =
+        unmarkedMonths(person.months, person.evaluation, reference, applicationDate);
     const std::optional<Date> birthDate = person.person.birthDate;
     const int gender = person.person.gender;
     result.pensionAgeDate = pensionAgeDateOf(law, birthDate, gender);
@@ -304,27 +339,35 @@ CalculationResult calculate(const Case& person, const Reference& reference, Date
     const LedgerRules& rules = reference.ledgerRules();
     // Only the optimisations' marks change below, which the experience does not read.
     const ExperienceByDay experience(person.periods, months, rules);
-    result.insuranceLength = experience.until(std::nullopt);
-    result.insuranceMonths = wholeMonths(result.insuranceLength);
-    result.insuranceText = experienceText(result.insuranceLength);
+    measureExperience(experience, result);
 
-    optimise(months, reference, result);
-    result.months = std::move(months);
-
-    // ст. 26: the right follows the insurance experience and the ages.
+    // ст. 26: the right follows the insurance experience with the months that count for it only,
+    // and the ages.
     result.rightPaths =
         pathsForApplication(law, rightPaths(law, *birthDate, gender), applicationDate);
     const Date lastDay = lastExperienceDay(person.periods).value_or(applicationDate);
     result.right = decideRight(
-        result.rightPaths, result.insuranceMonths,
-        [&](Date day) { return wholeMonths(experience.until(day)); }, lastDay, applicationDate);
+        result.rightPaths, result.rightInsuranceMonths,
+        [&](Date day) { return wholeMonths(experience.forRightUntil(day)); }, lastDay,
+        applicationDate);
     if (!result.right.hasRight) {
         result.noRight = true;
         if (result.right.rightDate)
             result.assignmentDate = *result.right.rightDate;
+        optimise(months, reference, result, std::nullopt, false);
+        result.months = std::move(months);
         return result;
     }
     result.assignmentDate = assignmentDate(*result.right.rightDate, applicationDate);
+    // The credited months follow the rules of the assignment date (ст. 40 ч. 2).
+    if (result.assignmentDate != applicationDate && person.evaluation == MonthEvaluation::ByLaw &&
+        anyCreditedMonth(months)) {
+        months = unmarkedMonths(person.months, person.evaluation, reference,
+                                result.assignmentDate);
+        measureExperience(ExperienceByDay(person.periods, months, rules), result);
+    }
+    optimise(months, reference, result, result.assignmentDate, person.extraExclusions);
+    result.months = std::move(months);
 
     const FormulaLaw figures = formulaLaw(law, result.assignmentDate, gender);
     result.valuationCoefficient = figures.valuation;

@@ -143,9 +143,12 @@ struct CalculationResult {
     double averageWage = 0;    // ЗП, ст. 40 ч. 2
     YearsMonthsDays insuranceLength;  // the insurance experience, ст. 24
     std::int32_t insuranceMonths = 0; // its whole months (С), ст. 25
+    // Whole months of the experience of ст. 26, with the months that count for the right only.
+    std::int32_t rightInsuranceMonths = 0;
     std::string insuranceText;
     std::int32_t monthsAfterOptimisation1 = 0; // N1, ст. 40 ч. 1
     std::int32_t countedMonths = 0;            // N, after optimisation 2
+    std::int32_t extraExcluded = 0; // months left out at the person's wish (ст. 40 ч. 1 абз. 3)
     double averageCoefficient = 0;             // ст. 40, not yet rounded
     double sumOfCoefficients = 0;              // SumK
     double valuationCoefficient = 0;           // ст. 25

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "calc/ledger_month.h"
+#include "calc/period_kind.h"
 #include "engine/date.h"
 
 #include <cstdint>
@@ -29,10 +30,21 @@ struct CasePerson {
     std::optional<Date> applicationDate;
 };
 
-// An employment period, both days included; a date is missing only in a row never checked.
+// A period of the career, both days included; a date is missing only in a row never checked.
 struct CasePeriod {
     std::optional<Date> begin;
     std::optional<Date> finish;
+    PeriodKind kind = PeriodKind::Work;
+};
+
+// Why a month was left out of Кз at the person's wish besides the optimisation (ст. 40 ч. 1
+// абз. 3, the second sentence).
+enum class ExtraExclusion : std::uint8_t {
+    None,
+    NonWage,    // service, study or care from 07.2000 to 2004
+    Credited,   // a month of a kind insured by ст. 11 п. 7, 8, 9, 14, 15, 16
+    MartialLaw, // a month of martial law or the three after it
+    Quarantine, // a month of the COVID-19 quarantine or the six after it
 };
 
 // One month of the earnings ledger: the reference figures it was made with, the earning, what
@@ -47,7 +59,13 @@ struct CaseMonth {
     int creditedDays = 0;         // days credited to insurance experience (ст. 24)
     int coveredDays = 0;          // days of the month the employment periods cover
     bool counted = false;         // optimisation 1 kept it among the months of the average
-    bool excluded = false;        // optimisation 2 left it out of the average
+    bool excluded = false;        // left out of the average, by optimisation 2 or at the
+                                  // person's wish (`extraExclusion` says which)
+    PeriodKind kind = PeriodKind::Work; // the kind of most of its days
+    bool minimumWageStands = false; // ст. 40 ч. 2: the month's minimum wage is its earning
+    bool rightOnlyRest = false; // розд. XV п. 3-1: days its earning does not credit count for
+                                // the right only
+    ExtraExclusion extraExclusion = ExtraExclusion::None;
 };
 
 // How the months' coefficients and credited days are taken.
@@ -62,6 +80,8 @@ struct Case {
     std::vector<CasePeriod> periods;
     std::vector<CaseMonth> months;
     MonthEvaluation evaluation = MonthEvaluation::ByLaw;
+    // The person leaves out of Кз the months the law lets them when that raises it (ст. 40 ч. 1).
+    bool extraExclusions = true;
 };
 
 } // namespace rv

@@ -1,6 +1,7 @@
 #include "calc/insurance_experience.h"
 
 #include "calc/messages.h"
+#include "calc/periods.h"
 
 #include <algorithm>
 #include <iterator>
@@ -24,7 +25,7 @@ YearsMonthsDays insuranceExperience(const std::vector<CasePeriod>& periods,
 
 ExperienceByDay::ExperienceByDay(const std::vector<CasePeriod>& periods,
                                  const std::vector<CaseMonth>& months, const LedgerRules& rules)
-    : m_periods(periods) {
+    : m_periods(periodsCountedOnce(periods)) {
     for (const CaseMonth& month : months) {
         if (!isPlausibleLedgerMonth(month.month))
             continue;
@@ -33,23 +34,41 @@ ExperienceByDay::ExperienceByDay(const std::vector<CasePeriod>& periods,
             continue;
         const int monthDays = MonthLength(month.month);
         std::int32_t days = 0;
-        if (monthDays > month.creditedDays)
+        std::int32_t rightDays = 0;
+        if (monthDays > month.creditedDays) {
             days -= monthDays - month.creditedDays;
+            // розд. XV п. 3-1: the days its earning does not credit still count for the right.
+            if (!month.rightOnlyRest)
+                rightDays = days;
+        }
         // A month credited in full counts in full, also the days outside the employment.
-        if (monthDays == month.creditedDays && monthDays > month.coveredDays)
+        if (monthDays == month.creditedDays && monthDays > month.coveredDays) {
             days += monthDays - month.coveredDays;
-        m_corrections.push_back({monthStart.serial + monthDays - 1, days});
+            rightDays = days;
+        }
+        m_corrections.push_back({monthStart.serial + monthDays - 1, days, rightDays});
     }
     const auto endsEarlier = [](const Corrections& a, const Corrections& b) {
         return a.lastDay < b.lastDay;
     };
     if (!std::is_sorted(m_corrections.begin(), m_corrections.end(), endsEarlier))
         std::sort(m_corrections.begin(), m_corrections.end(), endsEarlier);
-    for (std::size_t i = 1; i < m_corrections.size(); ++i)
+    for (std::size_t i = 1; i < m_corrections.size(); ++i) {
         m_corrections[i].daysSum += m_corrections[i - 1].daysSum;
+        m_corrections[i].rightDaysSum += m_corrections[i - 1].rightDaysSum;
+    }
 }
 
 YearsMonthsDays ExperienceByDay::until(std::optional<Date> lastDay) const {
+    return summed(lastDay, &Corrections::daysSum);
+}
+
+YearsMonthsDays ExperienceByDay::forRightUntil(std::optional<Date> lastDay) const {
+    return summed(lastDay, &Corrections::rightDaysSum);
+}
+
+YearsMonthsDays ExperienceByDay::summed(std::optional<Date> lastDay,
+                                        std::int64_t Corrections::*sum) const {
     YearsMonthsDays total;
     for (const CasePeriod& period : m_periods) {
         // A missing date reads as day 0, as an empty date field does.
@@ -74,7 +93,7 @@ YearsMonthsDays ExperienceByDay::until(std::optional<Date> lastDay) const {
                                     return day < month.lastDay;
                                 });
     if (over != m_corrections.begin())
-        total.days += static_cast<std::int32_t>(std::prev(over)->daysSum);
+        total.days += static_cast<std::int32_t>((*std::prev(over)).*sum);
 
     NormalizeYMD(total);
     if (total.years < 0)

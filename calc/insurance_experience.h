@@ -11,7 +11,8 @@
 
 namespace rv {
 
-// Insurance experience (ст. 24): the employment periods, and from the law's day on each month
+// Insurance experience (ст. 24): the periods (work under a credited period counted once), and
+// from the law's day on each month
 // by the days its earning credits, in calendar days of the month. With `lastDay`, only the days
 // up to it: the periods end there and later months do not count.
 YearsMonthsDays insuranceExperience(const std::vector<CasePeriod>& periods,
@@ -27,12 +28,17 @@ public:
                     const LedgerRules& rules);
     // Up to and including `lastDay`; the whole experience without one.
     YearsMonthsDays until(std::optional<Date> lastDay) const;
+    // The same with the months that count for the right only (розд. XV п. 3-1): the experience
+    // of ст. 26.
+    YearsMonthsDays forRightUntil(std::optional<Date> lastDay) const;
 
 private:
     struct Corrections {
-        std::int32_t lastDay = 0;  // serial of the last month's last day
-        std::int64_t daysSum = 0; // days, summed over this month and those ending before it
+        std::int32_t lastDay = 0;      // serial of the last month's last day
+        std::int64_t daysSum = 0;      // days, summed over this month and those ending before it
+        std::int64_t rightDaysSum = 0; // the same for the right
     };
+    YearsMonthsDays summed(std::optional<Date> lastDay, std::int64_t Corrections::*sum) const;
     std::vector<CasePeriod> m_periods;
     std::vector<Corrections> m_corrections; // ascending by last day
 };

@@ -56,4 +56,27 @@ inline constexpr std::string_view kMinimumWorkingAge = "KZPP.188.MIN_WORK_AGE";
 inline constexpr std::string_view kHryvniaFrom = "UAH.1996.HRYVNIA_FROM";
 inline constexpr std::string_view kKarbovanetsPerHryvnia = "UAH.1996.KARBOVANETS_PER_HRYVNIA";
 
+// Periods credited without work: whole months, the right only, the minimum wage in Кз, the cap of
+// the military pay (ст. 11, 24, 40 ч. 2, розд. XV п. 3-1)
+inline constexpr std::string_view kCreditedInFullKinds = "KINDS.CREDITED_IN_FULL";
+inline constexpr std::string_view kRightOnlyPeriods = "XV.3-1.RIGHT_PERIODS";
+inline constexpr std::string_view kRightOnlyMilitary = "XV.3-1.P2.MILITARY";
+inline constexpr std::string_view kRightOnlyMaternity = "XV.3-1.P3.MATERNITY";
+inline constexpr std::string_view kRightOnlyChildCare = "XV.3-1.P4.CHILDCARE_TO_6";
+inline constexpr std::string_view kMinimumWageKinds = "A40.P2.KZ_MINWAGE.KINDS";
+inline constexpr std::string_view kMinimumWageLedgerScope = "A40.P2.KZ_MINWAGE.LEDGER_SCOPE";
+inline constexpr std::string_view kMilitaryPayCap = "MAXINCOME.MILITARY";
+
+// ст. 40 ч. 1 абз. 3, the second sentence: the months a person may leave out of Кз
+inline constexpr std::string_view kNonWageExclusionKinds = "A40.P1.EXCL.PRE2005_NONWAGE.KINDS";
+inline constexpr std::string_view kNonWageExclusionMonths = "A40.P1.EXCL.PRE2005_NONWAGE";
+inline constexpr std::string_view kCategoryExclusionKinds = "A40.P1.EXCL.CATEGORIES.KINDS";
+inline constexpr std::string_view kQuarantineExclusionOffered = "A40.P1.EXCL.COVID.OFFERED";
+inline constexpr std::string_view kQuarantineExclusionMonths = "A40.P1.EXCL.COVID.WINDOW";
+inline constexpr std::string_view kMartialLawExclusionOffered = "A40.P1.EXCL.MARTIAL.OFFERED";
+inline constexpr std::string_view kMartialLawExclusionMonths = "A40.P1.EXCL.MARTIAL.WINDOW";
+// The day martial law ends; while no row gives it, its window stays open.
+inline constexpr std::string_view kMartialLawEnd = "MARTIAL_LAW.END";
+inline constexpr std::string_view kFewestMonthsAfterExclusion = "A40.P1.EXCL.FLOOR_60";
+
 } // namespace rv::law::ids

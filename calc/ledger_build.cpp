@@ -2,6 +2,7 @@
 
 #include "calc/calendar.h"
 #include "calc/month_evaluation.h"
+#include "calc/periods.h"
 #include "engine/errors.h"
 
 #include <algorithm>
@@ -57,12 +58,13 @@ private:
 
 LedgerBuild buildLedger(const std::vector<CasePeriod>& periods,
                         const std::map<LedgerMonth, double>& keptEarnings,
-                        const Reference& reference, MonthEvaluation evaluation) {
+                        const Reference& reference, MonthEvaluation evaluation,
+                        std::optional<Date> lawDay) {
     LedgerBuild build;
     std::vector<CaseMonth>& months = build.months;
     const bool byLaw = evaluation == MonthEvaluation::ByLaw;
     try {
-        for (const CasePeriod& period : periods) {
+        for (const CasePeriod& period : periodsCountedOnce(periods)) {
             if (!period.begin || !period.finish)
                 continue;
             const CivilDate begin = civilFromDate(*period.begin);
@@ -79,9 +81,14 @@ LedgerBuild buildLedger(const std::vector<CasePeriod>& periods,
                 // A month that an earlier period reached: add this period's days.
                 if (place != months.end() && place->month == month) {
                     CaseMonth merged = *place;
+                    // The month is of the kind of most of its days; of equal parts, the
+                    // credited one.
+                    if (share > merged.coveredDays ||
+                        (share == merged.coveredDays && period.kind != PeriodKind::Work))
+                        merged.kind = period.kind;
                     merged.coveredDays += share;
                     if (byLaw)
-                        evaluateMonth(merged, reference);
+                        evaluateMonth(merged, reference, lawDay);
                     *place = merged;
                     continue;
                 }
@@ -91,8 +98,9 @@ LedgerBuild buildLedger(const std::vector<CasePeriod>& periods,
                 made.averageWageOfYear = reference.averageWageOfYearOfMonth(month);
                 made.minimumWage = reference.minimumWage(month);
                 made.coveredDays = share;
+                made.kind = period.kind;
                 if (byLaw)
-                    evaluateMadeMonth(made, reference);
+                    evaluateMadeMonth(made, reference, lawDay);
                 else
                     made.creditedDays =
                         creditedDays(reference, month, made.earning, made.minimumWage, share);

@@ -19,10 +19,12 @@ struct LedgerBuild {
 };
 
 // Builds the ledger of the periods (those without both dates give no month): a month gets the
-// days of every period that reaches it. With MonthEvaluation::ByLaw each month is evaluated as
-// it is made and again when a later period adds days to it.
+// days of every period that reaches it, the days of work under a credited period once, and the
+// kind of most of its days. With MonthEvaluation::ByLaw each month is evaluated by the rules of
+// `lawDay` (see evaluateMonth) as it is made and again when a later period adds days to it.
 LedgerBuild buildLedger(const std::vector<CasePeriod>& periods,
                         const std::map<LedgerMonth, double>& keptEarnings,
-                        const Reference& reference, MonthEvaluation evaluation);
+                        const Reference& reference, MonthEvaluation evaluation,
+                        std::optional<Date> lawDay = std::nullopt);
 
 } // namespace rv

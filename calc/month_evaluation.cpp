@@ -20,6 +20,7 @@ struct MonthTerms {
     double earlyCoefficientCap = 0;
     // From the law's day the month is credited by its earning (ст. 24 ч. 3).
     bool creditedByEarning = false;
+    KindTerms kind; // what the month's kind changes
 };
 
 // Throws UserError naming a rule the law book lacks.
@@ -31,6 +32,18 @@ MonthTerms monthTerms(const Reference& reference, LedgerMonth month) {
         terms.earningCap = reference.maximumIncomeOfMonth(month);
     terms.earlyCoefficientCap = rules.earlyCoefficientCap;
     terms.creditedByEarning = !(monthStart < rules.proportionalCreditFrom);
+    return terms;
+}
+
+// The terms of a ledger month of its kind; the military pay has a cap of its own where the law
+// sets one (15 minimum wages from 2026).
+MonthTerms monthTerms(const Reference& reference, const CaseMonth& month,
+                      std::optional<Date> lawDay) {
+    MonthTerms terms = monthTerms(reference, month.month);
+    terms.kind = kindTermsOf(reference.creditedRules(), month.kind, month.month, lawDay);
+    if (terms.kind.capInMinimumWages && terms.earningCap)
+        terms.earningCap =
+            std::min(*terms.earningCap, *terms.kind.capInMinimumWages * month.minimumWage);
     return terms;
 }
 
@@ -91,22 +104,29 @@ std::uint16_t creditedDays(const Reference& reference, LedgerMonth month, double
 namespace {
 
 void evaluateByTerms(CaseMonth& month, const MonthTerms& terms) {
+    month.minimumWageStands = terms.kind.minimumWageStands;
+    month.rightOnlyRest = terms.creditedByEarning && terms.kind.rightOnlyRest;
+    if (month.minimumWageStands)
+        month.earning = month.minimumWage;
     month.coefficient = coefficientOf(terms, month.earning, month.averageWage);
     month.creditedDays =
-        creditedDaysOf(terms, month.month, month.earning, month.minimumWage, month.coveredDays);
+        terms.creditedByEarning && terms.kind.creditedInFull
+            ? static_cast<std::uint16_t>(MonthLength(month.month))
+            : creditedDaysOf(terms, month.month, month.earning, month.minimumWage,
+                             month.coveredDays);
 }
 
 } // namespace
 
-void evaluateMadeMonth(CaseMonth& month, const Reference& reference) {
-    const MonthTerms terms = monthTerms(reference, month.month);
+void evaluateMadeMonth(CaseMonth& month, const Reference& reference, std::optional<Date> lawDay) {
+    const MonthTerms terms = monthTerms(reference, month, lawDay);
     refuseUnevaluable(month);
     evaluateByTerms(month, terms);
 }
 
-void evaluateMonth(CaseMonth& month, const Reference& reference) {
+void evaluateMonth(CaseMonth& month, const Reference& reference, std::optional<Date> lawDay) {
     refuseUnevaluable(month);
-    evaluateByTerms(month, monthTerms(reference, month.month));
+    evaluateByTerms(month, monthTerms(reference, month, lawDay));
 }
 
 } // namespace rv

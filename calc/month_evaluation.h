@@ -4,6 +4,7 @@
 #include "calc/reference.h"
 
 #include <cstdint>
+#include <optional>
 
 namespace rv {
 
@@ -25,10 +26,15 @@ std::uint16_t creditedDays(const Reference& reference, LedgerMonth month, double
 
 // Evaluates a month just made from the periods as evaluateMonth does, except that a law book
 // without the ledger's rules is refused before the month's own faults.
-void evaluateMadeMonth(CaseMonth& month, const Reference& reference);
+void evaluateMadeMonth(CaseMonth& month, const Reference& reference,
+                       std::optional<Date> lawDay = std::nullopt);
 
-// Works out the month's coefficient and credited days from its earning and figures. Throws
+// Works out the month's coefficient and credited days from its earning, kind and figures. The
+// kind's rules are those of `lawDay` (the assignment date, or the application date before it is
+// known; none: the latest): a month whose kind carries the minimum wage in Кз (ст. 40 ч. 2) gets
+// it as its earning, a month of a kind credited in full counts whole (ст. 11, 24). Throws
 // UserError for a negative earning or a month without an average wage.
-void evaluateMonth(CaseMonth& month, const Reference& reference);
+void evaluateMonth(CaseMonth& month, const Reference& reference,
+                   std::optional<Date> lawDay = std::nullopt);
 
 } // namespace rv

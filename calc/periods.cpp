@@ -15,6 +15,24 @@ bool startsTooYoung(Date begin, Date birthDate, int minimumAge) {
     return begin < birthDate || FullYearsBetween(birthDate, begin) < minimumAge;
 }
 
+bool isWork(const CasePeriod& period) {
+    return period.kind == PeriodKind::Work;
+}
+
+bool startsEarlier(const CasePeriod& a, const CasePeriod& b) {
+    return *a.begin < *b.begin;
+}
+
+// Sorted by their first day, periods overlap exactly when one starts on or before the last day
+// of an earlier one (both ends belong to a period, so touching on one day overlaps).
+bool anyOverlap(std::vector<CasePeriod> periods) {
+    std::sort(periods.begin(), periods.end(), startsEarlier);
+    for (std::size_t i = 1; i < periods.size(); ++i)
+        if (*periods[i].begin <= *periods[i - 1].finish)
+            return true;
+    return false;
+}
+
 } // namespace
 
 PeriodsCheck checkPeriods(std::vector<CasePeriod> periods, Date birthDate, int minimumAge) {
@@ -22,14 +40,44 @@ PeriodsCheck checkPeriods(std::vector<CasePeriod> periods, Date birthDate, int m
     for (const CasePeriod& period : periods)
         if (startsTooYoung(*period.begin, birthDate, minimumAge))
             check.ageFailure = true;
-    // Sorted by their first day, periods overlap exactly when one starts on or before the last
-    // day of an earlier one (both ends belong to a period, so touching on one day overlaps).
-    std::sort(periods.begin(), periods.end(),
-              [](const CasePeriod& a, const CasePeriod& b) { return *a.begin < *b.begin; });
-    for (std::size_t i = 1; i < periods.size() && !check.overlapFailure; ++i)
-        if (*periods[i].begin <= *periods[i - 1].finish)
-            check.overlapFailure = true;
+    const auto credited = std::stable_partition(periods.begin(), periods.end(), isWork);
+    check.overlapFailure = anyOverlap({periods.begin(), credited}) ||
+                           anyOverlap({credited, periods.end()});
     return check;
+}
+
+std::vector<CasePeriod> periodsCountedOnce(const std::vector<CasePeriod>& periods) {
+    std::vector<CasePeriod> credited;
+    for (const CasePeriod& period : periods)
+        if (!isWork(period) && period.begin && period.finish)
+            credited.push_back(period);
+    if (credited.empty())
+        return periods;
+    std::sort(credited.begin(), credited.end(), startsEarlier);
+
+    std::vector<CasePeriod> counted;
+    counted.reserve(periods.size() + credited.size());
+    for (const CasePeriod& period : periods) {
+        if (!isWork(period) || !period.begin || !period.finish) {
+            counted.push_back(period);
+            continue;
+        }
+        // The credited periods that end on or after the work's first day, in order: they do
+        // not overlap one another, so their first days ascend as their last days do.
+        auto next = std::lower_bound(
+            credited.begin(), credited.end(), *period.begin,
+            [](const CasePeriod& c, Date day) { return *c.finish < day; });
+        Date from = *period.begin;
+        for (; next != credited.end() && *next->begin <= *period.finish; ++next) {
+            if (from < *next->begin)
+                counted.push_back({from, Date{next->begin->serial - 1}, PeriodKind::Work});
+            if (!(*next->finish < from))
+                from = Date{next->finish->serial + 1};
+        }
+        if (!(*period.finish < from))
+            counted.push_back({from, *period.finish, PeriodKind::Work});
+    }
+    return counted;
 }
 
 } // namespace rv

@@ -12,11 +12,18 @@ namespace rv {
 // The checks a person's periods must pass before a ledger is built from them.
 struct PeriodsCheck {
     bool ageFailure = false;     // a period starts before the youngest age of work
-    bool overlapFailure = false; // two periods share a day
+    bool overlapFailure = false; // two periods share a day (a credited period may lie on work)
     bool passed() const { return !ageFailure && !overlapFailure; }
 };
 
-// Checks periods that all have both dates; O(n log n), so any number of periods is cheap.
+// Checks periods that all have both dates; O(n log n), so any number of periods is cheap. A
+// period credited without work may share days with work (a leave to care for a child while
+// employed); two work periods, or two credited ones, may not.
 PeriodsCheck checkPeriods(std::vector<CasePeriod> periods, Date birthDate, int minimumAge);
+
+// The periods as the experience counts them: the days of work that a credited period also covers
+// count once, as the credited kind (ст. 24). Work periods are cut around credited ones; periods
+// without both dates pass as they are. Expects periods that passed checkPeriods.
+std::vector<CasePeriod> periodsCountedOnce(const std::vector<CasePeriod>& periods);
 
 } // namespace rv

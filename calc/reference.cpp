@@ -67,6 +67,7 @@ Reference::Reference(ReferenceRows rows, std::shared_ptr<const MonthProvenance> 
     } catch (const UserError& missing) {
         m_ledgerRulesError = missing.what();
     }
+    m_creditedRules = creditedRulesOf(m_law);
 }
 
 std::shared_ptr<const Reference> Reference::fromStored(const StoredReferenceData& stored) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "calc/credited_rules.h"
 #include "calc/dated_lookup.h"
 #include "calc/estimated_figures.h"
 #include "calc/law.h"
@@ -77,6 +78,8 @@ public:
     const law::LawBook& law() const { return m_law; }
     // The rules every ledger month follows; throws UserError naming a rule the book lacks.
     const LedgerRules& ledgerRules() const;
+    // The rules of the periods credited without work; parts the book lacks are off.
+    const CreditedRules& creditedRules() const { return m_creditedRules; }
     const OptimisationLimits& limits() const { return m_rows.limits; }
     // Where the month figures come from; empty when the reference was made without it.
     const MonthProvenance& provenance() const;
@@ -87,6 +90,7 @@ private:
     law::LawBook m_law;
     std::optional<LedgerRules> m_ledgerRules;
     std::string m_ledgerRulesError; // why m_ledgerRules is empty
+    CreditedRules m_creditedRules;
     std::shared_ptr<const MonthProvenance> m_provenance;
     DatedLookup m_averageWageOfMonth;
     DatedLookup m_averageWageOfYear;

@@ -50,6 +50,21 @@ double numberOf(const json& value, const std::string& where) {
     return value.get<double>();
 }
 
+// "kind": one of the codes of the kinds; none given is work.
+PeriodKind kindOf(const json& period, const std::string& where) {
+    const auto found = period.find("kind");
+    if (found == period.end() || found->is_null())
+        return PeriodKind::Work;
+    const std::string code = textOf(*found, where + ".kind");
+    if (const auto kind = periodKindOfCode(code))
+        return *kind;
+    std::string allowed;
+    for (const PeriodKindNames& names : kPeriodKinds)
+        allowed += (allowed.empty() ? "" : ", ") + std::string(names.code);
+    throw InputError(where + ".kind" + messages::kJsonUnknownKind + code +
+                     messages::kJsonKindsAllowed + allowed);
+}
+
 const json& arrayMember(const json& document, const char* name) {
     const json& value = member(document, name, "case");
     if (!value.is_array())
@@ -114,7 +129,13 @@ CaseInput parseCaseInput(const json& document) {
     for (std::size_t i = 0; i < periods.size(); ++i) {
         const std::string where = "periods[" + std::to_string(i) + "]";
         input.periods.push_back({dateOf(member(periods[i], "begin", where), where + ".begin"),
-                                 dateOf(member(periods[i], "end", where), where + ".end")});
+                                 dateOf(member(periods[i], "end", where), where + ".end"),
+                                 kindOf(periods[i], where)});
+    }
+    if (const auto extra = document.find("extra_exclusions"); extra != document.end()) {
+        if (!extra->is_boolean())
+            throw InputError(std::string("case.extra_exclusions") + messages::kJsonNotYesNo);
+        input.extraExclusions = extra->get<bool>();
     }
 
     const json& earnings = arrayMember(document, "earnings");

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "calc/period_kind.h"
 #include "calc/scenarios.h"
 #include "engine/date.h"
 
@@ -24,6 +25,7 @@ struct CaseInput {
     struct Period {
         Date begin;
         Date end;
+        PeriodKind kind = PeriodKind::Work;
     };
     std::vector<Period> periods;
     struct Earning {
@@ -32,6 +34,7 @@ struct CaseInput {
         double amount = 0;
     };
     std::vector<Earning> earnings;
+    bool extraExclusions = true; // ст. 40 ч. 1 абз. 3: leave out the months the law lets
     // The what-if variants to calculate after the case; none: the output has no "scenarios".
     std::optional<std::vector<Scenario>> scenarios;
 };

@@ -39,6 +39,12 @@ inline constexpr const char* kJsonNotList = ": очікується список
 inline constexpr const char* kJsonScenarioKind =
     ": очікується рівно одне з полів work_months, apply_on або voluntary_months";
 
+// An unknown kind of period: the text lists the kinds it may be.
+inline constexpr const char* kJsonUnknownKind = ": невідомий вид періоду \"";
+inline constexpr const char* kJsonKindsAllowed = "\"; можливі: ";
+// "extra_exclusions" is true or false.
+inline constexpr const char* kJsonNotYesNo = ": очікується true або false";
+
 inline constexpr const char* kJsonTooDeepPrefix = "JSON вкладено глибше, ніж на ";
 
 inline constexpr const char* kJsonTooDeepSuffix = " рівнів";

@@ -54,9 +54,35 @@ application date ("result" is null without a ledger).
 Input (JSON):
   {"person": {"name": "...", "birthdate": "dd.mm.yyyy", "gender": 0 (man) | 1 (woman),
               "application_date": "dd.mm.yyyy"},
-   "periods": [{"begin": "dd.mm.yyyy", "end": "dd.mm.yyyy"}, ...],
+   "periods": [{"begin": "dd.mm.yyyy", "end": "dd.mm.yyyy", "kind": "work"}, ...],
    "earnings": [{"year": 2005, "month": 3, "amount": 1234.5}, ...],
+   "extra_exclusions": true,
    "scenarios": [...]}    (optional: what-if variants of the case, each calculated on a copy)
+  "kind" (optional, default "work") is what the period was:
+     "work"          paid work
+     "military"      contract or mobilised service: the pay entered, capped by the military
+                     pay's own maximum where the law sets one (15 minimum wages from 2026)
+     "conscript"     compulsory service
+     "study"         full-time study: experience before 2004 only
+     "child_care"    care of a child; before 2004 up to each child's 3rd birthday
+     "disabled_care" care of a person with a disability or of a pensioner
+     "unemployment"  months of the unemployment benefit
+     "maternity"     maternity leave: the pay entered
+     "captivity"     captivity
+  Every kind counts in the insurance experience. From 2004 months of conscript, child_care,
+  disabled_care, unemployment and captivity count whole; months of military (to 2017),
+  maternity (2004 to 06.2013) and child_care (2004) that their pay does not credit count for
+  the right only (розд. XV п. 3-1), not in the experience coefficient. Months from 2011 of the
+  kinds the law names on the assignment date take the month's minimum wage as their earning
+  (ст. 40 ч. 2). A credited period may lie on a work period: those days count once, as its
+  kind; two work periods, or two credited ones, may not share a day. Another kind is an error
+  (exit code 1).
+  "extra_exclusions" (optional, default true): leave out of the wage coefficient the months
+  the law lets the person leave out besides the 10 % (ст. 40 ч. 1 абз. 3): service, study and
+  care from 07.2000 to 2004, months of the insured kinds (conscript, child_care,
+  disabled_care, captivity), the quarantine (03.2020-12.2023) and martial law (from 02.2022),
+  each only when that raises the coefficient and at least 60 months of wages remain;
+  false keeps them all.
   A variant is {"name": "...", and exactly one of:
      "work_months": 1..600, "monthly_wage": hryvnias | null
                    work that many more months from the day after the last period (or from
@@ -92,10 +118,16 @@ Output (JSON), exit code 0:
                          Kv1 (the valuation of a year of experience used, ст. 25),
                          MinP65 (the minimum for 65 and older, ст. 28 ч. 2, or null),
                          MaxP (the maximum pension, ст. 27 ч. 3, or null),
-                         ProportionalMinP (the proportional minimum, ст. 28 ч. 3, or null)}},
-   "periods": [{begin, end, exp_day, exp_day_str}, ...],
+                         ProportionalMinP (the proportional minimum, ст. 28 ч. 3, or null),
+                         ExtraExcluded (months left out by the extra exclusions),
+                         MRight (whole months of the experience for the right, ст. 26,
+                                 with the months that count for the right only)}},
+   "periods": [{begin, end, kind, exp_day, exp_day_str}, ...],
    "ledger": [{year, month (1..12), avg_zp, avg_zp_year, min_zp, payment, k, day,
-               month_day, opt1, opt2}, ...],
+               month_day, opt1, opt2, kind (the kind of most of the month's days),
+               minimum_wage (true: the minimum wage stands as its payment, ст. 40 ч. 2),
+               excluded (null, or why the month is out of the average: "optimisation",
+               "pre2005_nonwage", "credited", "martial_law", "quarantine")}, ...],
    with "scenarios" in the input, also:
    "scenarios": [{name, right, age_rule, right_date, application_date, assignment_date,
                   M, K, KS, Total, delta (Total minus today's, hryvnias a month),

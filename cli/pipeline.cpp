@@ -6,6 +6,7 @@
 #include "calc/calc_marks.h"
 #include "calc/calculation.h"
 #include "calc/case_entry.h"
+#include "calc/extra_exclusions.h"
 #include "calc/ledger_build.h"
 #include "calc/ledger_month.h"
 #include "calc/messages.h"
@@ -51,7 +52,7 @@ std::optional<Refusal> enterPeriods(Case& person, const std::vector<CaseInput::P
                                     const Reference& reference) {
     try {
         for (const auto& period : periods) {
-            const CasePeriod entered{period.begin, period.end};
+            const CasePeriod entered{period.begin, period.end, period.kind};
             checkPeriodDates(entered);
             person.periods.push_back(entered);
         }
@@ -59,7 +60,8 @@ std::optional<Refusal> enterPeriods(Case& person, const std::vector<CaseInput::P
             periodWarnings(person.periods, *person.person.birthDate, reference);
         if (!warnings.empty())
             return Refusal{"periods", std::nullopt, std::move(warnings)};
-        LedgerBuild build = buildLedger(person.periods, {}, reference, person.evaluation);
+        LedgerBuild build = buildLedger(person.periods, {}, reference, person.evaluation,
+                                        person.person.applicationDate);
         if (build.refusal)
             return Refusal{"periods", std::nullopt, {*build.refusal}};
         person.months = std::move(build.months);
@@ -123,6 +125,8 @@ ordered_json resultJson(const CalculationResult& result) {
         {"MinP65", optionalNumber(result.minimumPension65)},
         {"MaxP", optionalNumber(result.maximumPension)},
         {"ProportionalMinP", optionalNumber(formula.proportionalMinimum)},
+        {"ExtraExcluded", result.extraExcluded},
+        {"MRight", result.rightInsuranceMonths},
     };
     const RightDecision& right = result.right;
     ordered_json law = {
@@ -144,10 +148,20 @@ ordered_json periodsJson(const std::vector<CasePeriod>& periods) {
         const PeriodLength length = ExpPeriodLength(*period.begin, *period.finish);
         list.push_back({{"begin", formatDate(*period.begin)},
                         {"end", formatDate(*period.finish)},
+                        {"kind", namesOf(period.kind).code},
                         {"exp_day", length.days},
                         {"exp_day_str", length.text}});
     }
     return list;
+}
+
+// Why the month is out of the average: null, "optimisation" or the reason of an extra exclusion.
+ordered_json excludedJson(const CaseMonth& month) {
+    if (!month.excluded)
+        return nullptr;
+    if (month.extraExclusion == ExtraExclusion::None)
+        return "optimisation";
+    return std::string(exclusionCode(month.extraExclusion));
 }
 
 // The months in the ledger's own order of columns. Each object is built in place: a batch
@@ -157,7 +171,7 @@ ordered_json ledgerJson(const std::vector<CaseMonth>& months) {
     list.get_ref<ordered_json::array_t&>().reserve(months.size());
     for (const CaseMonth& month : months) {
         ordered_json::object_t entry;
-        entry.reserve(11);
+        entry.reserve(14);
         entry.emplace_back("year", month.month.year);
         entry.emplace_back("month", calendarMonth(month.month));
         entry.emplace_back("min_zp", month.minimumWage);
@@ -169,6 +183,9 @@ ordered_json ledgerJson(const std::vector<CaseMonth>& months) {
         entry.emplace_back("month_day", month.coveredDays);
         entry.emplace_back("opt1", month.counted ? marks::kCounted : "");
         entry.emplace_back("opt2", month.excluded ? marks::kExcluded : "");
+        entry.emplace_back("kind", namesOf(month.kind).code);
+        entry.emplace_back("minimum_wage", month.minimumWageStands);
+        entry.emplace_back("excluded", excludedJson(month));
         list.get_ref<ordered_json::array_t&>().emplace_back(std::move(entry));
     }
     return list;
@@ -230,6 +247,7 @@ PipelineOutput runCase(const CaseInput& input, const std::optional<std::string>&
     Case person;
     person.person = {input.person.name, input.person.birthDate, input.person.gender,
                      input.person.applicationDate};
+    person.extraExclusions = input.extraExclusions;
 
     CalculationResult result;
     std::optional<Refusal> refusal = confirmPerson(person.person, reference);

@@ -146,8 +146,12 @@ std::vector<std::unique_ptr<Table::Row>> Table::decodeSnapshot(std::string_view 
     for (int i = 0; i < fieldCount(); ++i)
         if (!m_fields[static_cast<std::size_t>(i)].isLookup())
             stored.push_back(i);
-    if (in.integer<std::uint16_t>() != stored.size())
+    // A snapshot of an earlier version lacks the fields added to the end of the table since: they
+    // read as empty.
+    const std::uint16_t snapshotFields = in.integer<std::uint16_t>();
+    if (snapshotFields > stored.size() || (snapshotFields == 0 && !stored.empty()))
         throw SnapshotError("snapshot fields do not match table " + m_name);
+    stored.resize(snapshotFields);
     for (int i : stored) {
         const FieldDef& def = m_fields[static_cast<std::size_t>(i)];
         const auto type = in.integer<std::uint8_t>();

@@ -36,6 +36,12 @@ inline double floatOrZero(const Value& value) {
     return number ? *number : 0.0;
 }
 
+// The text of a text value; empty for an empty value or one of another type.
+inline std::string textOrEmpty(const Value& value) {
+    const auto* text = std::get_if<std::string>(&value);
+    return text ? *text : std::string();
+}
+
 // The date of a date value; none for an empty value or one of another type.
 inline std::optional<Date> dateOrNone(const Value& value) {
     const auto* date = std::get_if<Date>(&value);

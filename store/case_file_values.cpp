@@ -7,7 +7,7 @@ namespace rv {
 
 namespace {
 
-void storePerson(TdMain& dm, const CasePerson& person) {
+void storePerson(TdMain& dm, const CasePerson& person, bool extraExclusions) {
     Table& table = dm.cdsPerson;
     table.append();
     table.setValue("person_id", dm.NewPersonId());
@@ -18,6 +18,7 @@ void storePerson(TdMain& dm, const CasePerson& person) {
     table.setValue("person_exp_verified", 0);
     if (person.applicationDate)
         table.setValue("person_af_date", *person.applicationDate);
+    table.setValue("person_extra_excl", extraExclusions ? 1 : 0);
     table.post();
 }
 
@@ -29,6 +30,7 @@ void storePeriods(TdMain& dm, const std::vector<CasePeriod>& periods) {
             table.setValue("exp_date_begin", *period.begin);
         if (period.finish)
             table.setValue("exp_date_finish", *period.finish);
+        table.setValue("exp_kind", std::string(namesOf(period.kind).code));
         table.post();
     }
 }
@@ -40,7 +42,7 @@ void storeCase(TdMain& dm, const Case& value) {
     const bool superState = dm.superState();
     dm.setSuperState(true);
     try {
-        storePerson(dm, value.person);
+        storePerson(dm, value.person, value.extraExclusions);
         storePeriods(dm, value.periods);
         for (const CaseMonth& month : value.months)
             appendLedgerMonth(dm.cdsEarning, dm.currentPersonId(), month);

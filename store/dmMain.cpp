@@ -2,6 +2,7 @@
 
 #include "engine/errors.h"
 #include "engine/table_scopes.h"
+#include "calc/extra_exclusions.h"
 #include "store/fixed_lists.h"
 #include "calc/messages.h"
 #include "store/reference_loading.h"
@@ -19,7 +20,8 @@ constexpr const char* kEarningTypedCharacters = "0123456789.,";
 // position field `earning_num` first (optimisation 1) or last (optimisation 2).
 enum class LedgerKind { Ledger, Opt1, Opt2 };
 
-std::vector<FieldDef> ledgerFields(const Table& months, LedgerKind kind) {
+std::vector<FieldDef> ledgerFields(const Table& months, const Table& kinds,
+                                   const Table& exclusions, LedgerKind kind) {
     const bool working = kind != LedgerKind::Ledger;
     std::vector<FieldDef> fields;
     if (kind == LedgerKind::Opt1)
@@ -43,6 +45,13 @@ std::vector<FieldDef> ledgerFields(const Table& months, LedgerKind kind) {
                                working ? "" : "Враховано заробітки пісоя 1 оптимізаці", false));
     fields.push_back(textField("earning_opt2", 20,
                                working ? "" : "Враховано заробітки пісоя 2 оптимізаці", false));
+    // Added after the first version: a file of that version reads them as empty (work, kept).
+    fields.push_back(textField("earning_kind", 20, "", false));
+    fields.push_back(lookupField("earning_kind_name", "Вид періоду", false,
+                                 {"earning_kind", &kinds, "kind_code", "kind_title"}));
+    fields.push_back(textField("earning_excl", 20, "", false));
+    fields.push_back(lookupField("earning_excl_name", "Виключено", false,
+                                 {"earning_excl", &exclusions, "excl_code", "excl_title"}));
     if (kind == LedgerKind::Opt2)
         fields.push_back(integerField("earning_num"));
     return fields;
@@ -94,6 +103,8 @@ std::vector<FieldDef> parameterFields() {
 TdMain::TdMain(const StoredReferenceData& stored, DataModuleListener* listener)
     : cdsGender("cdsGender", {integerField("gender_id"), textField("gender_name", 20)}),
       cdsMonth("cdsMonth", {integerField("month_id"), textField("month_name", 20)}),
+      cdsPeriodKind("cdsPeriodKind", {textField("kind_code", 20), textField("kind_title", 60)}),
+      cdsExclusion("cdsExclusion", {textField("excl_code", 20), textField("excl_title", 60)}),
       cdsPerson("cdsPerson",
                 {integerField("person_id", "", false), textField("person_name", 100, "Ім'я особи"),
                  dateField("person_birthdate", "Дата народження"),
@@ -101,17 +112,23 @@ TdMain::TdMain(const StoredReferenceData& stored, DataModuleListener* listener)
                              {"person_gender", &cdsGender, "gender_id", "gender_name"}),
                  integerField("person_gender", "", false),
                  integerField("person_exp_verified", "", false),
-                 dateField("person_af_date", "Дата звернення")}),
+                 dateField("person_af_date", "Дата звернення"),
+                 // 0: the person keeps every month in Кз; empty (files of the first version)
+                 // or 1: the extra exclusions of ст. 40 ч. 1 абз. 3 are made
+                 integerField("person_extra_excl", "", false)}),
       cdsExp("cdsExp",
              {integerField("exp_id", "", false), integerField("exp_person_id", "", false),
               dateField("exp_date_begin", "Дата зарахування"),
               dateField("exp_date_finish", "Дата звільнення"), integerField("exp_day", "", false),
-              textField("exp_day_str", 20, "Трудовий стаж (р/м/д)")}),
-      cdsEarning("cdsEarning", ledgerFields(cdsMonth, LedgerKind::Ledger)),
+              textField("exp_day_str", 20, "Трудовий стаж (р/м/д)"),
+              textField("exp_kind", 20, "", false),
+              lookupField("exp_kind_name", "Вид періоду", true,
+                          {"exp_kind", &cdsPeriodKind, "kind_code", "kind_title"})}),
+      cdsEarning("cdsEarning", ledgerFields(cdsMonth, cdsPeriodKind, cdsExclusion, LedgerKind::Ledger)),
       cdsEarningCopy("cdsEarningCopy", {integerField("earning_id", "", false),
                                         floatField("earning_payment", "Заробіток, грн ***")}),
-      cdsEarningOpt1("cdsEarningOpt1", ledgerFields(cdsMonth, LedgerKind::Opt1)),
-      cdsEarningOpt2("cdsEarningOpt2", ledgerFields(cdsMonth, LedgerKind::Opt2)),
+      cdsEarningOpt1("cdsEarningOpt1", ledgerFields(cdsMonth, cdsPeriodKind, cdsExclusion, LedgerKind::Opt1)),
+      cdsEarningOpt2("cdsEarningOpt2", ledgerFields(cdsMonth, cdsPeriodKind, cdsExclusion, LedgerKind::Opt2)),
       cdsAvgZpMonth("cdsAvgZpMonth", datedFields("azm", "Середній розмір ЗП по НГ")),
       cdsAvgZpYear("cdsAvgZpYear", datedFields("azy", "Середній розмір ЗП по НГ")),
       cdsMinZP("cdsMinZP", datedFields("mz", "Мінімальна зарплата")),
@@ -181,6 +198,21 @@ void TdMain::create() {
         cdsMonth.setValue("month_id", static_cast<std::int32_t>(id));
         cdsMonth.setValue("month_name", std::string(kMonthNames[id]));
         cdsMonth.post();
+    }
+
+    cdsPeriodKind.create();
+    for (const PeriodKindNames& names : kPeriodKinds) {
+        cdsPeriodKind.append();
+        cdsPeriodKind.setValue("kind_code", std::string(names.code));
+        cdsPeriodKind.setValue("kind_title", std::string(names.title));
+        cdsPeriodKind.post();
+    }
+    cdsExclusion.create();
+    for (const ExtraExclusion reason : kExtraExclusions) {
+        cdsExclusion.append();
+        cdsExclusion.setValue("excl_code", std::string(exclusionCode(reason)));
+        cdsExclusion.setValue("excl_title", std::string(exclusionTitle(reason)));
+        cdsExclusion.post();
     }
 
     cdsPerson.create();

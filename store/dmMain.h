@@ -16,6 +16,11 @@
 
 namespace rv {
 
+// The kind a stored code names; work for an empty or unknown code.
+inline PeriodKind kindOrWork(const Value& code) {
+    return periodKindOfCode(textOrEmpty(code)).value_or(PeriodKind::Work);
+}
+
 // What the data module tells the window; the window implements it (tests record the calls).
 class DataModuleListener {
 public:
@@ -181,6 +186,9 @@ public:
     Case CurrentCase();
     // The person row under the cursor, as typed.
     CasePerson CurrentPerson() const;
+    // The person wants the extra exclusions of ст. 40 ч. 1 абз. 3 (a file of the first version
+    // holds no choice: they are made).
+    bool ExtraExclusionsWanted() const;
     // The current person's ledger months in calendar order; a filtered ledger (a year chosen)
     // is left unfiltered.
     std::vector<CaseMonth> CurrentMonths();
@@ -191,6 +199,8 @@ public:
     // Fixed lists
     Table cdsGender;
     Table cdsMonth;
+    Table cdsPeriodKind; // the kinds of periods: code and title
+    Table cdsExclusion;  // the reasons of the extra exclusions: code and title
     // The case
     Table cdsPerson;
     Table cdsExp;

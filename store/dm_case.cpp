@@ -1,6 +1,7 @@
 // The open case as the core's value, and the core's figures written back to the ledger.
 
 #include "calc/calc_marks.h"
+#include "calc/extra_exclusions.h"
 #include "store/dmMain.h"
 
 namespace rv {
@@ -11,11 +12,13 @@ std::vector<CasePeriod> TdMain::currentPeriods() {
     cdsExp.setFiltered(true);
     const int begin = cdsExp.fieldIndex("exp_date_begin");
     const int finish = cdsExp.fieldIndex("exp_date_finish");
+    const int kind = cdsExp.fieldIndex("exp_kind");
     std::vector<CasePeriod> periods;
     periods.reserve(static_cast<std::size_t>(cdsExp.recordCount()));
     for (int row = 0; row < cdsExp.recordCount(); ++row)
-        periods.push_back(
-            {dateOrNone(cdsExp.viewValue(row, begin)), dateOrNone(cdsExp.viewValue(row, finish))});
+        periods.push_back({dateOrNone(cdsExp.viewValue(row, begin)),
+                           dateOrNone(cdsExp.viewValue(row, finish)),
+                           kindOrWork(cdsExp.viewValue(row, kind))});
     return periods;
 }
 
@@ -39,12 +42,17 @@ CasePerson TdMain::CurrentPerson() const {
     return person;
 }
 
+bool TdMain::ExtraExclusionsWanted() const {
+    return cdsPerson.isNull("person_extra_excl") || cdsPerson.asInteger("person_extra_excl") != 0;
+}
+
 Case TdMain::CurrentCase() {
     Case open;
     open.person = CurrentPerson();
     open.periods = currentPeriods();
     open.evaluation = m_superState ? MonthEvaluation::AsStored : MonthEvaluation::ByLaw;
     open.months = CurrentMonths();
+    open.extraExclusions = ExtraExclusionsWanted();
     return open;
 }
 
@@ -62,6 +70,8 @@ std::vector<CaseMonth> TdMain::CurrentMonths() {
     const int coveredDays = ledger.fieldIndex("earning_month_day");
     const int opt1 = ledger.fieldIndex("earning_opt1");
     const int opt2 = ledger.fieldIndex("earning_opt2");
+    const int kind = ledger.fieldIndex("earning_kind");
+    const int extra = ledger.fieldIndex("earning_excl");
     const Value counted{std::string(marks::kCounted)};
     const Value excluded{std::string(marks::kExcluded)};
     for (const int row : CurrentLedgerRows()) {
@@ -77,6 +87,8 @@ std::vector<CaseMonth> TdMain::CurrentMonths() {
         entry.coveredDays = integerOrZero(ledger.viewValue(row, coveredDays));
         entry.counted = ledger.viewValue(row, opt1) == counted;
         entry.excluded = ledger.viewValue(row, opt2) == excluded;
+        entry.kind = kindOrWork(ledger.viewValue(row, kind));
+        entry.extraExclusion = exclusionOfCode(textOrEmpty(ledger.viewValue(row, extra)));
         months.push_back(entry);
     }
     return months;
@@ -88,6 +100,8 @@ void TdMain::WriteBackMonths(const std::vector<CaseMonth>& months) {
     const int creditedDays = cdsEarning.fieldIndex("earning_day");
     const int opt1 = cdsEarning.fieldIndex("earning_opt1");
     const int opt2 = cdsEarning.fieldIndex("earning_opt2");
+    const int extra = cdsEarning.fieldIndex("earning_excl");
+    const int payment = cdsEarning.fieldIndex("earning_payment");
     for (std::size_t i = 0; i < months.size() && i < rows.size(); ++i) {
         const CaseMonth& month = months[i];
         cdsEarning.setRecNo(rows[i] + 1);
@@ -96,6 +110,9 @@ void TdMain::WriteBackMonths(const std::vector<CaseMonth>& months) {
         cdsEarning.setValue(creditedDays, static_cast<std::int32_t>(month.creditedDays));
         cdsEarning.setValue(opt1, std::string(month.counted ? marks::kCounted : ""));
         cdsEarning.setValue(opt2, std::string(month.excluded ? marks::kExcluded : ""));
+        cdsEarning.setValue(extra, std::string(exclusionCode(month.extraExclusion)));
+        if (month.minimumWageStands) // ст. 40 ч. 2: the ledger shows the wage that counts
+            cdsEarning.setValue(payment, month.earning);
         cdsEarning.post(); // the evaluation of the row gives the same figures again
     }
 }

@@ -16,9 +16,12 @@ void TdMain::cdsEarningBeforePost(Table& table) {
     month.averageWage = floatOrZero(table.value("earning_avg_zp"));
     month.minimumWage = floatOrZero(table.value("earning_min_zp"));
     month.coveredDays = integerOrZero(table.value("earning_month_day"));
+    month.kind = kindOrWork(table.value("earning_kind"));
     if (month.earning == 0) // also an empty earning
         table.setValue(earning, 0.0);
-    evaluateMonth(month, *CalcReference());
+    evaluateMonth(month, *CalcReference(), cdsPerson.asDate("person_af_date"));
+    if (month.minimumWageStands) // ст. 40 ч. 2: the month's minimum wage, whatever was typed
+        table.setValue(earning, month.earning);
     table.setValue("earning_k", month.coefficient);
     table.setValue("earning_day", static_cast<std::int32_t>(month.creditedDays));
 }

@@ -1,6 +1,7 @@
 // The ledger of the current person, made by the core from the periods.
 
 #include "calc/calc_marks.h"
+#include "calc/extra_exclusions.h"
 #include "calc/ledger_build.h"
 #include "engine/errors.h"
 #include "engine/table_scopes.h"
@@ -29,6 +30,8 @@ void appendLedgerMonth(Table& ledger, std::int32_t personId, const CaseMonth& mo
     ledger.setValue("earning_day", static_cast<std::int32_t>(month.creditedDays));
     ledger.setValue("earning_opt1", std::string(month.counted ? marks::kCounted : ""));
     ledger.setValue("earning_opt2", std::string(month.excluded ? marks::kExcluded : ""));
+    ledger.setValue("earning_kind", std::string(namesOf(month.kind).code));
+    ledger.setValue("earning_excl", std::string(exclusionCode(month.extraExclusion)));
     ledger.post(); // the evaluation gives the same figures again
 }
 
@@ -64,7 +67,8 @@ bool TdMain::BuildLedger() {
 
     const LedgerBuild build =
         buildLedger(currentPeriods(), keptEarnings, *CalcReference(),
-                    m_superState ? MonthEvaluation::AsStored : MonthEvaluation::ByLaw);
+                    m_superState ? MonthEvaluation::AsStored : MonthEvaluation::ByLaw,
+                    cdsPerson.asDate("person_af_date"));
     for (const CaseMonth& month : build.months)
         appendLedgerMonth(cdsEarning, m_currentPersonId, month);
     if (build.refusal)

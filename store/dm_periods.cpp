@@ -24,6 +24,9 @@ void TdMain::cdsExpBeforePost(Table& table) {
     const PeriodLength length = ExpPeriodLength(*begin, *finish);
     table.setValue("exp_day", length.days);
     table.setValue("exp_day_str", length.text);
+    // A period of a file of the first version, or typed without a kind, is work.
+    if (!periodKindOfCode(table.asText("exp_kind")))
+        table.setValue("exp_kind", std::string(namesOf(PeriodKind::Work).code));
 }
 
 VerifyResult TdMain::VerifyPeriods(Date birthDate) {
@@ -80,6 +83,7 @@ void TdMain::AddPeriod(const CasePeriod& period) {
         const UnstoredEditDropped unstored(cdsExp);
         cdsExp.setValue("exp_date_begin", *period.begin);
         cdsExp.setValue("exp_date_finish", *period.finish);
+        cdsExp.setValue("exp_kind", std::string(namesOf(period.kind).code));
         cdsExp.post();
     }
     BuildLedger();

@@ -1,6 +1,7 @@
 #include "store/loaded_case.h"
 
 #include "calc/calendar.h"
+#include "calc/extra_exclusions.h"
 #include "calc/ledger_month.h"
 #include "calc/ledger_rules.h"
 #include "calc/messages.h"
@@ -67,6 +68,11 @@ public:
         const auto value = integer(row, field);
         return value && *value >= low && *value <= high;
     }
+    // Empty, or a code of a kind of period.
+    bool kindCode(int row, std::string_view field) const {
+        const auto value = text(row, field);
+        return empty(row, field) || (value && periodKindOfCode(*value));
+    }
     // Empty, or one of the texts.
     bool textOf(int row, std::string_view field, std::initializer_list<const char*> texts) const {
         if (empty(row, field))
@@ -130,7 +136,8 @@ bool personValid(const Rows& rows, Person& person) {
         return false;
     person = {*id, rows.date(0, "person_birthdate")};
     return rows.integerIn(0, "person_gender", 0, 1) &&
-           rows.integerIn(0, "person_exp_verified", 0, 1);
+           rows.integerIn(0, "person_exp_verified", 0, 1) &&
+           rows.integerIn(0, "person_extra_excl", 0, 1);
 }
 
 bool periodsValid(const Rows& rows, const Person& person) {
@@ -138,7 +145,8 @@ bool periodsValid(const Rows& rows, const Person& person) {
         const auto begin = rows.date(row, "exp_date_begin");
         const auto finish = rows.date(row, "exp_date_finish");
         if (rows.integer(row, "exp_person_id") != person.id || !begin || !finish ||
-            *begin > *finish || !rows.integerIn(row, "exp_id", 0, 0))
+            *begin > *finish || !rows.integerIn(row, "exp_id", 0, 0) ||
+            !rows.kindCode(row, "exp_kind"))
             return false;
         if (!rows.empty(row, "exp_day") &&
             rows.integer(row, "exp_day") != ExpPeriodLength(*begin, *finish).days)
@@ -187,7 +195,10 @@ bool ledgerValid(const Rows& rows, const Person& person, TdMain& dm) {
             !emptyOrWithin(rows, row, "earning_k", 0, largestCoefficient))
             return false;
         if (!rows.textOf(row, "earning_opt1", {"", "+"}) ||
-            !rows.textOf(row, "earning_opt2", {"", "-"}))
+            !rows.textOf(row, "earning_opt2", {"", "-"}) || !rows.kindCode(row, "earning_kind"))
+            return false;
+        if (const auto reason = rows.text(row, "earning_excl");
+            reason && !reason->empty() && exclusionOfCode(*reason) == ExtraExclusion::None)
             return false;
     }
     return true;
@@ -216,7 +227,8 @@ std::vector<std::string> LoadedCase::periodWarnings(TdMain& dm) const {
     std::vector<CasePeriod> list;
     list.reserve(static_cast<std::size_t>(rows.count()));
     for (int row = 0; row < rows.count(); ++row)
-        list.push_back({rows.date(row, "exp_date_begin"), rows.date(row, "exp_date_finish")});
+        list.push_back({rows.date(row, "exp_date_begin"), rows.date(row, "exp_date_finish"),
+                        kindOrWork(rows.at(row, "exp_kind"))});
     const int minimumAge = dm.LedgerLawRules().minimumWorkingAge;
     const PeriodsCheck check =
         checkPeriods(std::move(list), *Rows(persons).date(0, "person_birthdate"), minimumAge);

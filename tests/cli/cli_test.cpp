@@ -124,6 +124,56 @@ TEST_F(Career40, ResultFollowsFromItsLedger) {
     EXPECT_DOUBLE_EQ(values["Total"].get<double>(), static_cast<double>(p + extra));
 }
 
+// ст. 40 ч. 1 абз. 3, the second sentence: the months of the quarantine and of martial law are
+// left out only where they lower Кз; without the choice the reviewed figure of the first version
+// comes back.
+TEST_F(Career40, Article40ExtraExclusionsLeaveOutOnlyMonthsBelowTheAverage) {
+    const json& values = output["result"]["values"];
+    const double average = values["K"].get<double>();
+    int extra = 0;
+    for (const json& month : output["ledger"]) {
+        SCOPED_TRACE(month.dump());
+        const json& reason = month["excluded"];
+        EXPECT_EQ(reason.is_null(), month["opt2"] != "-");
+        if (reason == "quarantine" || reason == "martial_law") {
+            ++extra;
+            EXPECT_LT(month["k"].get<double>(), average);
+            const int when = month["year"].get<int>() * 100 + month["month"].get<int>();
+            EXPECT_TRUE(reason == "martial_law" ? when >= 202202 : when >= 202003 && when <= 202312);
+        }
+    }
+    EXPECT_EQ(values["ExtraExcluded"], extra);
+    EXPECT_EQ(extra, 19);
+
+    json withoutChoice = readJson(dataPath("career40.json"));
+    withoutChoice["extra_exclusions"] = false;
+    const CalculatorRun run = runCalculator("-", withoutChoice.dump());
+    ASSERT_EQ(run.exitCode, 0) << run.err;
+    const json result = json::parse(run.out)["result"];
+    EXPECT_EQ(result["fields"]["edfFullPens"], "5173.07");
+    EXPECT_EQ(result["values"]["ExtraExcluded"], 0);
+    EXPECT_EQ(output["result"]["fields"]["edfFullPens"], "5217.58");
+}
+
+// A period's kind is one of the law's; another is malformed input, named in Ukrainian.
+TEST(CaseJson, AnUnknownKindOfPeriodIsRefusedWithTheKindsAllowed) {
+    json input = readJson(dataPath("career40.json"));
+    input["periods"][1]["kind"] = "sabbatical";
+    const CalculatorRun run = runCalculator("-", input.dump());
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_NE(run.err.find("periods[1].kind: невідомий вид періоду \"sabbatical\""),
+              std::string::npos)
+        << run.err;
+    EXPECT_NE(run.err.find("child_care"), std::string::npos) << run.err;
+    EXPECT_TRUE(run.out.empty());
+
+    input["periods"][1]["kind"] = "study";
+    input["extra_exclusions"] = "так";
+    const CalculatorRun yesNo = runCalculator("-", input.dump());
+    EXPECT_EQ(yesNo.exitCode, 1);
+    EXPECT_NE(yesNo.err.find("extra_exclusions: очікується true або false"), std::string::npos);
+}
+
 TEST_F(Career40, LedgerHasOneRowPerEmployedMonthWithItsDays) {
     const json& ledger = output["ledger"];
     ASSERT_EQ(ledger.size(), 107u + 165u + 210u) << "09.1981-07.1990, 10.1991-06.2005, "

@@ -176,26 +176,36 @@ void expectConsistent(const CalculationResult& r) {
     double keptSum = 0;
     std::optional<std::size_t> firstExcluded;
     std::optional<std::size_t> lastExcluded;
-    int countedBetween = 0; // counted months from the first excluded to the last
+    int extraExcluded = 0;  // left out at the person's wish (ст. 40 ч. 1 абз. 3)
+    int countedBetween = 0; // months optimisation 2 could leave out, from its first to its last
+    const auto extra = [](const CaseMonth& month) {
+        return month.extraExclusion != ExtraExclusion::None;
+    };
     for (std::size_t i = 0; i < r.months.size(); ++i) {
         const CaseMonth& month = r.months[i];
         EXPECT_TRUE(month.counted || !month.excluded) << monthName(month.month);
+        EXPECT_TRUE(month.excluded || !extra(month)) << monthName(month.month);
         counted += month.counted;
         if (month.excluded) {
             ++excluded;
-            if (!firstExcluded)
-                firstExcluded = i;
-            lastExcluded = i;
+            extraExcluded += extra(month);
+            if (!extra(month)) {
+                if (!firstExcluded)
+                    firstExcluded = i;
+                lastExcluded = i;
+            }
         } else if (month.counted) {
             keptSum += month.coefficient;
         }
     }
     if (firstExcluded)
         for (std::size_t i = *firstExcluded; i <= *lastExcluded; ++i)
-            countedBetween += r.months[i].counted;
+            countedBetween += r.months[i].counted && !extra(r.months[i]);
     EXPECT_EQ(counted, r.monthsAfterOptimisation1);
     EXPECT_EQ(excluded, r.monthsAfterOptimisation1 - r.countedMonths);
-    EXPECT_EQ(countedBetween, excluded) << "the months left out are one run of counted months";
+    EXPECT_EQ(extraExcluded, r.extraExcluded);
+    EXPECT_EQ(countedBetween, excluded - extraExcluded)
+        << "optimisation 2 leaves out one run of the months it may";
     EXPECT_NEAR(r.sumOfCoefficients, keptSum, 1e-9);
     if (r.countedMonths > 0) {
         EXPECT_NEAR(r.averageCoefficient, keptSum / r.countedMonths, 1e-9);
