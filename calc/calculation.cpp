@@ -1,6 +1,7 @@
 #include "calculation.h"
 
 #include "calc/calendar.h"
+#include "calc/credited_text.h"
 #include "calc/extra_exclusions.h"
 #include "calc/insurance_experience.h"
 #include "calc/law.h"
@@ -340,6 +341,7 @@ CalculationResult calculate(const Case& person, const Reference& reference, Date
     // Only the optimisations' marks change below, which the experience does not read.
     const ExperienceByDay experience(person.periods, months, rules);
     measureExperience(experience, result);
+    result.creditedShare = creditedShareText(person.periods);
 
     // ст. 26: the right follows the insurance experience with the months that count for it only,
     // and the ages.
@@ -445,7 +447,9 @@ void describeCalculation(CalculationResult& result, char decimalSeparator) {
     texts.monthsAfterOptimisation1.text = months(result.monthsAfterOptimisation1);
     texts.countedMonths.text = months(result.countedMonths);
 
-    texts.rightWay.text = rightSummary(result.right, result.rightPaths, result.insuranceMonths);
+    texts.rightWay.text =
+        rightSummary(result.right, result.rightPaths, result.rightInsuranceMonths);
+    texts.creditedNote = creditedNote(result.creditedShare, result);
     if (result.right.path && result.right.path->rule)
         texts.rightWay.hint = messages::kLawName + (", " + result.right.path->rule->article);
     if (result.noRight) {
@@ -458,6 +462,7 @@ void describeCalculation(CalculationResult& result, char decimalSeparator) {
     texts.valuation.text = formatGeneral(result.valuationCoefficient, decimalSeparator);
     texts.valuation.hint = messages::kValuationHintPrefix + formatDate(result.assignmentDate);
     texts.estimatesNote = estimateWarning(result.estimated, result.countedMonths);
+    texts.exclusionsNote = exclusionsNote(result);
 }
 
 } // namespace rv

@@ -91,6 +91,11 @@ struct ResultTexts {
     bool incompleteNoteShown = false; // fewer years than a full pension asks (ст. 28)
     // How many counted months rest on an estimated reference figure; empty: none, hidden.
     std::string estimatesNote;
+    // The periods credited without work and the months for the right only (ст. 24, розд. XV
+    // п. 3-1); empty: none, hidden.
+    std::string creditedNote;
+    // The months left out at the person's wish, by reason (ст. 40 ч. 1 абз. 3); empty: none.
+    std::string exclusionsNote;
 };
 
 // How a result reaches the person: a plain text, one with its formula as the hint, one whose
@@ -164,6 +169,8 @@ struct CalculationResult {
     PensionFormula formula; // all zero with no right
     // The counted months whose reference figures are estimates, by figure.
     std::vector<EstimatedMonths> estimated;
+    // The periods credited without work by kind, "строкова служба 2 р."; empty: none.
+    std::string creditedShare;
     // The ledger's months evaluated again, with the optimisations' marks.
     std::vector<CaseMonth> months;
     ResultTexts texts; // filled by describeCalculation

@@ -111,7 +111,10 @@ Output (JSON), exit code 0:
                          edtISSK, edtPens, lMinPens, edtMinPens, edtMinPens65, edtExtraPens,
                          edtMaxPens, edfFullPens, lPensNotFull (null when hidden),
                          lEstimates (counted months with estimated reference
-                         figures; null when none)},
+                         figures; null when none), lCredited (the periods credited
+                         without work, ст. 24, and the months for the right only; null
+                         when none), lExclusions (the months left out by the extra
+                         exclusions, by reason; null when none)},
               "hints": {lRight, edtEarningK, edtValuation, edtISSK, edtPens, edtMinPens65,
                         edtExtraPens, edtMaxPens, edfFullPens},
               "values": {M, N1, N, SumK, AvgZp, K, KS, P, MinP, Extra, Total,

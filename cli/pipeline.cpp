@@ -108,6 +108,8 @@ ordered_json resultJson(const CalculationResult& result) {
     fields["lMinPens"] = texts.minimumPensionCaption.value_or(messages::kMinPensDesigned);
     fields["lPensNotFull"] = optionalLabel(texts.incompleteNoteShown, messages::kPensionIncomplete);
     fields["lEstimates"] = optionalLabel(!texts.estimatesNote.empty(), texts.estimatesNote);
+    fields["lCredited"] = optionalLabel(!texts.creditedNote.empty(), texts.creditedNote);
+    fields["lExclusions"] = optionalLabel(!texts.exclusionsNote.empty(), texts.exclusionsNote);
     const PensionFormula& formula = result.formula;
     ordered_json values = {
         {"M", result.insuranceMonths},

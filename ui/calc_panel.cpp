@@ -95,6 +95,12 @@ CalcPanel::CalcPanel(QAction* aCalc, QAction* aProtocolPrint, QAction* aProtocol
     lEstimates = namedLabel("lEstimates", "", gbCalc);
     lEstimates->setWordWrap(true);
     lEstimates->hide();
+    lCredited = namedLabel("lCredited", "", gbCalc);
+    lCredited->setWordWrap(true);
+    lCredited->hide();
+    lExclusions = namedLabel("lExclusions", "", gbCalc);
+    lExclusions->setWordWrap(true);
+    lExclusions->hide();
     bbCalc = actionButton(aCalc, "bbCalc", gbCalc);
     bbProtocolPrint = actionButton(aProtocolPrint, "bbProtocolPrint", gbCalc);
     bbProtocolPdf = actionButton(aProtocolPdf, "bbProtocolPdf", gbCalc);
@@ -140,6 +146,8 @@ CalcPanel::CalcPanel(QAction* aCalc, QAction* aProtocolPrint, QAction* aProtocol
     addRow(caption(captions::kFullPensCaption), edfFullPens);
     grid->addWidget(lPensNotFull, row++, 1);
     grid->addWidget(lEstimates, row++, 0, 1, 3);
+    grid->addWidget(lCredited, row++, 0, 1, 3);
+    grid->addWidget(lExclusions, row++, 0, 1, 3);
     auto* buttons = new QHBoxLayout;
     for (QPushButton* button : {bbCalc, bbProtocolPrint, bbProtocolPdf})
         buttons->addWidget(button);
@@ -225,6 +233,10 @@ void CalcPanel::apply() {
     lPensNotFull->setVisible(m_shown.incompleteNoteShown);
     lEstimates->setText(fromUtf8(m_shown.estimatesNote));
     lEstimates->setVisible(!m_shown.estimatesNote.empty());
+    lCredited->setText(fromUtf8(m_shown.creditedNote));
+    lCredited->setVisible(!m_shown.creditedNote.empty());
+    lExclusions->setText(fromUtf8(m_shown.exclusionsNote));
+    lExclusions->setVisible(!m_shown.exclusionsNote.empty());
 }
 
 } // namespace rv

@@ -57,6 +57,8 @@ public:
     QLineEdit* edfFullPens;
     QLabel* lPensNotFull;
     QLabel* lEstimates; // how many counted months rest on estimated figures
+    QLabel* lCredited;   // the periods credited without work (ст. 24)
+    QLabel* lExclusions; // the months left out at the person's wish (ст. 40 ч. 1 абз. 3)
     QPushButton* bbCalc;
     QPushButton* bbProtocolPrint;
     QPushButton* bbProtocolPdf;
