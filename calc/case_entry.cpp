@@ -101,7 +101,8 @@ void enterEarning(Case& person, LedgerMonth month, double amount, const Referenc
     CaseMonth changed = *entry;
     changed.earning = amount;
     if (person.evaluation == MonthEvaluation::ByLaw)
-        evaluateMonth(changed, reference); // a refused amount leaves the month as it was
+        // a refused amount leaves the month as it was
+        evaluateMonth(changed, reference, person.person.applicationDate);
     *entry = changed;
 }
 

@@ -25,7 +25,7 @@ YearsMonthsDays insuranceExperience(const std::vector<CasePeriod>& periods,
 
 ExperienceByDay::ExperienceByDay(const std::vector<CasePeriod>& periods,
                                  const std::vector<CaseMonth>& months, const LedgerRules& rules)
-    : m_periods(periodsCountedOnce(periods)) {
+    : m_periods(experienceSpans(periods)) {
     for (const CaseMonth& month : months) {
         if (!isPlausibleLedgerMonth(month.month))
             continue;

@@ -46,6 +46,22 @@ PeriodsCheck checkPeriods(std::vector<CasePeriod> periods, Date birthDate, int m
     return check;
 }
 
+std::vector<CasePeriod> experienceSpans(const std::vector<CasePeriod>& periods) {
+    std::vector<CasePeriod> dated;
+    std::vector<CasePeriod> spans;
+    for (const CasePeriod& period : periods)
+        (period.begin && period.finish ? dated : spans).push_back(period);
+    std::sort(dated.begin(), dated.end(), startsEarlier);
+    for (const CasePeriod& period : dated) {
+        if (!spans.empty() && spans.back().begin && *period.begin <= *spans.back().finish) {
+            spans.back().finish = std::max(*spans.back().finish, *period.finish);
+            continue;
+        }
+        spans.push_back(period);
+    }
+    return spans;
+}
+
 std::vector<CasePeriod> periodsCountedOnce(const std::vector<CasePeriod>& periods) {
     std::vector<CasePeriod> credited;
     for (const CasePeriod& period : periods)

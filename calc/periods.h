@@ -26,4 +26,9 @@ PeriodsCheck checkPeriods(std::vector<CasePeriod> periods, Date birthDate, int m
 // without both dates pass as they are. Expects periods that passed checkPeriods.
 std::vector<CasePeriod> periodsCountedOnce(const std::vector<CasePeriod>& periods);
 
+// The periods as their length is counted: periods that share days (a credited period on work)
+// are one span from the first day to the last, so the days count once and the length does not
+// depend on where the work is cut; the others stay as they are.
+std::vector<CasePeriod> experienceSpans(const std::vector<CasePeriod>& periods);
+
 } // namespace rv

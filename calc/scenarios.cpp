@@ -129,7 +129,7 @@ void ScenarioRunner::addPeriod(Case& changed, Date from, Date until) const {
     if (!warnings.empty())
         throw UserError(joinedTexts(warnings));
     LedgerBuild build = buildLedger(changed.periods, keptEarnings(changed.months), *m_reference,
-                                    changed.evaluation);
+                                    changed.evaluation, changed.person.applicationDate);
     if (build.refusal)
         throw UserError(*build.refusal);
     changed.months = std::move(build.months);
@@ -143,7 +143,7 @@ void ScenarioRunner::fillEarnings(Case& changed, Date from, Date until, const Wa
         if (!entry || entry->earning > 0)
             continue;
         entry->earning = wage(month);
-        evaluateMonth(*entry, *m_reference);
+        evaluateMonth(*entry, *m_reference, changed.person.applicationDate);
     }
 }
 
