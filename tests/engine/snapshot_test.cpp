@@ -178,6 +178,29 @@ TEST(SnapshotTest, TextFieldThatGrewStillLoadsOlderSnapshots) {
     EXPECT_THROW(target.table.loadSnapshot(wide.saveSnapshot()), SnapshotError);
 }
 
+// A case file of the first version lacks the fields added to the end of a table since: they read
+// as empty. A snapshot with more fields than the table (a later version) is refused.
+TEST(SnapshotTest, FieldsAddedAtTheEndReadEmptyFromOlderSnapshots) {
+    Fixture older;
+    std::vector<FieldDef> fields = periodFields();
+    fields.push_back(textField("exp_kind", 20));
+    Table newer("periods", fields);
+    newer.create();
+    newer.loadSnapshot(older.table.saveSnapshot());
+    ASSERT_EQ(newer.recordCount(), older.table.recordCount());
+    newer.first();
+    EXPECT_EQ(newer.value("exp_day_str"), Value(std::string("1/0/0")));
+    EXPECT_TRUE(newer.isNull("exp_kind"));
+
+    newer.edit();
+    newer.setValue("exp_kind", std::string("conscript"));
+    newer.post();
+    Fixture target;
+    const auto before = target.rows();
+    EXPECT_THROW(target.table.loadSnapshot(newer.saveSnapshot()), SnapshotError);
+    EXPECT_EQ(target.rows(), before);
+}
+
 // The snapshot stores text lengths in 16 bits, field names in 8, field sizes in 16: a longer one
 // is refused on saving instead of being cut into a snapshot that reads back wrong.
 TEST(SnapshotTest, LengthsTooLargeForTheirIntegersAreRefusedOnSaving) {
