@@ -282,12 +282,15 @@ void optimise(std::vector<CaseMonth>& months, const Reference& reference,
     std::vector<bool> candidates(counted.size(), false);
     std::vector<ExtraExclusion> reasons(counted.size(), ExtraExclusion::None);
     const CreditedRules& rules = reference.creditedRules();
+    std::optional<ExclusionOffer> offer;
+    if (extraExclusions && assignment)
+        offer = exclusionOfferOn(rules, *assignment);
     for (std::size_t k = 0; k < counted.size(); ++k) {
         CaseMonth& month = months[counted[k]];
         month.counted = true;
         coefficients.push_back(month.coefficient);
-        if (extraExclusions && assignment) {
-            reasons[k] = extraExclusionOf(rules, month, *assignment);
+        if (offer) {
+            reasons[k] = extraExclusionOf(*offer, month);
             candidates[k] = reasons[k] != ExtraExclusion::None;
         }
     }

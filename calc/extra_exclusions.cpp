@@ -7,21 +7,35 @@
 
 namespace rv {
 
-ExtraExclusion extraExclusionOf(const CreditedRules& rules, const CaseMonth& month,
-                                Date assignmentDate) {
+ExclusionOffer exclusionOfferOn(const CreditedRules& rules, Date assignmentDate) {
+    ExclusionOffer offer;
+    offer.nonWageKinds = rules.nonWageKinds.on(assignmentDate);
+    offer.nonWageMonths = rules.nonWageMonths;
+    offer.categoryKinds = rules.categoryKinds.on(assignmentDate);
+    if (rules.martialLawOffered && rules.martialLawOffered->holds(assignmentDate))
+        offer.martialLawMonths = rules.martialLawMonths;
+    if (rules.quarantineOffered && rules.quarantineOffered->holds(assignmentDate))
+        offer.quarantineMonths = rules.quarantineMonths;
+    return offer;
+}
+
+ExtraExclusion extraExclusionOf(const ExclusionOffer& offer, const CaseMonth& month) {
     const Date monthStart = MonthStart(month.month);
-    if (rules.nonWageMonths && rules.nonWageMonths->holds(monthStart) &&
-        rules.nonWageKinds.on(assignmentDate).contains(month.kind))
+    if (offer.nonWageMonths && offer.nonWageMonths->holds(monthStart) &&
+        offer.nonWageKinds.contains(month.kind))
         return ExtraExclusion::NonWage;
-    if (rules.categoryKinds.on(assignmentDate).contains(month.kind))
+    if (offer.categoryKinds.contains(month.kind))
         return ExtraExclusion::Credited;
-    if (rules.martialLawOffered && rules.martialLawOffered->holds(assignmentDate) &&
-        rules.martialLawMonths && rules.martialLawMonths->holds(monthStart))
+    if (offer.martialLawMonths && offer.martialLawMonths->holds(monthStart))
         return ExtraExclusion::MartialLaw;
-    if (rules.quarantineOffered && rules.quarantineOffered->holds(assignmentDate) &&
-        rules.quarantineMonths && rules.quarantineMonths->holds(monthStart))
+    if (offer.quarantineMonths && offer.quarantineMonths->holds(monthStart))
         return ExtraExclusion::Quarantine;
     return ExtraExclusion::None;
+}
+
+ExtraExclusion extraExclusionOf(const CreditedRules& rules, const CaseMonth& month,
+                                Date assignmentDate) {
+    return extraExclusionOf(exclusionOfferOn(rules, assignmentDate), month);
 }
 
 std::string_view exclusionCode(ExtraExclusion reason) {
@@ -85,39 +99,50 @@ ExclusionChoice chooseExclusions(const std::vector<double>& coefficients,
     choice.extra.assign(coefficients.size(), false);
     const bool anyCandidate = fewestKept > 0 && std::find(candidates.begin(), candidates.end(),
                                                           true) != candidates.end();
+    std::vector<bool> inRun(coefficients.size(), false);
+    bool chosenOnce = false;
     for (;;) {
-        choice.kept.clear();
-        for (std::size_t i = 0; i < coefficients.size(); ++i)
-            if (!choice.extra[i])
-                choice.kept.push_back(i);
-        choice.second = secondOver(coefficients, choice.kept, insuranceMonths, limits);
-        if (!anyCandidate)
-            return choice;
-
-        // The months the average keeps after the run, and the candidates among them, lowest
-        // first (of equal coefficients, the earlier month).
-        const std::size_t runFirst = choice.second.excludedFirst;
-        const std::size_t runEnd = runFirst + choice.second.excludedCount;
+        // The candidates the average still keeps, lowest first (of equal coefficients, the
+        // earlier month), each left out while it is below the average of the months kept.
         std::vector<std::size_t> open;
-        for (std::size_t k = 0; k < choice.kept.size(); ++k)
-            if ((k < runFirst || k >= runEnd) && candidates[choice.kept[k]])
-                open.push_back(choice.kept[k]);
+        double sum = 0;
+        std::int64_t remaining = 0;
+        for (std::size_t i = 0; i < coefficients.size(); ++i) {
+            if (choice.extra[i] || inRun[i])
+                continue;
+            sum += coefficients[i];
+            ++remaining;
+            if (anyCandidate && candidates[i])
+                open.push_back(i);
+        }
         std::stable_sort(open.begin(), open.end(), [&](std::size_t a, std::size_t b) {
             return coefficients[a] < coefficients[b];
         });
-        auto remaining = static_cast<std::int64_t>(choice.kept.size() - choice.second.excludedCount);
-        double sum = choice.second.sumOfCoefficients;
         bool changed = false;
         for (const std::size_t i : open) {
-            if (remaining <= fewestKept || !(coefficients[i] < sum / static_cast<double>(remaining)))
+            if (remaining <= fewestKept ||
+                !(coefficients[i] < sum / static_cast<double>(remaining)))
                 break;
             choice.extra[i] = true;
             sum -= coefficients[i];
             --remaining;
             changed = true;
         }
-        if (!changed)
+        if (chosenOnce && !changed)
             return choice;
+
+        // Optimisation 2 over the months left, its run chosen again.
+        choice.kept.clear();
+        for (std::size_t i = 0; i < coefficients.size(); ++i)
+            if (!choice.extra[i])
+                choice.kept.push_back(i);
+        choice.second = secondOver(coefficients, choice.kept, insuranceMonths, limits);
+        chosenOnce = true;
+        if (!anyCandidate)
+            return choice;
+        std::fill(inRun.begin(), inRun.end(), false);
+        for (std::size_t k = 0; k < choice.second.excludedCount; ++k)
+            inRun[choice.kept[choice.second.excludedFirst + k]] = true;
     }
 }
 

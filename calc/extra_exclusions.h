@@ -19,6 +19,17 @@ namespace rv {
 ExtraExclusion extraExclusionOf(const CreditedRules& rules, const CaseMonth& month,
                                 Date assignmentDate);
 
+// What the rules offer for one assignment date, found once for all the months.
+struct ExclusionOffer {
+    KindSet nonWageKinds; // in the months of `nonWageMonths`
+    std::optional<DaySpan> nonWageMonths;
+    KindSet categoryKinds; // in any month
+    std::optional<DaySpan> martialLawMonths; // none: not offered
+    std::optional<DaySpan> quarantineMonths; // none: not offered
+};
+ExclusionOffer exclusionOfferOn(const CreditedRules& rules, Date assignmentDate);
+ExtraExclusion extraExclusionOf(const ExclusionOffer& offer, const CaseMonth& month);
+
 // The code of a reason as the calculator writes it: "pre2005_nonwage", "credited",
 // "martial_law", "quarantine"; empty for None.
 std::string_view exclusionCode(ExtraExclusion reason);
@@ -45,8 +56,9 @@ struct ExclusionChoice {
 
 // Optimisation 2 (ст. 40 ч. 1) with the extra exclusions: a candidate month is left out, lowest
 // coefficient first, only while its coefficient is below the average of the months kept and more
-// than `fewestKept` remain; optimisation 2 then chooses its run again, until nothing changes.
-// Without candidates (or with `fewestKept` 0) it is optimisation 2 alone.
+// than `fewestKept` remain; then optimisation 2 chooses its run over the months left, and the two
+// steps repeat until the first leaves nothing more out. Without candidates (or with `fewestKept`
+// 0) it is optimisation 2 alone.
 ExclusionChoice chooseExclusions(const std::vector<double>& coefficients,
                                  const std::vector<bool>& candidates,
                                  std::int32_t insuranceMonths, const OptimisationLimits& limits,
