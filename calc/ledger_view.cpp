@@ -32,6 +32,9 @@ std::vector<LedgerMonthView> ledgerMonthViews(const std::vector<CaseMonth>& mont
             !(monthStart < rules.proportionalCreditFrom) &&
             std::min(view.earning, view.cap.value_or(view.earning)) < view.minimumWage;
         view.excluded = month.excluded;
+        view.extraExclusion = month.extraExclusion;
+        view.kind = month.kind;
+        view.minimumWageStands = month.minimumWageStands;
         view.counted = month.counted && !month.excluded;
         view.earlyWindow = month.counted && monthStart < rules.earlyWindowEnd;
     }

@@ -27,7 +27,11 @@ struct LedgerMonthView {
     bool belowMinimumWage = false;
     bool counted = false;     // its coefficient enters the average (ст. 40)
     bool earlyWindow = false; // one of the 60 months chosen before the end of the choice
-    bool excluded = false;    // in the run left out of the average
+    bool excluded = false;    // in the run left out of the average, or left out at the
+                              // person's wish (`extraExclusion` says why)
+    ExtraExclusion extraExclusion = ExtraExclusion::None;
+    PeriodKind kind = PeriodKind::Work;
+    bool minimumWageStands = false; // ст. 40 ч. 2: the minimum wage is its earning
 };
 
 // The months of a ledger in calendar order, as a calculation left them.

@@ -159,6 +159,9 @@ inline constexpr const char* kProtocolPeriodsTitle = "Періоди трудо�
 inline constexpr const char* kProtocolPeriodBegin = "Початок";
 inline constexpr const char* kProtocolPeriodEnd = "Кінець";
 inline constexpr const char* kProtocolPeriodLength = "Тривалість (р/м/д)";
+inline constexpr const char* kProtocolPeriodKind = "Вид періоду";
+// A month whose minimum wage stands for its earning (ст. 40 ч. 2), after its mark.
+inline constexpr const char* kProtocolMarkMinimumWage = ", МЗП";
 inline constexpr const char* kProtocolShortMonthsTitle =
     "Місяці з 2004 року, зараховані до страхового стажу не повністю (ч. 3 ст. 24): заробіток "
     "менший за мінімальну заробітну плату";

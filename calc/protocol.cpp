@@ -1,6 +1,7 @@
 #include "protocol.h"
 
 #include "calc/calendar.h"
+#include "calc/extra_exclusions.h"
 #include "calc/law.h"
 #include "calc/law_rule_ids.h"
 #include "calc/ledger_rules.h"
@@ -127,17 +128,23 @@ private:
         section.figures = {panelFigure(&ResultTexts::insuranceExperience, messages::kFullSSCaption,
                                        messages::kArticleExperience)};
         ProtocolTable periods{{messages::kProtocolPeriodBegin, messages::kProtocolPeriodEnd,
-                               messages::kProtocolPeriodLength}};
+                               messages::kProtocolPeriodLength, messages::kProtocolPeriodKind},
+                              {},
+                              {},
+                              {3, 3, 3, 6}};
         for (const CasePeriod& period : m_case.periods) {
             // As the period table shows it (years/months/days); none without both dates.
             const std::string length = period.begin && period.finish
                                            ? ExpPeriodLength(*period.begin, *period.finish).text
                                            : std::string();
-            periods.rows.push_back({dateText(period.begin), dateText(period.finish), length});
+            periods.rows.push_back({dateText(period.begin), dateText(period.finish), length,
+                                    std::string(namesOf(period.kind).title)});
             periods.marks.push_back(RowMark::None);
         }
         section.tableTitles.push_back(messages::kProtocolPeriodsTitle);
         section.tables.push_back(std::move(periods));
+        if (!m_result.texts.creditedNote.empty())
+            section.paragraphs.push_back(m_result.texts.creditedNote);
 
         ProtocolTable shortMonths{{messages::kProtocolMonth, messages::kProtocolEarning,
                                    messages::kProtocolCreditedDays, messages::kProtocolMonthDays}};
@@ -178,12 +185,16 @@ private:
                              {},
                              {3, 4, 4, 4, 3, 5}};
         for (const LedgerMonthView& month : m_ledger) {
-            std::string mark = month.excluded      ? messages::kProtocolMarkExcluded
+            std::string mark = month.extraExclusion != ExtraExclusion::None
+                                   ? std::string(exclusionTitle(month.extraExclusion))
+                               : month.excluded    ? messages::kProtocolMarkExcluded
                                : month.earlyWindow ? messages::kProtocolMarkEarly
                                : month.counted     ? messages::kProtocolMarkCounted
                                                    : messages::kProtocolMarkNotCounted;
             if (month.capped)
                 mark += messages::kProtocolMarkCapped;
+            if (month.minimumWageStands)
+                mark += messages::kProtocolMarkMinimumWage;
             ledger.rows.push_back({monthText(month.month), earningText(month),
                                    upToFivePlaces(month.averageWage),
                                    month.cap ? money(*month.cap) : messages::kNotApplicable,
@@ -193,6 +204,8 @@ private:
                                    : month.counted     ? RowMark::None
                                                        : RowMark::NotCounted);
         }
+        if (!m_result.texts.exclusionsNote.empty())
+            section.paragraphs.push_back(m_result.texts.exclusionsNote);
         section.tableTitles.push_back(messages::kProtocolLedgerTitle);
         section.tables.push_back(std::move(ledger));
         return section;

@@ -173,8 +173,10 @@ TEST_F(ProtocolTest, ListsThePeriodsWithTheirLengthsAndThePersonAsTheCaseHoldsTh
     const Protocol protocol = protocolOf(calculate("31.12.2025", "15.01.2026"));
     const ProtocolTable& periods = protocol.sections[1].tables.front();
     const std::vector<std::vector<std::string>> expected = {
-        {"01.01.1985", "31.12.1990", ExpPeriodLength(day("01.01.1985"), day("31.12.1990")).text},
-        {"01.10.2011", "31.12.2025", ExpPeriodLength(day("01.10.2011"), day("31.12.2025")).text},
+        {"01.01.1985", "31.12.1990", ExpPeriodLength(day("01.01.1985"), day("31.12.1990")).text,
+         "Робота"},
+        {"01.10.2011", "31.12.2025", ExpPeriodLength(day("01.10.2011"), day("31.12.2025")).text,
+         "Робота"},
     };
     EXPECT_EQ(periods.rows, expected);
     const std::vector<ProtocolFigure>& person = protocol.sections[0].figures;
