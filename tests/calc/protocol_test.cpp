@@ -169,6 +169,37 @@ TEST_F(ProtocolTest, WarnsOfTheMonthsWhoseAverageWageIsAnEstimateAndListsThem) {
               paragraphs.end());
 }
 
+// ст. 40 ч. 1 абз. 3: the months of the quarantine and of martial law below the average are left
+// out, each marked with its reason, and the ledger's part says how many and why.
+TEST_F(ProtocolTest, MarksTheMonthsLeftOutAtThePersonsWishWithTheirReason) {
+    const CalculationResult result = calculate("31.12.2025", "15.01.2026");
+    ASSERT_GT(result.extraExcluded, 0);
+    const Protocol protocol = protocolOf(result);
+    const ProtocolSection* ledgerPart = nullptr;
+    for (const ProtocolSection& section : protocol.sections)
+        if (section.chart)
+            ledgerPart = &section;
+    ASSERT_NE(ledgerPart, nullptr);
+    EXPECT_NE(std::find(ledgerPart->paragraphs.begin(), ledgerPart->paragraphs.end(),
+                        result.texts.exclusionsNote),
+              ledgerPart->paragraphs.end());
+    EXPECT_NE(result.texts.exclusionsNote.find("воєнний стан — "), std::string::npos);
+    const ProtocolTable& months = ledgerPart->tables.back();
+    int marked = 0;
+    for (const auto& row : months.rows) {
+        const std::string& mark = row.back();
+        const std::string year = row.front().substr(3);
+        if (mark.rfind("виключено: воєнний стан", 0) == 0) {
+            ++marked;
+            EXPECT_GE(year, "2022") << row.front();
+        } else if (mark.rfind("виключено: карантин", 0) == 0) {
+            ++marked;
+            EXPECT_TRUE(year >= "2020" && year <= "2023") << row.front();
+        }
+    }
+    EXPECT_EQ(marked, result.extraExcluded);
+}
+
 TEST_F(ProtocolTest, ListsThePeriodsWithTheirLengthsAndThePersonAsTheCaseHoldsThem) {
     const Protocol protocol = protocolOf(calculate("31.12.2025", "15.01.2026"));
     const ProtocolTable& periods = protocol.sections[1].tables.front();
