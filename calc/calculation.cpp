@@ -272,8 +272,8 @@ bool anyCreditedMonth(const std::vector<CaseMonth>& months) {
 
 // Marks the months by both optimisations of ст. 40 and, when the person wants them, the extra
 // exclusions of the assignment date; fills N1, N, SumK and the average.
-void optimise(std::vector<CaseMonth>& months, const Reference& reference,
-              CalculationResult& result, std::optional<Date> assignment, bool extraExclusions) {
+void optimise(std::vector<CaseMonth>& months, const Reference& reference, CalculationResult& result,
+              std::optional<Date> assignment, bool extraExclusions) {
     const std::vector<std::size_t> counted =
         optimisation1(months, reference.ledgerRules(), reference.limits().earlyWindowMonths);
     result.monthsAfterOptimisation1 = static_cast<std::int32_t>(counted.size());
@@ -367,8 +367,7 @@ CalculationResult calculate(const Case& person, const Reference& reference, Date
     // The credited months follow the rules of the assignment date (ст. 40 ч. 2).
     if (result.assignmentDate != applicationDate && person.evaluation == MonthEvaluation::ByLaw &&
         anyCreditedMonth(months)) {
-        months = unmarkedMonths(person.months, person.evaluation, reference,
-                                result.assignmentDate);
+        months = unmarkedMonths(person.months, person.evaluation, reference, result.assignmentDate);
         measureExperience(ExperienceByDay(person.periods, months, rules), result);
     }
     optimise(months, reference, result, result.assignmentDate, person.extraExclusions);

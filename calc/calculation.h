@@ -70,7 +70,7 @@ struct ResultField {
 struct ResultTexts {
     ResultField rightWay{"", ""};    // which way gave the right, or why there is none (ст. 26)
     ResultField pensionFrom{"", ""}; // the day the pension is assigned from (ст. 45)
-    ResultField insuranceExperience;      // страховий стаж, р. міс. дн. (ст. 24)
+    ResultField insuranceExperience; // страховий стаж, р. міс. дн. (ст. 24)
     ResultField monthsAfterOptimisation1; // months kept by optimisation 1 (ст. 40 ч. 1)
     ResultField countedMonths;            // months of the average after optimisation 2 (ст. 40)
     ResultField sumOfCoefficients;        // the sum of their wage coefficients (ст. 40)
@@ -154,14 +154,14 @@ struct CalculationResult {
     std::int32_t monthsAfterOptimisation1 = 0; // N1, ст. 40 ч. 1
     std::int32_t countedMonths = 0;            // N, after optimisation 2
     std::int32_t extraExcluded = 0; // months left out at the person's wish (ст. 40 ч. 1 абз. 3)
-    double averageCoefficient = 0;             // ст. 40, not yet rounded
-    double sumOfCoefficients = 0;              // SumK
-    double valuationCoefficient = 0;           // ст. 25
-    double supplementRate = 0;                 // ст. 28 ч. 1
-    double minimumPension = 0;                 // ст. 28 ч. 1
-    std::int32_t requiredYears = 0;            // full experience, ст. 28
-    std::int32_t averageWageYears = 0;         // the years the average wage of ст. 40 averages
-    std::vector<RightPath> rightPaths;         // ст. 26
+    double averageCoefficient = 0;     // ст. 40, not yet rounded
+    double sumOfCoefficients = 0;      // SumK
+    double valuationCoefficient = 0;   // ст. 25
+    double supplementRate = 0;         // ст. 28 ч. 1
+    double minimumPension = 0;         // ст. 28 ч. 1
+    std::int32_t requiredYears = 0;    // full experience, ст. 28
+    std::int32_t averageWageYears = 0; // the years the average wage of ст. 40 averages
+    std::vector<RightPath> rightPaths; // ст. 26
     RightDecision right;
     std::optional<double> minimumPension65; // ст. 28 ч. 2
     std::optional<double> maximumPension;   // ст. 27 ч. 3

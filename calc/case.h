@@ -51,18 +51,18 @@ enum class ExtraExclusion : std::uint8_t {
 // its evaluation gives (ст. 24, 40) and the marks the optimisations of ст. 40 left.
 struct CaseMonth {
     LedgerMonth month;
-    double averageWage = 0;       // the month's average wage in the economy, hryvnias
-    double averageWageOfYear = 0; // that year's average, shown beside it
-    double minimumWage = 0;       // in force in the month
-    double earning = 0;           // hryvnias (karbovanets converted before the reform)
-    double coefficient = 0;       // the month's wage coefficient (ст. 40), to 5 places
-    int creditedDays = 0;         // days credited to insurance experience (ст. 24)
-    int coveredDays = 0;          // days of the month the employment periods cover
-    bool counted = false;         // optimisation 1 kept it among the months of the average
-    bool excluded = false;        // left out of the average, by optimisation 2 or at the
-                                  // person's wish (`extraExclusion` says which)
+    double averageWage = 0;             // the month's average wage in the economy, hryvnias
+    double averageWageOfYear = 0;       // that year's average, shown beside it
+    double minimumWage = 0;             // in force in the month
+    double earning = 0;                 // hryvnias (karbovanets converted before the reform)
+    double coefficient = 0;             // the month's wage coefficient (ст. 40), to 5 places
+    int creditedDays = 0;               // days credited to insurance experience (ст. 24)
+    int coveredDays = 0;                // days of the month the employment periods cover
+    bool counted = false;               // optimisation 1 kept it among the months of the average
+    bool excluded = false;              // left out of the average, by optimisation 2 or at the
+                                        // person's wish (`extraExclusion` says which)
     PeriodKind kind = PeriodKind::Work; // the kind of most of its days
-    bool minimumWageStands = false; // ст. 40 ч. 2: the month's minimum wage is its earning
+    bool minimumWageStands = false;     // ст. 40 ч. 2: the month's minimum wage is its earning
     bool rightOnlyRest = false; // розд. XV п. 3-1: days its earning does not credit count for
                                 // the right only
     ExtraExclusion extraExclusion = ExtraExclusion::None;

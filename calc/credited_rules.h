@@ -73,7 +73,7 @@ struct CreditedRules {
     // ст. 40 ч. 1 абз. 3, the second sentence: the months the person may leave out of Кз.
     KindsByDay nonWageKinds; // on the assignment date, inside `nonWageMonths`
     std::optional<DaySpan> nonWageMonths;
-    KindsByDay categoryKinds; // on the assignment date, in any month
+    KindsByDay categoryKinds;                 // on the assignment date, in any month
     std::optional<DaySpan> quarantineOffered; // assignment dates
     std::optional<DaySpan> quarantineMonths;
     std::optional<DaySpan> martialLawOffered;

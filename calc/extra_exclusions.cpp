@@ -92,13 +92,12 @@ Optimisation2 secondOver(const std::vector<double>& coefficients,
 } // namespace
 
 ExclusionChoice chooseExclusions(const std::vector<double>& coefficients,
-                                 const std::vector<bool>& candidates,
-                                 std::int32_t insuranceMonths, const OptimisationLimits& limits,
-                                 int fewestKept) {
+                                 const std::vector<bool>& candidates, std::int32_t insuranceMonths,
+                                 const OptimisationLimits& limits, int fewestKept) {
     ExclusionChoice choice;
     choice.extra.assign(coefficients.size(), false);
-    const bool anyCandidate = fewestKept > 0 && std::find(candidates.begin(), candidates.end(),
-                                                          true) != candidates.end();
+    const bool anyCandidate =
+        fewestKept > 0 && std::find(candidates.begin(), candidates.end(), true) != candidates.end();
     std::vector<bool> inRun(coefficients.size(), false);
     bool chosenOnce = false;
     for (;;) {

@@ -23,7 +23,7 @@ ExtraExclusion extraExclusionOf(const CreditedRules& rules, const CaseMonth& mon
 struct ExclusionOffer {
     KindSet nonWageKinds; // in the months of `nonWageMonths`
     std::optional<DaySpan> nonWageMonths;
-    KindSet categoryKinds; // in any month
+    KindSet categoryKinds;                   // in any month
     std::optional<DaySpan> martialLawMonths; // none: not offered
     std::optional<DaySpan> quarantineMonths; // none: not offered
 };
@@ -60,8 +60,7 @@ struct ExclusionChoice {
 // steps repeat until the first leaves nothing more out. Without candidates (or with `fewestKept`
 // 0) it is optimisation 2 alone.
 ExclusionChoice chooseExclusions(const std::vector<double>& coefficients,
-                                 const std::vector<bool>& candidates,
-                                 std::int32_t insuranceMonths, const OptimisationLimits& limits,
-                                 int fewestKept);
+                                 const std::vector<bool>& candidates, std::int32_t insuranceMonths,
+                                 const OptimisationLimits& limits, int fewestKept);
 
 } // namespace rv

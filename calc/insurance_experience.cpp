@@ -88,10 +88,9 @@ YearsMonthsDays ExperienceByDay::summed(std::optional<Date> lastDay,
     // The months over by the last day; a month not yet over does not count.
     auto over = m_corrections.end();
     if (lastDay)
-        over = std::upper_bound(m_corrections.begin(), m_corrections.end(), lastDay->serial,
-                                [](std::int32_t day, const Corrections& month) {
-                                    return day < month.lastDay;
-                                });
+        over = std::upper_bound(
+            m_corrections.begin(), m_corrections.end(), lastDay->serial,
+            [](std::int32_t day, const Corrections& month) { return day < month.lastDay; });
     if (over != m_corrections.begin())
         total.days += static_cast<std::int32_t>((*std::prev(over)).*sum);
 

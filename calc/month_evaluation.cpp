@@ -109,11 +109,10 @@ void evaluateByTerms(CaseMonth& month, const MonthTerms& terms) {
     if (month.minimumWageStands)
         month.earning = month.minimumWage;
     month.coefficient = coefficientOf(terms, month.earning, month.averageWage);
-    month.creditedDays =
-        terms.creditedByEarning && terms.kind.creditedInFull
-            ? static_cast<std::uint16_t>(MonthLength(month.month))
-            : creditedDaysOf(terms, month.month, month.earning, month.minimumWage,
-                             month.coveredDays);
+    month.creditedDays = terms.creditedByEarning && terms.kind.creditedInFull
+                             ? static_cast<std::uint16_t>(MonthLength(month.month))
+                             : creditedDaysOf(terms, month.month, month.earning, month.minimumWage,
+                                              month.coveredDays);
 }
 
 } // namespace

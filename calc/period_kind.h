@@ -23,8 +23,8 @@ enum class PeriodKind : std::uint8_t {
 
 struct PeriodKindNames {
     PeriodKind kind;
-    std::string_view code;  // as a case JSON and the stored case write it
-    std::string_view title; // as the window lists it
+    std::string_view code;       // as a case JSON and the stored case write it
+    std::string_view title;      // as the window lists it
     std::string_view inSentence; // "з них: строкова служба 2 р."
 };
 

@@ -41,8 +41,8 @@ PeriodsCheck checkPeriods(std::vector<CasePeriod> periods, Date birthDate, int m
         if (startsTooYoung(*period.begin, birthDate, minimumAge))
             check.ageFailure = true;
     const auto credited = std::stable_partition(periods.begin(), periods.end(), isWork);
-    check.overlapFailure = anyOverlap({periods.begin(), credited}) ||
-                           anyOverlap({credited, periods.end()});
+    check.overlapFailure =
+        anyOverlap({periods.begin(), credited}) || anyOverlap({credited, periods.end()});
     return check;
 }
 
@@ -80,9 +80,8 @@ std::vector<CasePeriod> periodsCountedOnce(const std::vector<CasePeriod>& period
         }
         // The credited periods that end on or after the work's first day, in order: they do
         // not overlap one another, so their first days ascend as their last days do.
-        auto next = std::lower_bound(
-            credited.begin(), credited.end(), *period.begin,
-            [](const CasePeriod& c, Date day) { return *c.finish < day; });
+        auto next = std::lower_bound(credited.begin(), credited.end(), *period.begin,
+                                     [](const CasePeriod& c, Date day) { return *c.finish < day; });
         Date from = *period.begin;
         for (; next != credited.end() && *next->begin <= *period.finish; ++next) {
             if (from < *next->begin)

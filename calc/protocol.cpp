@@ -116,7 +116,8 @@ private:
             {messages::kProtocolApplicationDate, dateText(m_applicationDate), {}, {}},
             panelFigure(&ResultTexts::pensionFrom, messages::kPensAgeCaption,
                         messages::kArticleAssignment),
-            panelFigure(&ResultTexts::rightWay, messages::kRightCaption, m_result.texts.rightWay.hint),
+            panelFigure(&ResultTexts::rightWay, messages::kRightCaption,
+                        m_result.texts.rightWay.hint),
         };
         // The right's figure carries its article as its hint: shown once, as the article.
         section.figures.back().formula.clear();
@@ -176,7 +177,8 @@ private:
                         messages::kArticleEarnings),
             panelFigure(&ResultTexts::countedMonths, messages::kSSMonth2Caption,
                         messages::kArticleEarnings),
-            panelFigure(&ResultTexts::sumOfCoefficients, messages::kSumKCaption, messages::kArticleEarnings),
+            panelFigure(&ResultTexts::sumOfCoefficients, messages::kSumKCaption,
+                        messages::kArticleEarnings),
         };
         ProtocolTable ledger{{messages::kProtocolMonth, messages::kProtocolEarning,
                               messages::kProtocolAverageWage, messages::kProtocolCap,

@@ -5,13 +5,13 @@
 #include "calc/insurance_experience.h"
 #include "calc/law.h"
 #include "calc/law_rule_ids.h"
+#include "calc/ledger_build.h"
 #include "calc/ledger_view.h"
+#include "calc/messages.h"
+#include "calc/month_evaluation.h"
 #include "calc/pension_dates.h"
 #include "calc/rounding.h"
-#include "calc/ledger_build.h"
-#include "calc/month_evaluation.h"
 #include "engine/errors.h"
-#include "calc/messages.h"
 
 #include <algorithm>
 #include <array>
@@ -71,7 +71,6 @@ ScenarioFigures scenarioFiguresOf(const CalculationResult& result, Date applicat
     }
     return figures;
 }
-
 
 namespace {
 
@@ -219,8 +218,7 @@ ScenarioOutcome ScenarioRunner::run(const Scenario& scenario) const {
     return outcome;
 }
 
-std::vector<ScenarioOutcome>
-ScenarioRunner::runAll(const std::vector<Scenario>& scenarios) const {
+std::vector<ScenarioOutcome> ScenarioRunner::runAll(const std::vector<Scenario>& scenarios) const {
     std::vector<ScenarioOutcome> outcomes;
     outcomes.reserve(scenarios.size());
     for (const Scenario& scenario : scenarios)
@@ -259,8 +257,7 @@ std::optional<EarliestRight> ScenarioRunner::earliestRight() const {
     return std::nullopt;
 }
 
-std::vector<TotalOnDate> ScenarioRunner::totalsByApplicationDate(int months,
-                                                                 int stepMonths) const {
+std::vector<TotalOnDate> ScenarioRunner::totalsByApplicationDate(int months, int stepMonths) const {
     std::vector<TotalOnDate> totals;
     const Date workStart = this->workStart();
     const auto totalOf = [](const ScenarioOutcome& outcome) {
@@ -279,10 +276,10 @@ std::vector<TotalOnDate> ScenarioRunner::totalsByApplicationDate(int months,
                 addPeriod(changed, workStart, workUntil);
                 fillEarnings(changed, workStart, workUntil,
                              [this](LedgerMonth month) { return wageAsNow(month); });
-                point.workingOn = scenarioFiguresOf(
-                                      calculateOn(std::move(changed), point.applicationDate),
+                point.workingOn =
+                    scenarioFiguresOf(calculateOn(std::move(changed), point.applicationDate),
                                       point.applicationDate)
-                                      .total;
+                        .total;
             } catch (const UserError&) {
                 point.workingOn = 0; // no pension can be calculated for that day
             }

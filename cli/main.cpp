@@ -1,14 +1,14 @@
 // ravelta-calc: the pension calculation without a window. See usageText() for the formats.
 #include "batch.h"
+#include "calc/messages.h"
 #include "case_input.h"
+#include "cli/cli_messages.h"
 #include "earnings_option.h"
+#include "engine/errors.h"
 #include "input_reading.h"
 #include "pipeline.h"
 #include "protocol_output.h"
 #include "reference_json.h"
-#include "engine/errors.h"
-#include "calc/messages.h"
-#include "cli/cli_messages.h"
 
 #include <nlohmann/json.hpp>
 

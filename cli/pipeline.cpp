@@ -44,7 +44,8 @@ std::optional<Refusal> confirmPerson(const CasePerson& person, const Reference& 
     const ConfirmCode code = rv::confirmPerson(person, reference.law());
     if (code == ConfirmCode::Confirmed)
         return std::nullopt;
-    return Refusal{"person", static_cast<int>(code), {personMessage(code, person, reference.law())}};
+    return Refusal{
+        "person", static_cast<int>(code), {personMessage(code, person, reference.law())}};
 }
 
 // Each period as the period table stores it, then the checks before the ledger and the ledger.

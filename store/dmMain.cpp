@@ -1,10 +1,10 @@
 #include "dmMain.h"
 
+#include "calc/extra_exclusions.h"
+#include "calc/messages.h"
 #include "engine/errors.h"
 #include "engine/table_scopes.h"
-#include "calc/extra_exclusions.h"
 #include "store/fixed_lists.h"
-#include "calc/messages.h"
 #include "store/reference_loading.h"
 
 #include <string>
@@ -20,8 +20,8 @@ constexpr const char* kEarningTypedCharacters = "0123456789.,";
 // position field `earning_num` first (optimisation 1) or last (optimisation 2).
 enum class LedgerKind { Ledger, Opt1, Opt2 };
 
-std::vector<FieldDef> ledgerFields(const Table& months, const Table& kinds,
-                                   const Table& exclusions, LedgerKind kind) {
+std::vector<FieldDef> ledgerFields(const Table& months, const Table& kinds, const Table& exclusions,
+                                   LedgerKind kind) {
     const bool working = kind != LedgerKind::Ledger;
     std::vector<FieldDef> fields;
     if (kind == LedgerKind::Opt1)
@@ -124,11 +124,14 @@ TdMain::TdMain(const StoredReferenceData& stored, DataModuleListener* listener)
               textField("exp_kind", 20, "", false),
               lookupField("exp_kind_name", "Вид періоду", true,
                           {"exp_kind", &cdsPeriodKind, "kind_code", "kind_title"})}),
-      cdsEarning("cdsEarning", ledgerFields(cdsMonth, cdsPeriodKind, cdsExclusion, LedgerKind::Ledger)),
+      cdsEarning("cdsEarning",
+                 ledgerFields(cdsMonth, cdsPeriodKind, cdsExclusion, LedgerKind::Ledger)),
       cdsEarningCopy("cdsEarningCopy", {integerField("earning_id", "", false),
                                         floatField("earning_payment", "Заробіток, грн ***")}),
-      cdsEarningOpt1("cdsEarningOpt1", ledgerFields(cdsMonth, cdsPeriodKind, cdsExclusion, LedgerKind::Opt1)),
-      cdsEarningOpt2("cdsEarningOpt2", ledgerFields(cdsMonth, cdsPeriodKind, cdsExclusion, LedgerKind::Opt2)),
+      cdsEarningOpt1("cdsEarningOpt1",
+                     ledgerFields(cdsMonth, cdsPeriodKind, cdsExclusion, LedgerKind::Opt1)),
+      cdsEarningOpt2("cdsEarningOpt2",
+                     ledgerFields(cdsMonth, cdsPeriodKind, cdsExclusion, LedgerKind::Opt2)),
       cdsAvgZpMonth("cdsAvgZpMonth", datedFields("azm", "Середній розмір ЗП по НГ")),
       cdsAvgZpYear("cdsAvgZpYear", datedFields("azy", "Середній розмір ЗП по НГ")),
       cdsMinZP("cdsMinZP", datedFields("mz", "Мінімальна зарплата")),

@@ -49,27 +49,27 @@ TEST(CreditedPeriodsTest, EachKindCountsAsTheLawOfItsYearsSays) {
          "10.05.2025", 12, 12, false},
         {"full-time study before 2004", periodOf("01.09.1980", "31.08.1981", K::Study),
          "10.05.2025", 12, 12, false},
-        {"child care before 2004", periodOf("01.01.1990", "31.12.1990", K::ChildCare),
-         "10.05.2025", 12, 12, false},
+        {"child care before 2004", periodOf("01.01.1990", "31.12.1990", K::ChildCare), "10.05.2025",
+         12, 12, false},
         {"maternity leave before 2004", periodOf("01.01.1990", "31.12.1990", K::Maternity),
          "10.05.2025", 12, 12, false},
         // ст. 11: insured from 2004, whole months whatever was earned; no wage before 2011.
         {"conscript service in 2006", periodOf("01.01.2006", "31.12.2006", K::Conscript),
          "10.05.2025", 12, 12, false},
-        {"child care in 2006", periodOf("01.01.2006", "31.12.2006", K::ChildCare), "10.05.2025",
-         12, 12, false},
+        {"child care in 2006", periodOf("01.01.2006", "31.12.2006", K::ChildCare), "10.05.2025", 12,
+         12, false},
         {"unemployment benefit in 2008", periodOf("01.01.2008", "31.12.2008", K::Unemployment),
          "10.05.2025", 12, 12, false},
         // Study after 2004 counts only with voluntary contributions: here none.
-        {"full-time study in 2006", periodOf("01.09.2006", "31.08.2007", K::Study), "10.05.2025",
-         0, 0, false},
+        {"full-time study in 2006", periodOf("01.09.2006", "31.08.2007", K::Study), "10.05.2025", 0,
+         0, false},
         // ст. 40 ч. 2: from 2011 the minimum wage stands in Кз.
         {"conscript service in 2012", periodOf("01.01.2012", "31.12.2012", K::Conscript),
          "10.05.2025", 12, 12, true},
-        {"child care in 2012", periodOf("01.01.2012", "31.12.2012", K::ChildCare), "10.05.2025",
-         12, 12, true},
-        {"care of a disabled person in 2012",
-         periodOf("01.01.2012", "31.12.2012", K::DisabledCare), "10.05.2025", 12, 12, true},
+        {"child care in 2012", periodOf("01.01.2012", "31.12.2012", K::ChildCare), "10.05.2025", 12,
+         12, true},
+        {"care of a disabled person in 2012", periodOf("01.01.2012", "31.12.2012", K::DisabledCare),
+         "10.05.2025", 12, 12, true},
         {"unemployment benefit in 2012", periodOf("01.01.2012", "31.12.2012", K::Unemployment),
          "10.05.2025", 12, 12, true},
         // ст. 11 п. 15: captivity takes the minimum wage for assignments from 2026 only.
@@ -78,16 +78,16 @@ TEST(CreditedPeriodsTest, EachKindCountsAsTheLawOfItsYearsSays) {
         {"captivity in 2023, applied for in 2026",
          periodOf("01.01.2023", "31.12.2023", K::Captivity), "10.05.2026", 12, 12, true},
         // розд. XV п. 3-1: without pay these months count for the right only, from 2018.
-        {"military service in 2010 without pay",
-         periodOf("01.01.2010", "31.12.2010", K::Military), "10.05.2025", 0, 12, false},
-        {"maternity leave in 2010 without pay",
-         periodOf("01.01.2010", "31.12.2010", K::Maternity), "10.05.2025", 0, 12, false},
-        {"child care in 2004", periodOf("01.01.2004", "31.12.2004", K::ChildCare), "10.05.2025",
-         0, 12, false},
+        {"military service in 2010 without pay", periodOf("01.01.2010", "31.12.2010", K::Military),
+         "10.05.2025", 0, 12, false},
+        {"maternity leave in 2010 without pay", periodOf("01.01.2010", "31.12.2010", K::Maternity),
+         "10.05.2025", 0, 12, false},
+        {"child care in 2004", periodOf("01.01.2004", "31.12.2004", K::ChildCare), "10.05.2025", 0,
+         12, false},
         {"military service in 2010, applied for in 2017",
          periodOf("01.01.2010", "31.12.2010", K::Military), "10.05.2017", 0, 0, false},
-        {"maternity leave in 2015 without pay",
-         periodOf("01.01.2015", "31.12.2015", K::Maternity), "10.05.2025", 0, 0, false},
+        {"maternity leave in 2015 without pay", periodOf("01.01.2015", "31.12.2015", K::Maternity),
+         "10.05.2025", 0, 0, false},
         {"work in 2012 without earnings", periodOf("01.01.2012", "31.12.2012", K::Work),
          "10.05.2025", 0, 0, false},
     };
@@ -128,7 +128,8 @@ TEST(CreditedPeriodsTest, ACreditedPeriodInsideWorkCountsOnceAsItsKind) {
     for (const CaseMonth& month : withCare.months) {
         SCOPED_TRACE(monthInSentence(month.month));
         EXPECT_EQ(month.coveredDays, MonthLength(month.month));
-        const bool care = month.month >= LedgerMonth{1995, 2} && month.month <= LedgerMonth{1998, 2};
+        const bool care =
+            month.month >= LedgerMonth{1995, 2} && month.month <= LedgerMonth{1998, 2};
         // March 1995 and March 1998 are split 17/14 and 14/17 days: the larger part decides.
         const bool careMostly = care && month.month != LedgerMonth{1998, 2};
         EXPECT_EQ(month.kind, careMostly ? PeriodKind::ChildCare : PeriodKind::Work);
@@ -153,7 +154,8 @@ TEST(CreditedPeriodsTest, OnlyACreditedPeriodMayShareDaysWithWork) {
           periodOf("01.03.1995", "28.02.1998", K::ChildCare)},
          false},
         {"two works on one day",
-         {periodOf("01.01.1990", "31.12.1996", K::Work), periodOf("31.12.1996", "31.12.1998", K::Work)},
+         {periodOf("01.01.1990", "31.12.1996", K::Work),
+          periodOf("31.12.1996", "31.12.1998", K::Work)},
          true},
         {"two credited periods on the same days",
          {periodOf("01.01.1990", "31.12.1996", K::Work),
@@ -181,7 +183,10 @@ TEST(CreditedPeriodsTest, TheMinimumWageStandsByTheWordingOfTheAssignmentDate) {
     const std::vector<WordingCase> cases = {
         {"unemployment, assigned before 10.2011", K::Unemployment, {2011, 2}, "30.09.2011", false},
         {"unemployment, assigned from 10.2011", K::Unemployment, {2011, 2}, "01.10.2011", true},
-        {"child care in 2010: before the ledger's scope", K::ChildCare, {2010, 11}, "01.06.2020",
+        {"child care in 2010: before the ledger's scope",
+         K::ChildCare,
+         {2010, 11},
+         "01.06.2020",
          false},
         {"child care in 2011", K::ChildCare, {2011, 0}, "01.06.2011", true},
         {"captivity, assigned in 2025", K::Captivity, {2020, 5}, "31.12.2025", false},
@@ -201,8 +206,8 @@ TEST(CreditedPeriodsTest, MilitaryPayIsCappedAtFifteenMinimumWagesIn2026) {
     const Reference& reference = *lawReference();
     for (const PeriodKind kind : {PeriodKind::Military, PeriodKind::Work}) {
         SCOPED_TRACE(std::string(namesOf(kind).code));
-        LedgerBuild build = buildLedger({periodOf("01.02.2026", "28.02.2026", kind)}, {},
-                                        reference, MonthEvaluation::ByLaw, day("01.03.2026"));
+        LedgerBuild build = buildLedger({periodOf("01.02.2026", "28.02.2026", kind)}, {}, reference,
+                                        MonthEvaluation::ByLaw, day("01.03.2026"));
         ASSERT_EQ(build.months.size(), 1u);
         CaseMonth month = build.months.front();
         month.earning = 200000;

@@ -86,11 +86,10 @@ TEST_F(ProtocolTest, HoldsEveryResultAndHintAsTheWindowShowsThem) {
             EXPECT_EQ(figure->formula, shown.hint) << "result " << i;
     }
     // Every figure of the formula names where in the law it comes from.
-    for (const auto field :
-         {&ResultTexts::individualCoefficient, &ResultTexts::valuation,
-          &ResultTexts::experienceCoefficient, &ResultTexts::basicPension,
-          &ResultTexts::minimumPension, &ResultTexts::supplement, &ResultTexts::totalPension,
-          &ResultTexts::averageWage})
+    for (const auto field : {&ResultTexts::individualCoefficient, &ResultTexts::valuation,
+                             &ResultTexts::experienceCoefficient, &ResultTexts::basicPension,
+                             &ResultTexts::minimumPension, &ResultTexts::supplement,
+                             &ResultTexts::totalPension, &ResultTexts::averageWage})
         EXPECT_FALSE(figureOf(protocol, field)->article.empty());
     EXPECT_NE(figureOf(protocol, &ResultTexts::valuation)->article.find("A25.VS"),
               std::string::npos);

@@ -139,7 +139,8 @@ TEST_F(Career40, Article40ExtraExclusionsLeaveOutOnlyMonthsBelowTheAverage) {
             ++extra;
             EXPECT_LT(month["k"].get<double>(), average);
             const int when = month["year"].get<int>() * 100 + month["month"].get<int>();
-            EXPECT_TRUE(reason == "martial_law" ? when >= 202202 : when >= 202003 && when <= 202312);
+            EXPECT_TRUE(reason == "martial_law" ? when >= 202202
+                                                : when >= 202003 && when <= 202312);
         }
     }
     EXPECT_EQ(values["ExtraExcluded"], extra);

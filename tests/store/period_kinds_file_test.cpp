@@ -111,7 +111,8 @@ TEST(PeriodKindsFileTest, AFileOfTheFirstVersionLoadsAsWorkWithTheExclusionsMade
     const std::string old = PackCaseFile(
         firstVersionSnapshot(layout.cdsPerson, unpacked.person(), {"person_extra_excl"}),
         firstVersionSnapshot(layout.cdsExp, unpacked.periods(), {"exp_kind"}),
-        firstVersionSnapshot(layout.cdsEarning, unpacked.ledger(), {"earning_kind", "earning_excl"}));
+        firstVersionSnapshot(layout.cdsEarning, unpacked.ledger(),
+                             {"earning_kind", "earning_excl"}));
     std::ofstream(path, std::ios::binary | std::ios::trunc) << old;
 
     const LoadedCaseFile file = loadCaseFile(path);

@@ -41,7 +41,6 @@ std::string exact(double value) {
     return text.str();
 }
 
-
 // A case for both ways: the person, its periods, and the earnings of its months.
 struct CalculationCase {
     const char* name;
@@ -155,9 +154,8 @@ std::vector<std::string> resultLines(const CalculationResult& r) {
     }
     const ResultTexts& texts = r.texts;
     for (std::size_t i = 0; i < std::size(kResultFields); ++i)
-        lines.push_back("result " + std::to_string(i) + " " +
-                        (texts.*kResultFields[i].field).text + " | " +
-                        (texts.*kResultFields[i].field).hint);
+        lines.push_back("result " + std::to_string(i) + " " + (texts.*kResultFields[i].field).text +
+                        " | " + (texts.*kResultFields[i].field).hint);
     lines.push_back("average wage caption " + texts.averageWageCaption);
     lines.push_back("average wage note " + std::to_string(texts.averageWageNoteShown) + " " +
                     texts.averageWageNote);

@@ -87,7 +87,8 @@ Case enteredCase(const CasePerson& person, const std::vector<CasePeriod>& period
         periodWarnings(entered.periods, *person.birthDate, reference);
     if (!warnings.empty())
         throw std::logic_error("the periods were refused: " + warnings.front());
-    LedgerBuild build = buildLedger(entered.periods, {}, reference, entered.evaluation);
+    LedgerBuild build = buildLedger(entered.periods, {}, reference, entered.evaluation,
+                                    person.applicationDate);
     if (build.refusal)
         throw std::logic_error("the ledger was refused: " + *build.refusal);
     entered.months = std::move(build.months);
