@@ -5,10 +5,13 @@
 #include "action_button.h"
 #include "captions.h"
 #include "earnings_chart_view.h"
+#include "field_binding.h"
 #include "scenario_panel.h"
 #include "calc/messages.h"
+#include "store/dmMain.h"
 
 #include <QAction>
+#include <QCheckBox>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -101,6 +104,11 @@ CalcPanel::CalcPanel(QAction* aCalc, QAction* aProtocolPrint, QAction* aProtocol
     lExclusions = namedLabel("lExclusions", "", gbCalc);
     lExclusions->setWordWrap(true);
     lExclusions->hide();
+    cbExtraExclusions = new QCheckBox(QString::fromUtf8(captions::kExtraExclusions), gbCalc);
+    cbExtraExclusions->setObjectName(QStringLiteral("cbExtraExclusions"));
+    cbExtraExclusions->setToolTip(QString::fromUtf8(captions::kExtraExclusionsHint));
+    cbExtraExclusions->setChecked(true);
+    cbExtraExclusions->setEnabled(false); // until there is a person row to hold the choice
     bbCalc = actionButton(aCalc, "bbCalc", gbCalc);
     bbProtocolPrint = actionButton(aProtocolPrint, "bbProtocolPrint", gbCalc);
     bbProtocolPdf = actionButton(aProtocolPdf, "bbProtocolPdf", gbCalc);
@@ -148,6 +156,7 @@ CalcPanel::CalcPanel(QAction* aCalc, QAction* aProtocolPrint, QAction* aProtocol
     grid->addWidget(lEstimates, row++, 0, 1, 3);
     grid->addWidget(lCredited, row++, 0, 1, 3);
     grid->addWidget(lExclusions, row++, 0, 1, 3);
+    grid->addWidget(cbExtraExclusions, row++, 0, 1, 3);
     auto* buttons = new QHBoxLayout;
     for (QPushButton* button : {bbCalc, bbProtocolPrint, bbProtocolPdf})
         buttons->addWidget(button);
@@ -182,6 +191,12 @@ CalcPanel::CalcPanel(QAction* aCalc, QAction* aProtocolPrint, QAction* aProtocol
     apply();
 }
 
+void CalcPanel::bind(TdMain& dMain, Prompt& prompt) {
+    // An empty choice (a case of the first version) makes the exclusions, as the data module does.
+    new CheckBoxBinding(cbExtraExclusions, dMain.cdsPerson, "person_extra_excl", true, prompt);
+    cbExtraExclusions->setEnabled(true);
+}
+
 void CalcPanel::showResults(const ResultTexts& texts) {
     const std::string avgZpCaption = m_shown.averageWageCaption;
     const std::optional<std::string> minPensCaption = m_shown.minimumPensionCaption;
@@ -195,6 +210,10 @@ void CalcPanel::showResults(const ResultTexts& texts) {
 
 void CalcPanel::clear(bool noRight) {
     clearCalcResults(m_shown, noRight);
+    if (!noRight) { // a reset: the notes on the periods and the months go with the figures
+        m_shown.creditedNote.clear();
+        m_shown.exclusionsNote.clear();
+    }
     apply();
     showChart({});
     gbScenarios->clear();

@@ -101,6 +101,8 @@ inline constexpr const char* kExpInfoAfter2004 =
 inline constexpr const char* kExpInfoBefore2004 =
     "Трудовий стаж до 01.01.2004 повністю зараховується до страхового стажу";
 inline constexpr const char* kDeleteRecordQuestion = "Видалити цей період стажу?";
+// Beside the total, the periods credited without work; %1: "строкова служба 2 р., ...".
+inline constexpr const char* kCreditedShare = "з них: %1";
 // %1: the typed text.
 inline constexpr const char* kInvalidDate =
     "«%1» — такої дати немає. Введіть дату у вигляді ДД.ММ.РРРР, наприклад 31.01.2010.";
@@ -145,6 +147,13 @@ inline constexpr const char* kLawFootnote =
     "мінімальні розміри, доплата і пропорційний мінімум — ст. 28, показник середньої "
     "заробітної плати — ч. 2 ст. 40 Закону №1058-IV. «—» означає, що норма до особи не "
     "застосовується.";
+inline constexpr const char* kExtraExclusions =
+    "Виключати місяці, що знижують коефіцієнт заробітку (воєнний стан, карантин, догляд, "
+    "служба — ст. 40 ч. 1)";
+inline constexpr const char* kExtraExclusionsHint =
+    "Місяці, які закон дозволяє не враховувати за бажанням особи, виключаються лише тоді, коли це "
+    "підвищує коефіцієнт заробітку (абзац 3 частини 1 статті 40 Закону №1058-IV). Якщо прапорець "
+    "знято, враховуються всі місяці, крім виключених оптимізацією.";
 // Two blanks after "виключення", as the program has always shown it.
 inline constexpr const char* kCalcFootnote =
     "*  Автоматичне визначення найвигіднішого періоду стажу до 60 місяців підряд до липня 2000 "
@@ -155,6 +164,10 @@ inline constexpr const char* kCalcFootnote =
 // Earnings tab tsEarning
 inline constexpr const char* kChooseYear = "Оберіть рік";
 inline constexpr const char* kMonthsSuffix = " м.";
+// The earning of a month whose period kind carries the minimum wage.
+inline constexpr const char* kMinimumWageStandsHint =
+    "Для цього місяця в розрахунок береться мінімальна заробітна плата (ст. 40 ч. 2 Закону "
+    "№1058-IV)";
 // %1: the sum of every earning of the ledger.
 inline constexpr const char* kEarningsTotal = "Усього заробітків за всі роки: %1 грн";
 inline constexpr const char* kKarbovanetsLabel = "Сума до реформи 1996 р., &крб. або руб.:";

@@ -5,6 +5,7 @@
 #include "prompt.h"
 
 #include <QHeaderView>
+#include <QStyle>
 #include <QStyledItemDelegate>
 #include <QTableView>
 #include <QVBoxLayout>
@@ -66,6 +67,17 @@ void DataGrid::setTable(Table& table, std::vector<GridColumn> columns) {
             });
     if (table.recordCount() > 0)
         followCursor(table.recNo() - 1);
+}
+
+QString DataGrid::cutCellText(int row, int column) const {
+    if (!m_model)
+        return {};
+    const QString text = m_model->index(row, column).data().toString();
+    // The view keeps a focus frame's margin and one pixel on each side of a cell's text.
+    const int margin =
+        m_view->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, m_view) + 1;
+    const int room = m_view->columnWidth(column) - 2 * margin;
+    return m_view->fontMetrics().horizontalAdvance(text) > room ? text : QString();
 }
 
 void DataGrid::setReadOnly(bool readOnly) {

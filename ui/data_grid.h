@@ -28,6 +28,10 @@ public:
     QTableView* view() const { return m_view; }
     FooterBar* footer() const { return m_footer; }
 
+    // The cell's text where its column is too narrow to show it whole, else empty: the tooltip
+    // of a cut cell.
+    QString cutCellText(int row, int column) const;
+
     void setReadOnly(bool readOnly);
     bool isReadOnly() const { return m_readOnly; }
     void setFooterVisible(bool visible);

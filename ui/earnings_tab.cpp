@@ -2,6 +2,7 @@
 
 #include "action_button.h"
 #include "calc/amount_text.h"
+#include "calc/credited_rules.h"
 #include "calc/ledger_month.h"
 #include "calc/ledger_rules.h"
 #include "calc/number_format.h"
@@ -37,15 +38,19 @@
 #include <QVBoxLayout>
 #include <QValidator>
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <string>
+#include <vector>
 
 namespace rv {
 
 namespace {
 
 constexpr int kSelectorWidth = 123;
+constexpr int kKindWidth = 130;            // before the grid scales its columns to its width
+constexpr int kExclusionWidth = 160;       // "воєнний стан" whole at the first size
 constexpr int kSummaryDigits = 10;         // significant digits of the footer's earnings sum
 constexpr int kKarbovanetsDecimals = 5;    // one karbovanets is 0,00001 hryvnia
 constexpr int kCoefficientMinDecimals = 2; // "0.00###", as the coefficient column shows them
@@ -101,6 +106,13 @@ std::vector<GridColumn> ledgerColumns() {
              .width = column.gridWidth,
              .readOnly = column.field != "earning_payment"});
     }
+    // The sheet of "Зберегти в xls" keeps the ledger's own columns.
+    columns.push_back(
+        {.field = "earning_kind_name", .width = kKindWidth, .readOnly = true, .exported = false});
+    columns.push_back({.field = "earning_excl_name",
+                       .width = kExclusionWidth,
+                       .readOnly = true,
+                       .exported = false});
     return columns;
 }
 
@@ -212,6 +224,15 @@ QString earningsSumText(double sum) {
     return QString::fromStdString(
         formatFixed(toSignificantDigits(sum, kSummaryDigits), decimals, decimalSeparator()));
 }
+
+constexpr int shownLedgerColumnCount() {
+    int count = 0;
+    for (const LedgerColumn& column : kLedgerColumns)
+        count += column.shown ? 1 : 0;
+    return count;
+}
+static_assert(EarningsTab::KindColumn == shownLedgerColumnCount(),
+              "the kind and the reason follow the ledger's own columns");
 
 int integerValue(const Value& value) {
     const auto* integer = std::get_if<std::int32_t>(&value);
@@ -332,20 +353,71 @@ void EarningsTab::bind(TdMain& dMain) {
         return QString::fromLatin1(column == PaymentColumn ? kPreReformPaymentFormat
                                                            : kPreReformWageFormat);
     });
+    model->setCellHook([this](int row, int column, int role) -> QVariant {
+        if (role == Qt::ToolTipRole)
+            return cellToolTip(row, column);
+        if (role == Qt::DisplayRole && column == ExclusionColumn)
+            return exclusionReason(row);
+        return {};
+    });
     QTableView* view = grdEarning->view();
     view->setItemDelegate(new LedgerDelegate(*model, m_window.prompt(), view));
     setOptimisationColumnsVisible(false);
 }
 
 void EarningsTab::setOptimisationColumnsVisible(bool visible) {
-    grdEarning->view()->setColumnHidden(Optimisation1Column, !visible);
-    grdEarning->view()->setColumnHidden(Optimisation2Column, !visible);
+    for (const int column : {Optimisation1Column, Optimisation2Column, ExclusionColumn})
+        grdEarning->view()->setColumnHidden(column, !visible);
     fitColumnWidths();
 }
 
+QString EarningsTab::exclusionText(int row) const {
+    const Table& ledger = m_dMain->cdsEarning;
+    return QString::fromStdString(
+        textOrEmpty(ledger.viewValue(row, ledger.fieldIndex("earning_excl_name"))));
+}
+
+QVariant EarningsTab::exclusionReason(int row) const {
+    // "виключено: воєнний стан" under the title "Виключено": the reason alone.
+    const QString title = exclusionText(row);
+    const qsizetype colon = title.indexOf(QStringLiteral(": "));
+    return colon < 0 ? title : title.mid(colon + 2);
+}
+
+QVariant EarningsTab::cellToolTip(int row, int column) const {
+    if (column == ExclusionColumn) {
+        const QString title = exclusionText(row);
+        return title.isEmpty() ? QVariant() : QVariant(title);
+    }
+    if (column == KindColumn) {
+        const QString cut = grdEarning->cutCellText(row, column);
+        return cut.isEmpty() ? QVariant() : QVariant(cut);
+    }
+    if (column != PaymentColumn)
+        return {};
+    const Table& ledger = m_dMain->cdsEarning;
+    const auto value = [&](const char* field) {
+        return ledger.viewValue(row, ledger.fieldIndex(field));
+    };
+    try {
+        const LedgerMonth month{integerValue(value("earning_year")),
+                                integerValue(value("earning_month"))};
+        const KindTerms terms = kindTermsOf(m_dMain->CalcReference()->creditedRules(),
+                                            kindOrWork(value("earning_kind")), month,
+                                            m_dMain->cdsPerson.asDate("person_af_date"));
+        if (terms.minimumWageStands)
+            return QString::fromUtf8(captions::kMinimumWageStandsHint);
+    } catch (const std::exception&) {
+        // No reference to ask: the cell goes without a tooltip.
+    }
+    return {};
+}
+
 // Scales the visible columns to fill the grid's width, keeping their proportions; the year and the
-// month keep their widths, so a narrow grid never cuts them. The person may resize the columns
-// afterwards until the grid's width changes.
+// month keep their widths, so a narrow grid never cuts them, and no column gets narrower than the
+// longest word of its title (titles wrap by words). Where even that is more than the grid's
+// width, the grid scrolls sideways. The person may resize the columns afterwards until the
+// grid's width changes.
 void EarningsTab::fitColumnWidths() {
     const TableModel* model = grdEarning->model();
     QTableView* view = grdEarning->view();
@@ -354,20 +426,54 @@ void EarningsTab::fitColumnWidths() {
     const auto keepsWidth = [](int column) {
         return column == YearColumn || column == MonthColumn;
     };
+    QHeaderView* titles = view->horizontalHeader();
+    const int titleMargins = 2 * titles->style()->pixelMetric(QStyle::PM_HeaderMargin) + 2;
+    const auto leastWidth = [&](int column) {
+        int widest = 0;
+        const QString title = model->headerData(column, Qt::Horizontal).toString();
+        for (const QString& word : title.split(QLatin1Char(' '), Qt::SkipEmptyParts))
+            widest = std::max(widest, titles->fontMetrics().horizontalAdvance(word));
+        return widest + titleMargins;
+    };
     int scalable = 0;
-    int fixed = 0;
+    int available = view->viewport()->width();
+    std::vector<int> scaled; // the visible columns that share the width
     for (int column = 0; column < model->columnCount(); ++column) {
         if (view->isColumnHidden(column))
             continue;
-        (keepsWidth(column) ? fixed : scalable) += model->column(column).width;
+        if (keepsWidth(column)) {
+            available -= model->column(column).width;
+        } else {
+            scalable += model->column(column).width;
+            scaled.push_back(column);
+        }
     }
-    const int available = view->viewport()->width() - fixed;
     if (scalable <= 0 || available <= 0)
         return;
-    for (int column = 0; column < model->columnCount(); ++column)
-        if (!view->isColumnHidden(column) && !keepsWidth(column))
-            view->horizontalHeader()->resizeSection(column, model->column(column).width *
-                                                                available / scalable);
+    // A column that its share would squeeze below its title's longest word takes that width, and
+    // the others share what is left, until every share is wide enough.
+    std::vector<int> least(static_cast<std::size_t>(model->columnCount()), 0);
+    for (bool squeezed = true; squeezed && scalable > 0;) {
+        squeezed = false;
+        for (const int column : scaled) {
+            auto& pinned = least[static_cast<std::size_t>(column)];
+            if (pinned > 0)
+                continue;
+            const int share = model->column(column).width * std::max(available, 0) / scalable;
+            if (share >= leastWidth(column))
+                continue;
+            pinned = leastWidth(column);
+            available -= pinned;
+            scalable -= model->column(column).width;
+            squeezed = true;
+        }
+    }
+    for (const int column : scaled) {
+        const int pinned = least[static_cast<std::size_t>(column)];
+        titles->resizeSection(column, pinned > 0 ? pinned
+                                                 : model->column(column).width *
+                                                       std::max(available, 0) / scalable);
+    }
 }
 
 void EarningsTab::FillYearSelector() {

@@ -37,6 +37,10 @@ public:
         CreditedDaysColumn = shownLedgerColumnOf("earning_day"),
         Optimisation1Column = shownLedgerColumnOf("earning_opt1"),
         Optimisation2Column = shownLedgerColumnOf("earning_opt2"),
+        // After the ledger's own columns: the period's kind and why the month was left out at
+        // the person's wish.
+        KindColumn,
+        ExclusionColumn,
     };
 
     explicit EarningsTab(TfrmMain& window, QWidget* parent = nullptr);
@@ -50,7 +54,8 @@ public:
     // The footer of the current row's year: months, sum of earnings, sum of coefficients.
     // Without force only when the row's year differs from SummaryYear and the refresh is enabled.
     void RefreshYearSummary(bool force);
-    // The columns of the optimisation marks, shown after a calculation with a right to a pension.
+    // The columns of the optimisation marks and of the months left out at the person's wish,
+    // shown after a calculation with a right to a pension.
     void setOptimisationColumnsVisible(bool visible);
     // Enables "Підтвердити заробітки" and "Очистити" exactly when the ledger has months: after
     // each key in the grid, and after a command that stored earnings without one.
@@ -88,6 +93,13 @@ protected:
 private:
     void cbEarningSelectorChange(const QString& text);
     std::optional<QColor> grdEarningDrawColumnCell(int row, int column) const;
+    // The tooltip of a cell: the minimum wage that stands for a month's earning (ст. 40 ч. 2),
+    // a kind cut by its column, the whole reason a month was left out.
+    QVariant cellToolTip(int row, int column) const;
+    // Why the month was left out at the person's wish, without the words the column's title
+    // says; empty for a month kept.
+    QVariant exclusionReason(int row) const;
+    QString exclusionText(int row) const; // the looked-up "виключено: …"
     // Copy and paste of a month's earning, Enter as Tab, refused characters; true when consumed.
     bool grdEarningKeyDown(QKeyEvent* key);
     void copyEarning();

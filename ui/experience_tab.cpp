@@ -4,7 +4,9 @@
 #include "engine/table_scopes.h"
 
 #include "calc/calendar.h"
-#include "store/period_totals.h"
+#include "calc/credited_text.h"
+#include "calc/period_kind.h"
+#include "store/period_view.h"
 #include "captions.h"
 #include "command.h"
 #include "contrast.h"
@@ -12,6 +14,7 @@
 #include "date_edit.h"
 #include "earnings_tab.h"
 #include "footer_bar.h"
+#include "lookup_cell_delegate.h"
 #include "page_control.h"
 #include "person_panel.h"
 #include "prompt.h"
@@ -36,6 +39,7 @@
 
 #include <algorithm>
 #include <limits>
+#include <utility>
 
 namespace rv {
 
@@ -76,6 +80,25 @@ bool leavesCellEditor(const QKeyEvent& key) {
     default:
         return false;
     }
+}
+
+// Keys that open the kind's list on its cell; a letter also finds the kind it starts.
+bool opensList(const QKeyEvent& key) {
+    const Qt::KeyboardModifiers modifiers = key.modifiers() & ~Qt::KeypadModifier;
+    if (key.key() == Qt::Key_F4 && modifiers == Qt::NoModifier)
+        return true;
+    if (key.key() == Qt::Key_Down && modifiers == Qt::AltModifier)
+        return true;
+    return !key.text().isEmpty() && key.text().at(0).isPrint() &&
+           !(modifiers & (Qt::ControlModifier | Qt::AltModifier));
+}
+
+// The field a column sorts by: a looked-up text by its key, so that a kind's periods go together.
+std::string sortField(const TableModel& model, int column) {
+    const int position = model.fieldPosition(column);
+    if (position >= 0 && model.table().field(position).isLookup())
+        return model.table().field(position).lookup->keyField;
+    return model.column(column).field;
 }
 
 // Draws the sort markers of the column titles: the toolkit's own arrow on every marked column.
@@ -214,6 +237,7 @@ ExperienceTab::ExperienceTab(Prompt& prompt, QAction* aClearExp, QAction* aPrint
     view->verticalHeader()->setDefaultSectionSize(QFontMetrics(gridFont).height() + 6);
     view->setItemDelegateForColumn(0, new DateCellDelegate(prompt, view, this));
     view->setItemDelegateForColumn(1, new DateCellDelegate(prompt, view, this));
+    view->setItemDelegateForColumn(KindColumn, new LookupCellDelegate(prompt, view, this));
     for (QObject* watched : {static_cast<QObject*>(view), static_cast<QObject*>(view->viewport()),
                              static_cast<QObject*>(view->horizontalHeader()->viewport())})
         watched->installEventFilter(this);
@@ -227,7 +251,10 @@ ExperienceTab::ExperienceTab(Prompt& prompt, QAction* aClearExp, QAction* aPrint
         });
 
     FooterBar* footer = grdExp->footer();
-    footer->setCellAlignment(2, Qt::AlignCenter);
+    footer->setCellAlignment(LengthColumn, Qt::AlignCenter);
+    footer->setCellAlignment(KindColumn, Qt::AlignLeft | Qt::AlignVCenter);
+    footer->setCellBold(KindColumn, false);
+    footer->setCellWordWrap(KindColumn, true);
     footer->setPaintHook([this](QPainter& painter, int column, const QRect& cell) {
         grdExpDrawFooterCell(painter, column, cell);
     });
@@ -282,15 +309,31 @@ void ExperienceTab::bind(Table& cdsExp) {
                       .alignment = Qt::AlignCenter,
                       .width = kLengthColumnWidth,
                       .readOnly = true};
-    grdExp->setTable(cdsExp, {begin, finish, length});
-    applySort({{0, false}});
+    // The sheet of "Зберегти в xls" keeps its columns: the kind is not written there.
+    GridColumn kind{.field = "exp_kind_name", .editsLookupKey = true, .exported = false};
+    grdExp->setTable(cdsExp, {begin, finish, length, kind});
+    // A kind's title cut by a narrow column shows whole as the cell's tooltip.
+    grdExp->model()->setCellHook([this](int row, int column, int role) -> QVariant {
+        if (column != KindColumn || role != Qt::ToolTipRole)
+            return {};
+        const QString cut = grdExp->cutCellText(row, column);
+        return cut.isEmpty() ? QVariant() : QVariant(cut);
+    });
+    applySort({{BeginColumn, false}});
 }
 
 void ExperienceTab::RefreshExpTotal() {
     if (!m_table)
         return;
-    const YearsMonthsDays total = sumPeriodLengths(*m_table);
-    grdExp->footer()->setCellText(2, QString::fromStdString(lengthText(total)));
+    const YearsMonthsDays total = experienceTotal(*m_table);
+    const std::string share = creditedShareText(periodsInView(*m_table));
+    FooterBar* footer = grdExp->footer();
+    footer->setCellText(LengthColumn, QString::fromStdString(lengthText(total)));
+    footer->setCellText(
+        KindColumn,
+        share.empty()
+            ? QString()
+            : QString::fromUtf8(captions::kCreditedShare).arg(QString::fromStdString(share)));
 }
 
 void ExperienceTab::deleteAllPeriods() {
@@ -349,9 +392,19 @@ bool ExperienceTab::eventFilter(QObject* watched, QEvent* event) {
         } else if (watched == view->viewport()) {
             const QPoint at = static_cast<QMouseEvent*>(event)->position().toPoint();
             const QModelIndex clicked = view->indexAt(at);
+            kindPressed(clicked);
             if (clicked.isValid() && clicked.row() != m_table->recordCount())
                 dropUntouchedNewRow();
         }
+        break;
+    case QEvent::MouseButtonDblClick: // the second press of a double click
+        if (watched == view->viewport())
+            kindPressed(view->indexAt(static_cast<QMouseEvent*>(event)->position().toPoint()));
+        break;
+    case QEvent::MouseButtonRelease:
+        if (watched == view->viewport() &&
+            static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton)
+            kindReleased(view->indexAt(static_cast<QMouseEvent*>(event)->position().toPoint()));
         break;
     default:
         break;
@@ -363,6 +416,10 @@ bool ExperienceTab::grdExpKeyDown(const QKeyEvent& key) {
     const QModelIndex current = grdExp->view()->currentIndex();
     const int column = current.isValid() ? current.column() : 0;
     const bool control = key.modifiers() & Qt::ControlModifier;
+    if (current.isValid() && column == KindColumn && opensList(key))
+        return LookupCellDelegate::openList(
+            grdExp->view(), current,
+            key.key() == Qt::Key_F4 || key.key() == Qt::Key_Down ? nullptr : &key);
     switch (key.key()) {
     case Qt::Key_Tab:
         if (control)
@@ -419,31 +476,39 @@ void ExperienceTab::setCurrentCell(int row, int column) {
         grdExp->view()->setCurrentIndex(model->index(row, column));
 }
 
+int ExperienceTab::nextTypedColumn(int column, int step) const {
+    const TableModel* model = grdExp->model();
+    for (int next = column + step; next >= 0 && next < model->columnCount(); next += step)
+        if (!model->isColumnReadOnly(next))
+            return next;
+    return -1;
+}
+
 void ExperienceTab::moveToNextCell() {
     const QModelIndex current = grdExp->view()->currentIndex();
     if (!current.isValid()) {
-        appendRow(0);
+        appendRow(BeginColumn);
         return;
     }
-    if (current.column() + 1 < grdExp->model()->columnCount()) {
-        setCurrentCell(current.row(), current.column() + 1);
+    if (const int next = nextTypedColumn(current.column(), 1); next >= 0) {
+        setCurrentCell(current.row(), next);
         return;
     }
     if (current.row() + 1 < grdExp->model()->rowCount())
-        setCurrentCell(current.row() + 1, 0); // the grid stores the row it leaves
+        setCurrentCell(current.row() + 1, BeginColumn); // the grid stores the row it leaves
     else
-        appendRow(0);
+        appendRow(BeginColumn);
 }
 
 void ExperienceTab::moveToPreviousCell() {
     const QModelIndex current = grdExp->view()->currentIndex();
     if (!current.isValid())
         return;
-    if (current.column() > 0) {
-        setCurrentCell(current.row(), current.column() - 1);
+    if (const int previous = nextTypedColumn(current.column(), -1); previous >= 0) {
+        setCurrentCell(current.row(), previous);
         return;
     }
-    const int lastColumn = grdExp->model()->columnCount() - 1;
+    const int lastColumn = nextTypedColumn(grdExp->model()->columnCount(), -1);
     if (isUntouchedNewRow()) {
         dropUntouchedNewRow();
         setCurrentCell(m_table->recNo() - 1, lastColumn);
@@ -452,11 +517,26 @@ void ExperienceTab::moveToPreviousCell() {
     }
 }
 
-// A new row shows after the view's rows until it is stored in its place of the sort.
+// A new row shows after the view's rows until it is stored in its place of the sort; it starts
+// as work.
 void ExperienceTab::appendRow(int column) {
-    if (!isUntouchedNewRow() && !runCommand(m_prompt, [this] { m_table->append(); }))
+    if (!isUntouchedNewRow() && !runCommand(m_prompt, [this] {
+            m_table->append();
+            m_table->setValue("exp_kind", std::string(namesOf(PeriodKind::Work).code));
+        }))
         return; // the row being left was refused and stays in editing
     setCurrentCell(m_table->recordCount(), column);
+}
+
+void ExperienceTab::kindPressed(const QModelIndex& pressed) {
+    m_kindPressedWhenCurrent = pressed.isValid() && pressed.column() == KindColumn &&
+                               pressed == grdExp->view()->currentIndex();
+}
+
+void ExperienceTab::kindReleased(const QModelIndex& released) {
+    if (std::exchange(m_kindPressedWhenCurrent, false) &&
+        released == grdExp->view()->currentIndex())
+        LookupCellDelegate::openList(grdExp->view(), released);
 }
 
 void ExperienceTab::deleteCurrentRow() {
@@ -505,11 +585,15 @@ bool ExperienceTab::commitOpenEditor() {
     QTableView* view = grdExp->view();
     const QModelIndex current = view->currentIndex();
     QWidget* editor = current.isValid() ? view->indexWidget(current) : nullptr;
-    auto* delegate = dynamic_cast<DateCellDelegate*>(view->itemDelegateForIndex(current));
+    QAbstractItemDelegate* delegate = view->itemDelegateForIndex(current);
     if (!editor || !delegate)
         return true;
-    if (!delegate->store(editor, view->model(), current))
-        return false;
+    if (auto* date = dynamic_cast<DateCellDelegate*>(delegate)) {
+        if (!date->store(editor, view->model(), current))
+            return false;
+    } else {
+        delegate->setModelData(editor, view->model(), current);
+    }
     emit delegate->closeEditor(editor, QAbstractItemDelegate::NoHint);
     return true;
 }
@@ -539,7 +623,7 @@ bool ExperienceTab::applySort(const std::vector<SortMarker>& markers) {
     dropUntouchedNewRow();
     std::vector<Table::IndexKey> keys;
     for (const SortMarker& marker : markers)
-        keys.push_back({grdExp->model()->column(marker.column).field, marker.descending});
+        keys.push_back({sortField(*grdExp->model(), marker.column), marker.descending});
     if (!runCommand(m_prompt, [&] { m_table->setIndex(keys); }))
         return false;
     m_sortMarkers = markers;

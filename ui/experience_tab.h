@@ -7,6 +7,7 @@
 class QAction;
 class QKeyEvent;
 class QLabel;
+class QModelIndex;
 class QPainter;
 class QPushButton;
 
@@ -17,19 +18,25 @@ class Prompt;
 class Table;
 
 // The experience tab tsExp "Трудовий стаж": the period grid grdExp over cdsExp with the total
-// experience in its footer, the buttons "Очистити", "Зберегти в xls" and "Підтвердити стаж" and
-// the two notes on how the periods count.
+// experience in its footer (and the part of it credited without work), the buttons "Очистити",
+// "Зберегти в xls" and "Підтвердити стаж" and the two notes on how the periods count.
 //
-// The grid: masked dates "##.##.####" in the first two columns; Tab and Enter go to the next
-// cell and on to the next row; Down on the last row (or Tab and Enter past its last cell)
-// appends a row; Insert appends one too; Delete and Ctrl+Delete delete the row after the question
-// "Delete record?"; Escape drops the changes of the row. A row is stored when the person leaves
-// it for another row or leaves the grid; a refused row stays in editing. A new row nothing was
-// typed into is dropped instead. Clicking a title sorts by that column (again: the other way);
-// Ctrl and a click add the column to the sort.
+// The grid: masked dates "##.##.####" in the first two columns, the length, and the kind of the
+// period, chosen from a drop-down list (a new row starts as work). Tab and Enter go to the next
+// cell that can be typed into and on to the next row; Down on the last row (or Tab and Enter past
+// its last cell) appends a row; Insert appends one too; Delete and Ctrl+Delete delete the row
+// after the question "Delete record?"; Escape drops the changes of the row. On the kind, F4,
+// Alt+Down, a typed letter or a click on the current kind opens the list (letters find the kind
+// they start), and Enter or a click chooses. A row is stored when the person leaves it for another
+// row or leaves the grid; a refused row stays in editing. A new row nothing was typed into is
+// dropped instead. Clicking a title sorts by that column (the kind: grouped by kind; again: the
+// other way); Ctrl and a click add the column to the sort.
 class ExperienceTab : public QWidget {
     Q_OBJECT
 public:
+    // The grid's columns.
+    enum Column { BeginColumn, FinishColumn, LengthColumn, KindColumn };
+
     // The sort marker of one column title.
     struct SortMarker {
         int column = 0;
@@ -44,8 +51,10 @@ public:
     // Binds grdExp to the period table and sorts it ascending by "Дата зарахування".
     void bind(Table& cdsExp);
 
-    // Sums the periods' exp_day_str lengths (years/months/days, normalised) into the footer.
-    // A length that is not three whole numbers throws ConversionError; the footer keeps its text.
+    // Sums the periods' exp_day_str lengths (years/months/days, normalised; the days a credited
+    // period shares with work once) into the footer, and names beside it the periods credited
+    // without work. A length that is not three whole numbers throws ConversionError; the footer
+    // keeps its texts.
     void RefreshExpTotal();
     // Deletes every period of the view, a row being typed included, without storing any; the
     // grid does not follow the single deletions.
@@ -80,6 +89,13 @@ private:
 
     void moveToNextCell();
     void moveToPreviousCell();
+    // The next column from `column` in the direction `step` that can be typed into; -1 past the
+    // row's end.
+    int nextTypedColumn(int column, int step) const;
+    // A click on the kind that is already the current cell (a second click, or a double click)
+    // opens its list: the press notes where it went down, the release on the same cell opens.
+    void kindPressed(const QModelIndex& pressed);
+    void kindReleased(const QModelIndex& released);
     void appendRow(int column);
     void deleteCurrentRow();
     void cancelRow();
@@ -104,6 +120,7 @@ private:
     Table* m_table = nullptr;
     std::vector<SortMarker> m_sortMarkers;
     Qt::KeyboardModifiers m_titleClickModifiers;
+    bool m_kindPressedWhenCurrent = false;
     QMetaObject::Connection m_focusWatch;
 };
 

@@ -13,7 +13,7 @@
 
 #include "calc/calendar.h"
 #include "store/ledger_summary.h"
-#include "store/period_totals.h"
+#include "store/period_view.h"
 #include "export/biff_writer.h"
 #include "store/earnings_dump.h"
 #include "engine/table_scopes.h"
@@ -41,13 +41,13 @@ namespace {
 constexpr const char* kEarningsTotalFormat = "0.00###";
 constexpr const char* kCoefficientsTotalFormat = "0.00###";
 
-// The logical columns the grid shows, in display order.
-std::vector<int> visibleColumns(const QTableView& view) {
+// The logical columns the grid shows and exports, in display order.
+std::vector<int> exportedColumns(const QTableView& view, const TableModel& model) {
     const QHeaderView& header = *view.horizontalHeader();
     std::vector<int> columns;
     for (int visual = 0; visual < header.count(); ++visual) {
         const int logical = header.logicalIndex(visual);
-        if (!header.isSectionHidden(logical))
+        if (!header.isSectionHidden(logical) && model.column(logical).exported)
             columns.push_back(logical);
     }
     return columns;
@@ -129,7 +129,7 @@ std::vector<SheetCell> totalsRow(const TableModel& model, const std::vector<int>
 Sheet gridSheet(DataGrid& grid, const ExportFrame& frame) {
     const TableModel& model = *grid.model();
     Table& table = model.table();
-    const std::vector<int> columns = visibleColumns(*grid.view());
+    const std::vector<int> columns = exportedColumns(*grid.view(), model);
     BoundViewsSuspension suspension(table);
     Sheet sheet;
     sheet.heading = frame.heading;
@@ -205,7 +205,7 @@ void TfrmMain::aPrintExpExecute() {
                 .what = messages::kSheetOfExperience,
                 .totals = [](Table& periods) {
                     return std::map<std::string, SheetCell, std::less<>>{
-                        {"exp_day_str", lengthText(sumPeriodLengths(periods))}};
+                        {"exp_day_str", lengthText(experienceTotal(periods))}};
                 }});
 }
 

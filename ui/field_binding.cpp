@@ -4,6 +4,7 @@
 #include "date_edit.h"
 #include "display_format.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QLineEdit>
 
@@ -90,6 +91,20 @@ LookupComboBinding::LookupComboBinding(QComboBox* editor, Table& table, std::str
 void LookupComboBinding::show(const Value& value) {
     const auto* key = std::get_if<std::int32_t>(&value);
     m_editor->setCurrentIndex(key ? m_editor->findData(*key) : -1);
+}
+
+CheckBoxBinding::CheckBoxBinding(QCheckBox* editor, Table& table, std::string field,
+                                 bool emptyChecked, Prompt& prompt)
+    : FieldBinding(editor, table, std::move(field), prompt), m_editor(editor),
+      m_emptyChecked(emptyChecked) {
+    connect(editor, &QCheckBox::clicked, this,
+            [this](bool checked) { write(Value{static_cast<std::int32_t>(checked ? 1 : 0)}); });
+    refresh();
+}
+
+void CheckBoxBinding::show(const Value& value) {
+    const auto* number = std::get_if<std::int32_t>(&value);
+    m_editor->setChecked(number ? *number != 0 : m_emptyChecked);
 }
 
 } // namespace rv

@@ -6,6 +6,7 @@
 
 #include <string>
 
+class QCheckBox;
 class QComboBox;
 class QLineEdit;
 
@@ -74,6 +75,20 @@ public:
 private:
     void show(const Value& value) override;
     QComboBox* m_editor;
+};
+
+// A check box bound to an integer field: checking writes 1, unchecking 0; an empty field shows as
+// `emptyChecked`.
+class CheckBoxBinding : public FieldBinding {
+    Q_OBJECT
+public:
+    CheckBoxBinding(QCheckBox* editor, Table& table, std::string field, bool emptyChecked,
+                    Prompt& prompt);
+
+private:
+    void show(const Value& value) override;
+    QCheckBox* m_editor;
+    bool m_emptyChecked;
 };
 
 } // namespace rv

@@ -3,15 +3,21 @@
 #include "contrast.h"
 
 #include <QHeaderView>
+#include <QHelpEvent>
 #include <QPainter>
 #include <QScrollBar>
 #include <QTableView>
+#include <QTextLayout>
+#include <QToolTip>
+
+#include <algorithm>
 
 namespace rv {
 
 namespace {
 
 constexpr int kTextMargin = 4;
+constexpr int kWrappedLines = 2; // of a cell that wraps its text
 
 } // namespace
 
@@ -20,7 +26,11 @@ const QColor FooterBar::kCream(255, 251, 240);
 FooterBar::FooterBar(QTableView* view, QWidget* parent) : QWidget(parent), m_view(view) {
     setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
     QHeaderView* header = view->horizontalHeader();
-    auto repaint = [this] { update(); };
+    // A wrapped cell's lines follow its width.
+    auto repaint = [this] {
+        updateGeometry();
+        update();
+    };
     connect(header, &QHeaderView::sectionResized, this, repaint);
     connect(header, &QHeaderView::sectionMoved, this, repaint);
     connect(header, &QHeaderView::sectionCountChanged, this, repaint);
@@ -30,6 +40,7 @@ FooterBar::FooterBar(QTableView* view, QWidget* parent) : QWidget(parent), m_vie
 
 void FooterBar::setCellText(int column, const QString& text) {
     m_cells[column].text = text;
+    updateGeometry();
     update();
 }
 
@@ -52,6 +63,12 @@ void FooterBar::setCellBackground(int column, const QColor& colour) {
     update();
 }
 
+void FooterBar::setCellWordWrap(int column, bool wrap) {
+    m_cells[column].wrap = wrap;
+    updateGeometry();
+    update();
+}
+
 void FooterBar::setPaintHook(PaintHook hook) {
     m_paintHook = std::move(hook);
     update();
@@ -69,10 +86,86 @@ QRect FooterBar::cellRect(int column) const {
                  header->sectionSize(column), height());
 }
 
+QFont FooterBar::cellFont(const Cell& cell) const {
+    QFont shown = font();
+    shown.setBold(cell.bold);
+    return shown;
+}
+
+QRect FooterBar::textArea(const QRect& cell) {
+    return cell.adjusted(kTextMargin, 0, -kTextMargin, 0);
+}
+
+FooterBar::Shown FooterBar::shown(int column) const {
+    const Cell content = m_cells.value(column);
+    const QRect cell = cellRect(column);
+    if (cell.isEmpty() || content.text.isEmpty())
+        return {};
+    const QFont font = cellFont(content);
+    const QFontMetrics metrics(font);
+    const int width = std::max(textArea(cell).width(), 1);
+    Shown lines;
+    if (content.wrap) {
+        QTextLayout layout(content.text, font);
+        layout.beginLayout();
+        for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
+            line.setLineWidth(width);
+            lines.lines.append(content.text.mid(line.textStart(), line.textLength()));
+        }
+        layout.endLayout();
+    } else {
+        lines.lines.append(content.text);
+    }
+    const int most = content.wrap ? kWrappedLines : 1;
+    if (lines.lines.size() > most) {
+        const QString rest = lines.lines.mid(most - 1).join(QString());
+        lines.lines = lines.lines.mid(0, most - 1);
+        lines.lines.append(rest);
+    }
+    QString& last = lines.lines.last();
+    const QString fitted = metrics.elidedText(last.trimmed(), Qt::ElideRight, width);
+    lines.cut = fitted != last.trimmed();
+    last = fitted;
+    return lines;
+}
+
+QStringList FooterBar::shownLines(int column) const {
+    return shown(column).lines;
+}
+
+QString FooterBar::cellToolTip(int column) const {
+    return shown(column).cut ? m_cells.value(column).text : QString();
+}
+
+bool FooterBar::event(QEvent* event) {
+    if (event->type() != QEvent::ToolTip)
+        return QWidget::event(event);
+    const auto* help = static_cast<QHelpEvent*>(event);
+    const QHeaderView* header = m_view->horizontalHeader();
+    for (int column = 0; column < header->count(); ++column) {
+        const QRect cell = cellRect(column);
+        if (!cell.contains(help->pos()))
+            continue;
+        if (const QString whole = cellToolTip(column); !whole.isEmpty()) {
+            QToolTip::showText(help->globalPos(), whole, this, cell);
+            return true;
+        }
+        break;
+    }
+    QToolTip::hideText();
+    event->ignore();
+    return true;
+}
+
 QSize FooterBar::sizeHint() const {
     QFont bold = font();
     bold.setBold(true);
-    return {0, QFontMetrics(bold).height() + 2 * kTextMargin};
+    const QFontMetrics metrics(bold);
+    qsizetype lines = 1;
+    for (auto cell = m_cells.cbegin(); cell != m_cells.cend(); ++cell)
+        if (cell->wrap)
+            lines = std::max(lines, shown(cell.key()).lines.size());
+    return {0, metrics.height() + int(lines - 1) * metrics.lineSpacing() + 2 * kTextMargin};
 }
 
 void FooterBar::paintEvent(QPaintEvent*) {
@@ -91,13 +184,12 @@ void FooterBar::paintEvent(QPaintEvent*) {
             painter.fillRect(cell, content.background);
         painter.setPen(palette().color(QPalette::Mid));
         painter.drawLine(cell.topRight(), cell.bottomRight());
-        QFont cellFont = font();
-        cellFont.setBold(content.bold);
-        painter.setFont(cellFont);
+        const QFont shownFont = cellFont(content);
+        painter.setFont(shownFont);
         painter.setPen(readableOn(content.background.isValid() ? content.background : kCream,
                                   palette().color(QPalette::WindowText)));
-        painter.drawText(cell.adjusted(kTextMargin, 0, -kTextMargin, 0), content.alignment,
-                         content.text);
+        painter.drawText(textArea(cell), content.alignment,
+                         shown(column).lines.join(QLatin1Char('\n')));
         if (m_paintHook) {
             painter.save();
             m_paintHook(painter, column, cell);

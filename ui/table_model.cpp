@@ -88,7 +88,16 @@ void TableModel::setReadOnly(bool readOnly) {
 
 bool TableModel::isColumnReadOnly(int column) const {
     return m_readOnly || this->column(column).readOnly || fieldPosition(column) < 0 ||
-           m_table.field(fieldPosition(column)).isLookup();
+           (m_table.field(fieldPosition(column)).isLookup() &&
+            !this->column(column).editsLookupKey);
+}
+
+int TableModel::editedPosition(int column) const {
+    const int position = fieldPosition(column);
+    if (position < 0 || !this->column(column).editsLookupKey)
+        return position;
+    const FieldDef& field = m_table.field(position);
+    return field.isLookup() ? m_table.fieldIndex(field.lookup->keyField) : position;
 }
 
 void TableModel::setTitleColour(const QColor& colour) {
@@ -135,8 +144,8 @@ int TableModel::editingRow() const {
     return m_table.isEditing() ? m_table.recNo() - 1 : -1;
 }
 
-Value TableModel::cellValue(int row, int column) const {
-    const int position = fieldPosition(column);
+Value TableModel::cellValue(int row, int column, int role) const {
+    const int position = role == Qt::EditRole ? editedPosition(column) : fieldPosition(column);
     if (position < 0)
         return {};
     if (row == editingRow())
@@ -158,7 +167,7 @@ QVariant TableModel::data(const QModelIndex& index, int role) const {
     switch (role) {
     case Qt::DisplayRole:
     case Qt::EditRole:
-        return displayText(cellValue(index.row(), index.column()),
+        return displayText(cellValue(index.row(), index.column(), role),
                            role == Qt::DisplayRole ? displayFormat(index.row(), index.column())
                                                    : QString());
     case Qt::ToolTipRole:
@@ -219,7 +228,7 @@ bool TableModel::setData(const QModelIndex& index, const QVariant& value, int ro
     const int currentRow = m_table.isEditing() ? editingRow() : m_table.recNo() - 1;
     if (index.row() != currentRow)
         return false;
-    const int position = fieldPosition(index.column());
+    const int position = editedPosition(index.column());
     if (position < 0)
         return false;
     const std::optional<Value> typed = readTyped(m_table.field(position), value.toString());

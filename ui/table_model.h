@@ -23,6 +23,10 @@ struct GridColumn {
     bool fixedWidth = false; // the person cannot resize the column
     bool readOnly = false;
     QColor colour{}; // cell background; invalid: the grid's
+    // A lookup column whose cells are edited as the key: the edit role reads and writes the
+    // lookup's key field (a drop-down list of the lookup table offers the keys).
+    bool editsLookupKey = false;
+    bool exported = true; // false: shown, but left out of the grid's spreadsheet export
 };
 
 // The rows of a table's view as a Qt model, one column per GridColumn. It follows the table
@@ -45,7 +49,7 @@ public:
     void setColumnReadOnly(int column, bool readOnly);
     void setReadOnly(bool readOnly);
     bool isReadOnly() const { return m_readOnly; }
-    // Read-only when the column, the grid or the field (a lookup) is.
+    // Read-only when the column, the grid or the field (a lookup not edited as its key) is.
     bool isColumnReadOnly(int column) const;
     void setTitleColour(const QColor& colour);
     void setCellToolTips(bool on);
@@ -78,7 +82,9 @@ private:
     void tableChanged(const Table& table, const TableChange& change) override;
     int liveRowCount() const;
     int editingRow() const; // the view row being edited or inserted; -1 when browsing
-    Value cellValue(int row, int column) const;
+    Value cellValue(int row, int column, int role = Qt::DisplayRole) const;
+    // The field a cell's edit role reads and writes: a lookup's key where the column says so.
+    int editedPosition(int column) const;
     void reset();
 
     Table& m_table;

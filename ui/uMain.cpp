@@ -15,6 +15,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QCheckBox>
 #include <QCloseEvent>
 #include <QDragEnterEvent>
 #include <QDropEvent>
@@ -249,6 +250,12 @@ QWidget* TfrmMain::createPages() {
             [this] { runCommand(*m_prompt, [this] { earningsTab->aSuperChangeExecute(); }); });
     calcPanel = new CalcPanel(aCalc, aProtocolPrint, aProtocolPdf);
     tsCalc = calcPanel;
+    // A changed choice of the extra exclusions is a change of the case; the shown results were
+    // calculated with the other one.
+    connect(calcPanel->cbExtraExclusions, &QCheckBox::clicked, this, [this] {
+        MarkModified();
+        runCommand(*m_prompt, [this] { ClearCalcResults(false); });
+    });
 
     const std::pair<QWidget*, const char*> pages[] = {{tsDictionary, "tsDictionary"},
                                                       {tsInfo, "tsInfo"},
@@ -276,6 +283,7 @@ void TfrmMain::FormCreate(const StoredReferenceData& reference) {
         dictionary->bind(*m_dMain);
         earningsTab->bind(*m_dMain);
         experienceTab->bind(m_dMain->cdsExp);
+        calcPanel->bind(*m_dMain, *m_prompt);
     }
     StyleGrids();
     SummaryYear = 0;

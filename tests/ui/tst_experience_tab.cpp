@@ -244,18 +244,21 @@ void TestExperienceTab::showsItsColumnsButtonsAndNotes() {
     const TableModel* model = page.grdExp->model();
     QHeaderView* titles = view()->horizontalHeader();
     const QStringList expectedTitles = {"Дата зарахування", "Дата звільнення",
-                                        "Трудовий стаж (р/м/д) *"};
-    const QList<QColor> colours = {Qt::white, Qt::white, QColor(233, 233, 233)};
-    QCOMPARE(model->columnCount(), 3);
+                                        "Трудовий стаж (р/м/д) *", "Вид періоду"};
+    const QList<QColor> colours = {Qt::white, Qt::white, QColor(233, 233, 233), Qt::white};
+    const QList<Qt::Alignment> alignments = {Qt::AlignCenter, Qt::AlignCenter, Qt::AlignCenter,
+                                             Qt::AlignLeft | Qt::AlignVCenter};
+    QCOMPARE(model->columnCount(), 4);
     startNewRow(); // a row to read the cell colours from
-    for (int column = 0; column < 3; ++column) {
+    for (int column = 0; column < 4; ++column) {
         QCOMPARE(model->headerData(column, Qt::Horizontal).toString(), expectedTitles[column]);
         QCOMPARE(model->index(0, column).data(Qt::BackgroundRole).value<QBrush>().color(),
                  colours[column]);
         QCOMPARE(model->index(0, column).data(Qt::TextAlignmentRole).value<Qt::Alignment>(),
-                 Qt::Alignment(Qt::AlignCenter));
-        QCOMPARE(bool(model->flags(model->index(0, column)) & Qt::ItemIsEditable), column < 2);
+                 alignments[column]);
+        QCOMPARE(bool(model->flags(model->index(0, column)) & Qt::ItemIsEditable), column != 2);
     }
+    QCOMPARE(model->index(0, 3).data().toString(), QStringLiteral("Робота")); // a new row
     for (int column : {0, 1}) {
         QCOMPARE(titles->sectionSize(column), 140);
         QCOMPARE(titles->sectionResizeMode(column), QHeaderView::Fixed);
@@ -263,7 +266,7 @@ void TestExperienceTab::showsItsColumnsButtonsAndNotes() {
     QVERIFY(titles->sectionSize(2) >= 225);
     QCOMPARE(titles->sectionResizeMode(2), QHeaderView::Interactive);
     // Every title is readable in full.
-    for (int column = 0; column < 3; ++column)
+    for (int column = 0; column < 4; ++column)
         QVERIFY2(titles->fontMetrics().horizontalAdvance(expectedTitles[column]) <
                      titles->sectionSize(column),
                  qPrintable(expectedTitles[column]));
@@ -394,11 +397,14 @@ void TestExperienceTab::tabEnterAndDownMoveThroughTheCells_data() {
     QTest::addColumn<int>("toColumn");
     QTest::addColumn<int>("rows"); // the grid's rows afterwards
 
+    // The length is never typed: Tab and Enter pass it on the way to the kind.
     QTest::newRow("Tab to the next column") << 0 << 0 << Qt::Key_Tab << 0 << 1 << 2;
-    QTest::newRow("Enter to the next column") << 0 << 1 << Qt::Key_Return << 0 << 2 << 2;
-    QTest::newRow("Tab from the last column") << 0 << 2 << Qt::Key_Tab << 1 << 0 << 2;
-    QTest::newRow("Enter from the last cell appends") << 1 << 2 << Qt::Key_Return << 2 << 0 << 3;
-    QTest::newRow("Shift+Tab back a row") << 1 << 0 << Qt::Key_Backtab << 0 << 2 << 2;
+    QTest::newRow("Enter past the length to the kind") << 0 << 1 << Qt::Key_Return << 0 << 3 << 2;
+    QTest::newRow("Tab from the clicked length") << 0 << 2 << Qt::Key_Tab << 0 << 3 << 2;
+    QTest::newRow("Shift+Tab past the length") << 0 << 3 << Qt::Key_Backtab << 0 << 1 << 2;
+    QTest::newRow("Tab from the last column") << 0 << 3 << Qt::Key_Tab << 1 << 0 << 2;
+    QTest::newRow("Enter from the last cell appends") << 1 << 3 << Qt::Key_Return << 2 << 0 << 3;
+    QTest::newRow("Shift+Tab back a row") << 1 << 0 << Qt::Key_Backtab << 0 << 3 << 2;
     QTest::newRow("Down inside the grid") << 0 << 1 << Qt::Key_Down << 1 << 1 << 2;
     QTest::newRow("Down past the last row appends") << 1 << 1 << Qt::Key_Down << 2 << 1 << 3;
 }

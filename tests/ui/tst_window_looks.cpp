@@ -8,6 +8,7 @@
 #include "window_session.h"
 
 #include <QAbstractButton>
+#include <QHeaderView>
 #include <QLabel>
 #include <QPalette>
 #include <QScreen>
@@ -23,6 +24,9 @@ namespace {
 const PersonInput kMan{QStringLiteral("Петренко Петро Петрович"), QStringLiteral("15.03.1950"), 0,
                        QStringLiteral("20.03.2010")};
 const QList<PeriodInput> kPeriods{{"01.09.1985", "31.08.1990"}, {"01.10.1990", "31.12.2005"}};
+// Child care on the second period: the kinds show in the grids and the credited part in the
+// experience footer.
+const PeriodInput kChildCare{"01.03.1995", "31.08.1998"};
 
 // Text reads on its background when their lightness differs by at least this much (of 255).
 constexpr int kReadableGap = 100;
@@ -97,7 +101,13 @@ void TestWindowLooks::cleanup() {
 }
 
 void TestWindowLooks::fillCase() {
-    m_driver->buildLedger(kMan, kPeriods);
+    m_driver->fillPerson(kMan);
+    m_driver->confirmPerson();
+    m_driver->typePeriods(kPeriods + QList<PeriodInput>{kChildCare});
+    m_driver->choosePeriodKind(int(kPeriods.size()), QStringLiteral("Догл")); // in date order
+    m_driver->verifyPeriods();
+    QVERIFY(m_driver->isEnabled(m_window->tsEarning));
+    m_driver->clickTab(m_window->tsEarning);
     for (int month = 0; month < 12; ++month)
         m_driver->typeEarning(2003, month, QStringLiteral("1500"));
     m_driver->typeEarning(1993, 0, QStringLiteral("0,025"));
@@ -158,8 +168,25 @@ void TestWindowLooks::nothingIsCut() {
                      qPrintable(page->objectName() + QStringLiteral(": ") + label->text()));
         }
     }
-    // The ledger's year and month stay whole however narrow the grid: the window at its narrowest.
+    // The ledger's titles wrap by words, and no word of them is cut: after a calculation every
+    // column shows, the kind and the reason too.
     m_driver->clickTab(m_window->tsEarning);
+    QApplication::processEvents();
+    QHeaderView* ledgerTitles = m_driver->ledgerView()->horizontalHeader();
+    const int titleMargins =
+        2 * ledgerTitles->style()->pixelMetric(QStyle::PM_HeaderMargin, nullptr, ledgerTitles);
+    for (int column = 0; column < ledgerTitles->count(); ++column) {
+        QVERIFY(!ledgerTitles->isSectionHidden(column));
+        const QString title =
+            m_driver->ledgerView()->model()->headerData(column, Qt::Horizontal).toString();
+        for (const QString& word : title.split(QLatin1Char(' '), Qt::SkipEmptyParts))
+            QVERIFY2(ledgerTitles->fontMetrics().horizontalAdvance(word) <=
+                         ledgerTitles->sectionSize(column) - titleMargins,
+                     qPrintable(QStringLiteral("%1 in %2 px")
+                                    .arg(title)
+                                    .arg(ledgerTitles->sectionSize(column))));
+    }
+    // The ledger's year and month stay whole however narrow the grid: the window at its narrowest.
     m_window->resize(m_window->minimumSizeHint().width(), m_window->height());
     QApplication::processEvents();
     QTableView* ledger = m_driver->ledgerView();
@@ -234,6 +261,14 @@ void TestWindowLooks::darkPaletteKeepsEveryTextReadable() {
         labelLightest - labelDarkest >= kReadableGap,
         qPrintable(
             QStringLiteral("experience footer ink %1..%2").arg(labelDarkest).arg(labelLightest)));
+    // And the part credited without work, beside the total.
+    QVERIFY(!expFooter->cellText(ExperienceTab::KindColumn).isEmpty());
+    const QRect share = expFooter->cellRect(ExperienceTab::KindColumn).adjusted(2, 2, -3, -2);
+    const auto [shareLightest, shareDarkest] =
+        lightnessRange(expPicture, QRect(share.topLeft() * expScale, share.size() * expScale));
+    QVERIFY2(shareLightest - shareDarkest >= kReadableGap,
+             qPrintable(
+                 QStringLiteral("credited part ink %1..%2").arg(shareDarkest).arg(shareLightest)));
 
     TabStrip* tabs = m_window->pcMain->tabStrip();
     const QImage tabPicture = tabs->grab().toImage();

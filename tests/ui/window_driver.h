@@ -62,6 +62,13 @@ public:
             QTest::keyClick(QApplication::focusWidget(), key.toLatin1());
     }
 
+    // Each character to whatever holds the focus then, Cyrillic too: a first letter on a period's
+    // kind opens its list, which takes the rest.
+    void typeIntoFocus(const QString& text) {
+        for (const QChar character : text)
+            typeText(QApplication::focusWidget(), QString(character));
+    }
+
     void click(QWidget* widget) { QTest::mouseClick(widget, Qt::LeftButton); }
 
     // Replaces the editor's text; an empty text empties it.
@@ -145,6 +152,33 @@ public:
             press(Qt::Key_Return);
             press(Qt::Key_Return);
         }
+    }
+
+    // On a period's kind: the start of a kind's title opens the list at the first kind it
+    // starts, and Enter chooses that kind.
+    void typeKind(const QString& start) {
+        typeIntoFocus(start);
+        press(Qt::Key_Return);
+        settleAfterList();
+    }
+
+    // After a drop-down list closed: the events it left are handled. The offscreen platform
+    // hands the window's activation to a list when it opens and not back when it closes; a
+    // desktop keeps the window active under its lists.
+    void settleAfterList() {
+        QApplication::processEvents();
+        if (QApplication::activeWindow() != &m_window)
+            QApplication::setActiveWindow(&m_window);
+    }
+
+    // Clicks the kind of a period (again if it was not the current cell: the click on the
+    // current kind opens its list) and chooses by typing.
+    void choosePeriodKind(int row, const QString& start) {
+        const QModelIndex kind = periodView()->model()->index(row, rv::ExperienceTab::KindColumn);
+        if (periodView()->currentIndex() != kind)
+            clickCell(periodView(), row, rv::ExperienceTab::KindColumn);
+        clickCell(periodView(), row, rv::ExperienceTab::KindColumn);
+        typeKind(start);
     }
 
     void verifyPeriods() { click(m_window.experienceTab->bbVerifyExp); }
