@@ -112,6 +112,10 @@ void clearCalcResults(ResultTexts& texts, bool noRight) {
         field->hint.clear();
     texts.averageWageNoteShown = false;
     texts.incompleteNoteShown = false;
+    // With no right the credited periods still tell of the experience shown.
+    if (!noRight)
+        texts.creditedNote.clear();
+    texts.exclusionsNote.clear();
     texts.estimatesNote.clear();
 }
 

@@ -128,7 +128,8 @@ inline constexpr ResultFieldInfo kResultFields[] = {
     {&ResultTexts::totalPension, ResultFieldKind::FormulaField},
 };
 
-// The results after clearCalcResults(noRight): every result "0" without hints, both notes hidden;
+// The results after clearCalcResults(noRight): every result "0" without hints, both notes hidden,
+// the note of the exclusions empty and, unless with no right, the note of the credited periods;
 // with no right pensionFrom reads "Право відсутнє" and insuranceExperience keeps its text, else
 // insuranceExperience is "0" and pensionFrom empty. Captions are left as they are.
 void clearCalcResults(ResultTexts& texts, bool noRight);
