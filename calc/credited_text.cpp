@@ -27,26 +27,17 @@ std::string shortLength(const YearsMonthsDays& length) {
 } // namespace
 
 std::string creditedShareText(const std::vector<CasePeriod>& periods) {
-    std::array<YearsMonthsDays, kPeriodKinds.size()> byKind{};
-    std::array<bool, kPeriodKinds.size()> present{};
-    for (const CasePeriod& period : periodsCountedOnce(periods)) {
-        if (period.kind == PeriodKind::Work || !period.begin || !period.finish ||
-            *period.finish < *period.begin)
-            continue;
-        const auto kind = static_cast<std::size_t>(period.kind);
-        const YearsMonthsDays length = ExpPeriodYMD(*period.begin, *period.finish);
-        byKind[kind].years += length.years;
-        byKind[kind].months += length.months;
-        byKind[kind].days += length.days;
-        present[kind] = true;
-    }
+    std::array<std::vector<CasePeriod>, kPeriodKinds.size()> byKind;
+    for (const CasePeriod& period : periodsCountedOnce(periods))
+        if (period.kind != PeriodKind::Work && period.begin && period.finish &&
+            !(*period.finish < *period.begin))
+            byKind[static_cast<std::size_t>(period.kind)].push_back(period);
     std::string text;
     for (std::size_t kind = 0; kind < byKind.size(); ++kind) {
-        if (!present[kind])
+        if (byKind[kind].empty())
             continue;
-        NormalizeYMD(byKind[kind]);
         text += (text.empty() ? "" : ", ") + std::string(kPeriodKinds[kind].inSentence) + " " +
-                shortLength(byKind[kind]);
+                shortLength(periodsLength(byKind[kind]));
     }
     return text;
 }

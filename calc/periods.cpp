@@ -62,6 +62,20 @@ std::vector<CasePeriod> experienceSpans(const std::vector<CasePeriod>& periods) 
     return spans;
 }
 
+YearsMonthsDays periodsLength(const std::vector<CasePeriod>& periods) {
+    YearsMonthsDays total;
+    for (const CasePeriod& period : periods) {
+        if (!period.begin || !period.finish || *period.finish < *period.begin)
+            continue;
+        const YearsMonthsDays length = ExpPeriodYMD(*period.begin, *period.finish);
+        total.years += length.years;
+        total.months += length.months;
+        total.days += length.days;
+    }
+    NormalizeYMD(total);
+    return total;
+}
+
 std::vector<CasePeriod> periodsCountedOnce(const std::vector<CasePeriod>& periods) {
     std::vector<CasePeriod> credited;
     for (const CasePeriod& period : periods)

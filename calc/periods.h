@@ -1,5 +1,6 @@
 #pragma once
 
+#include "calc/calendar.h"
 #include "calc/case.h"
 #include "engine/date.h"
 
@@ -30,5 +31,9 @@ std::vector<CasePeriod> periodsCountedOnce(const std::vector<CasePeriod>& period
 // are one span from the first day to the last, so the days count once and the length does not
 // depend on where the work is cut; the others stay as they are.
 std::vector<CasePeriod> experienceSpans(const std::vector<CasePeriod>& periods);
+
+// The periods' lengths, each counted in years, months and days, summed and normalised; a period
+// without both dates, or ending before it starts, counts nothing.
+YearsMonthsDays periodsLength(const std::vector<CasePeriod>& periods);
 
 } // namespace rv

@@ -3,6 +3,7 @@
 #include "calc/calc_marks.h"
 #include "calc/extra_exclusions.h"
 #include "store/dmMain.h"
+#include "store/period_view.h"
 
 namespace rv {
 
@@ -10,16 +11,7 @@ std::vector<CasePeriod> TdMain::currentPeriods() {
     cdsExp.setFiltered(false);
     cdsExp.setFilter("exp_person_id=" + std::to_string(m_currentPersonId));
     cdsExp.setFiltered(true);
-    const int begin = cdsExp.fieldIndex("exp_date_begin");
-    const int finish = cdsExp.fieldIndex("exp_date_finish");
-    const int kind = cdsExp.fieldIndex("exp_kind");
-    std::vector<CasePeriod> periods;
-    periods.reserve(static_cast<std::size_t>(cdsExp.recordCount()));
-    for (int row = 0; row < cdsExp.recordCount(); ++row)
-        periods.push_back({dateOrNone(cdsExp.viewValue(row, begin)),
-                           dateOrNone(cdsExp.viewValue(row, finish)),
-                           kindOrWork(cdsExp.viewValue(row, kind))});
-    return periods;
+    return periodsInView(cdsExp);
 }
 
 std::vector<int> TdMain::CurrentLedgerRows() {

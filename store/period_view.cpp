@@ -5,21 +5,7 @@
 #include "store/dmMain.h"
 #include "store/period_totals.h"
 
-#include <cstdint>
-
 namespace rv {
-
-namespace {
-
-std::int64_t daysOf(const std::vector<CasePeriod>& periods) {
-    std::int64_t days = 0;
-    for (const CasePeriod& period : periods)
-        if (period.begin && period.finish && !(*period.finish < *period.begin))
-            days += period.finish->serial - period.begin->serial + 1;
-    return days;
-}
-
-} // namespace
 
 std::vector<CasePeriod> periodsInView(const Table& periods) {
     const int begin = periods.fieldIndex("exp_date_begin");
@@ -37,21 +23,11 @@ std::vector<CasePeriod> periodsInView(const Table& periods) {
 YearsMonthsDays experienceTotal(const Table& periods) {
     const YearsMonthsDays summed = sumPeriodLengths(periods);
     const std::vector<CasePeriod> rows = periodsInView(periods);
-    const std::vector<CasePeriod> once = periodsCountedOnce(rows);
-    // Work is cut around a credited period only where they share days.
-    if (daysOf(once) == daysOf(rows))
+    // Periods that share days are one span, as the calculation counts them.
+    const std::vector<CasePeriod> spans = experienceSpans(rows);
+    if (spans.size() == rows.size())
         return summed;
-    YearsMonthsDays total;
-    for (const CasePeriod& piece : once) {
-        if (!piece.begin || !piece.finish || *piece.finish < *piece.begin)
-            continue;
-        const YearsMonthsDays length = ExpPeriodYMD(*piece.begin, *piece.finish);
-        total.years += length.years;
-        total.months += length.months;
-        total.days += length.days;
-    }
-    NormalizeYMD(total);
-    return total;
+    return periodsLength(spans);
 }
 
 } // namespace rv

@@ -15,8 +15,8 @@ class Table;
 std::vector<CasePeriod> periodsInView(const Table& periods);
 
 // The experience footer's total: the rows' lengths as sumPeriodLengths adds them (a damaged
-// length throws ConversionError), except that where a credited period lies on work the days
-// they share count once, as the experience counts them (ст. 24).
+// length throws ConversionError), except that periods sharing days (a credited period on work)
+// are one span, as the calculation counts them (ст. 24).
 YearsMonthsDays experienceTotal(const Table& periods);
 
 } // namespace rv
