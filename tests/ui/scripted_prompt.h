@@ -51,6 +51,14 @@ public:
         paint(printer);
     }
 
+    // The texts of the boxes shown so far, in order.
+    QStringList messageTexts() const {
+        QStringList texts;
+        for (const rv::MessageRequest& message : messages)
+            texts.append(message.text);
+        return texts;
+    }
+
     QList<rv::MessageRequest> messages;
     QStringList printTitles;
     QString printPath;

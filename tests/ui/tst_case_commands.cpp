@@ -1,9 +1,9 @@
 // "Зберегти", "Зберегти як..." and "Завантажити..." as a person uses them: through the menu, the
 // shortcuts and the tool bar, with the dialogs and boxes answered through the prompt layer.
 
+#include "calc/messages.h"
 #include "scripted_prompt.h"
 #include "small_case_reference.h"
-#include "calc/messages.h"
 #include "store/store_messages.h"
 #include "ui/captions.h"
 #include "ui/footer_bar.h"
@@ -42,13 +42,6 @@ QStringList panelTexts(const CalcPanel& panel) {
           panel.edtAvgZpForYear, panel.edtEarningK, panel.edtISSK, panel.edtPens, panel.edtMinPens,
           panel.edtExtraPens, panel.edfFullPens})
         texts.append(field->text() + QStringLiteral(" | ") + field->toolTip());
-    return texts;
-}
-
-QStringList messageTexts(const ScriptedPrompt& script) {
-    QStringList texts;
-    for (const MessageRequest& message : script.messages)
-        texts.append(message.text);
     return texts;
 }
 
@@ -169,7 +162,7 @@ void TestCaseCommands::calculateCase() {
     m_driver->verifyEarnings();
     m_driver->clickTab(m_window->tsCalc);
     m_driver->calculate();
-    QVERIFY2(m_script->messages.isEmpty(), qPrintable(messageTexts(*m_script).join(" | ")));
+    QVERIFY2(m_script->messages.isEmpty(), qPrintable(m_script->messageTexts().join(" | ")));
 }
 
 void TestCaseCommands::saveWithoutNameAsksAndCancelChangesNothing() {
@@ -228,7 +221,7 @@ void TestCaseCommands::failedSaveForgetsTheName() {
     m_script->fileAnswers = {missingFolder};
     m_driver->press(Qt::Key_S, Qt::ControlModifier);
 
-    QCOMPARE(messageTexts(*m_script), QStringList{kMissingFolderSaveFailed});
+    QCOMPARE(m_script->messageTexts(), QStringList{kMissingFolderSaveFailed});
     QCOMPARE(m_script->messages[0].icon, PromptIcon::Critical);
     QVERIFY(m_window->CaseFileName.isEmpty());
     QVERIFY(m_window->CaseModified);
@@ -269,7 +262,7 @@ void TestCaseCommands::loadWithChangesAsksFirst() {
     m_script->answers = {QMessageBox::Cancel};
     clickToolButton("tbLoad");
 
-    QCOMPARE(messageTexts(*m_script),
+    QCOMPARE(m_script->messageTexts(),
              QStringList{QStringLiteral("Зміни у справі ще не збережено. Зберегти їх, перш ніж "
                                         "відкрити іншу справу?")});
     QCOMPARE(m_script->messages[0].icon, PromptIcon::Question);
@@ -298,7 +291,7 @@ void TestCaseCommands::loadOfPeriodsOpensTheEarningsStage() {
     QCOMPARE(m_script->files.constFirst().mode, FileRequest::Mode::Open);
     QCOMPARE(m_script->files.constFirst().filter, kCaseFilter);
     QCOMPARE(m_script->files.constFirst().defaultSuffix, QStringLiteral("csf"));
-    QCOMPARE(messageTexts(*m_script), QStringList{QStringLiteral("Файл успішно завантажено")});
+    QCOMPARE(m_script->messageTexts(), QStringList{QStringLiteral("Файл успішно завантажено")});
     QCOMPARE(m_script->messages[0].icon, PromptIcon::Information);
     QCOMPARE(tableRows(m_window->dMain()->cdsExp), periods);
     QCOMPARE(m_window->experienceTab->grdExp->footer()->cellText(2), total);
@@ -329,7 +322,7 @@ void TestCaseCommands::loadOfLedgerRecalculates() {
     m_script->fileAnswers = {file};
     m_driver->press(Qt::Key_O, Qt::ControlModifier);
 
-    QCOMPARE(messageTexts(*m_script), QStringList{QStringLiteral("Файл успішно завантажено")});
+    QCOMPARE(m_script->messageTexts(), QStringList{QStringLiteral("Файл успішно завантажено")});
     QCOMPARE(m_window->pcMain->currentPage(), m_window->tsCalc);
     for (QWidget* page : {m_window->tsExp, m_window->tsEarning, m_window->tsCalc})
         QVERIFY2(m_driver->isEnabled(page), qPrintable(page->objectName()));
@@ -400,7 +393,7 @@ void TestCaseCommands::damagedFileKeepsTheOpenCase() {
     m_script->fileAnswers = {file};
     clickToolButton("tbLoad");
 
-    QCOMPARE(messageTexts(*m_script),
+    QCOMPARE(m_script->messageTexts(),
              (QStringList{QStringLiteral("Зміни у справі ще не збережено. Зберегти їх, перш ніж "
                                          "відкрити іншу справу?"),
                           message}));

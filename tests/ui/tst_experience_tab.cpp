@@ -3,8 +3,8 @@
 // their questions, the footer total, the enabling of the commands, and "Підтвердити стаж" with
 // its refusals, its ledger and its recovery from a month without reference data.
 
-#include "scripted_prompt.h"
 #include "calc/messages.h"
+#include "scripted_prompt.h"
 #include "typing.h"
 #include "ui/data_grid.h"
 #include "ui/date_edit.h"
@@ -113,7 +113,6 @@ private:
     void typePeriods(const QList<Period>& periods);
     QStringList shownPeriods() const;
     QStringList walkedPeriods() const;
-    QStringList messageTexts() const;
 
     std::unique_ptr<ScriptedPrompt> m_script;
     std::unique_ptr<TfrmMain> m_window;
@@ -157,7 +156,7 @@ void TestExperienceTab::confirmPerson(const QString& birthDate) {
     }
     QTest::keyClick(panel.cbehPersonGender, Qt::Key_Down);
     QTest::mouseClick(panel.bbSavePerson, Qt::LeftButton);
-    QVERIFY2(m_script->messages.isEmpty(), qPrintable(messageTexts().join(" | ")));
+    QVERIFY2(m_script->messages.isEmpty(), qPrintable(m_script->messageTexts().join(" | ")));
     QCOMPARE(m_window->pcMain->currentPage(), m_window->tsExp);
 }
 
@@ -226,13 +225,6 @@ QStringList TestExperienceTab::walkedPeriods() const {
             periodText(QString::fromStdString(formatDate(*table.asDate("exp_date_begin"))),
                        QString::fromStdString(formatDate(*table.asDate("exp_date_finish")))));
     return walked;
-}
-
-QStringList TestExperienceTab::messageTexts() const {
-    QStringList texts;
-    for (const MessageRequest& message : m_script->messages)
-        texts.append(message.text);
-    return texts;
 }
 
 void TestExperienceTab::showsItsColumnsButtonsAndNotes() {
@@ -334,7 +326,7 @@ void TestExperienceTab::typedPeriodsShowTheirLengthsAndTheTotal() {
     for (qsizetype i = 1; i < typed.size(); ++i)
         typePeriod(typed[i]);
 
-    QVERIFY2(m_script->messages.isEmpty(), qPrintable(messageTexts().join(" | ")));
+    QVERIFY2(m_script->messages.isEmpty(), qPrintable(m_script->messageTexts().join(" | ")));
     QCOMPARE(periods().recordCount(), lengths.size());
     for (int row = 0; row < lengths.size(); ++row)
         QCOMPARE(tab().grdExp->model()->index(row, 2).data().toString(), lengths[row]);
@@ -376,7 +368,7 @@ void TestExperienceTab::datesGoThroughTheMask() {
         QVERIFY(m_script->messages.isEmpty());
         QCOMPARE(view()->currentIndex().column(), 1);
     } else {
-        QCOMPARE(messageTexts(), QStringList{refusal});
+        QCOMPARE(m_script->messageTexts(), QStringList{refusal});
         QCOMPARE(m_script->messages.first().icon, PromptIcon::Warning);
         // The editor stays open on the cell with what was typed.
         QCOMPARE(QApplication::focusWidget(), editor);
@@ -459,7 +451,7 @@ void TestExperienceTab::anUntouchedNewRowIsDropped() {
     QCOMPARE(periods().state(), TableState::Browse);
     QCOMPARE(tab().grdExp->model()->rowCount(), 1);
     QCOMPARE(periods().recordCount(), 1);
-    QVERIFY2(m_script->messages.isEmpty(), qPrintable(messageTexts().join(" | ")));
+    QVERIFY2(m_script->messages.isEmpty(), qPrintable(m_script->messageTexts().join(" | ")));
     if (way != "focus")
         QCOMPARE(view()->currentIndex().row(), 0);
 }
@@ -487,7 +479,7 @@ void TestExperienceTab::aRefusedPeriodStaysInEditing() {
     else
         QTest::mouseClick(m_window->gbPers->edtehPersonName, Qt::LeftButton);
 
-    QCOMPARE(messageTexts(),
+    QCOMPARE(m_script->messageTexts(),
              QStringList{"Дата зарахування не може бути більшою за дату звільнення"});
     QCOMPARE(m_script->messages.first().icon, PromptIcon::Warning);
     QCOMPARE(m_script->messages.first().title, QStringLiteral("Равелта"));
@@ -548,7 +540,7 @@ void TestExperienceTab::titlesSortTheGridAndTheTable() {
     for (const auto& [column, control] : clicks)
         clickTitle(column, control ? Qt::ControlModifier : Qt::NoModifier);
 
-    QVERIFY2(m_script->messages.isEmpty(), qPrintable(messageTexts().join(" | ")));
+    QVERIFY2(m_script->messages.isEmpty(), qPrintable(m_script->messageTexts().join(" | ")));
     QCOMPARE(tab().sortMarkers(), markers);
     QCOMPARE(shownPeriods(), order);
     QCOMPARE(walkedPeriods(), order); // the table's own order is the grid's
@@ -718,7 +710,7 @@ void TestExperienceTab::aDamagedLengthKeepsTheTotal() {
     };
     typePeriod({"01.01.2002", "31.12.2002"});
 
-    QCOMPARE(messageTexts(),
+    QCOMPARE(m_script->messageTexts(),
              QStringList{QStringLiteral("Сталася непередбачена помилка програми. Дію "
                                         "не виконано; введені дані залишилися без "
                                         "змін.")});
@@ -759,7 +751,7 @@ void TestExperienceTab::verifyRefusesBadPeriods() {
 
     QTest::mouseClick(tab().bbVerifyExp, Qt::LeftButton);
 
-    QCOMPARE(messageTexts(), warnings);
+    QCOMPARE(m_script->messageTexts(), warnings);
     for (const MessageRequest& warning : m_script->messages) {
         QCOMPARE(warning.icon, PromptIcon::Warning);
         QCOMPARE(warning.title, QStringLiteral("Равелта"));
@@ -778,7 +770,7 @@ void TestExperienceTab::verifyBuildsTheLedgerAndOpensTheEarnings() {
 
     QTest::mouseClick(tab().bbVerifyExp, Qt::LeftButton);
 
-    QVERIFY2(m_script->messages.isEmpty(), qPrintable(messageTexts().join(" | ")));
+    QVERIFY2(m_script->messages.isEmpty(), qPrintable(m_script->messageTexts().join(" | ")));
     QVERIFY(m_window->pcMain->isPageEnabled(m_window->pcMain->indexOf(m_window->tsEarning)));
     QVERIFY(m_window->dMain()->cdsEarning.recordCount() > 0);
     QVERIFY(m_window->LedgerRefreshEnabled);
@@ -802,7 +794,7 @@ void TestExperienceTab::verifyRecoversWhenReferenceDataRunOut() {
                             QString::fromUtf8(messages::kMonthNamesInSentence[0]) +
                             QStringLiteral(" 1948") +
                             QString::fromUtf8(messages::kNoAverageWageSuffix);
-    QCOMPARE(messageTexts(), QStringList{missing});
+    QCOMPARE(m_script->messageTexts(), QStringList{missing});
     QCOMPARE(m_script->messages.first().icon, PromptIcon::Warning);
     QVERIFY(!m_window->pcMain->isPageEnabled(m_window->pcMain->indexOf(m_window->tsEarning)));
     QVERIFY(m_window->LedgerRefreshEnabled);

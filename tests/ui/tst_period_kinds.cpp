@@ -65,13 +65,6 @@ QString titleOf(const char* code) {
     return QString::fromUtf8(title.data(), qsizetype(title.size()));
 }
 
-QStringList messageTexts(const ScriptedPrompt& script) {
-    QStringList texts;
-    for (const MessageRequest& message : script.messages)
-        texts.append(message.text);
-    return texts;
-}
-
 } // namespace
 
 Q_DECLARE_METATYPE(QList<TypedPeriod>)
@@ -155,7 +148,7 @@ void TestPeriodKinds::typeCareer() {
     typePeriods(kCareer);
     QVERIFY(!QTest::currentTestFailed());
     m_driver->verifyPeriods();
-    QVERIFY2(m_script->messages.isEmpty(), qPrintable(messageTexts(*m_script).join(" | ")));
+    QVERIFY2(m_script->messages.isEmpty(), qPrintable(m_script->messageTexts().join(" | ")));
     m_driver->clickTab(m_window->tsEarning);
     for (const EarningRun& run : kEarnings) {
         m_driver->fillEarnings(run.year, run.month0, run.months, run.keys);
@@ -164,7 +157,7 @@ void TestPeriodKinds::typeCareer() {
     m_driver->verifyEarnings();
     m_driver->clickTab(m_window->tsCalc);
     m_driver->calculate();
-    QVERIFY2(m_script->messages.isEmpty(), qPrintable(messageTexts(*m_script).join(" | ")));
+    QVERIFY2(m_script->messages.isEmpty(), qPrintable(m_script->messageTexts().join(" | ")));
 }
 
 QJsonObject TestPeriodKinds::headlessCareer(bool extraExclusions) const {
@@ -325,7 +318,7 @@ void TestPeriodKinds::kindsTypedByKeysGiveTheHeadlessResults() {
     QApplication::processEvents();
 
     m_driver->verifyPeriods();
-    QVERIFY2(m_script->messages.isEmpty(), qPrintable(messageTexts(*m_script).join(" | ")));
+    QVERIFY2(m_script->messages.isEmpty(), qPrintable(m_script->messageTexts().join(" | ")));
     m_driver->clickTab(m_window->tsEarning);
     QTableView* ledger = m_driver->ledgerView();
     QVERIFY(!ledger->isColumnHidden(EarningsTab::KindColumn));
@@ -355,7 +348,7 @@ void TestPeriodKinds::kindsTypedByKeysGiveTheHeadlessResults() {
     m_driver->verifyEarnings();
     m_driver->clickTab(m_window->tsCalc);
     m_driver->calculate();
-    QVERIFY2(m_script->messages.isEmpty(), qPrintable(messageTexts(*m_script).join(" | ")));
+    QVERIFY2(m_script->messages.isEmpty(), qPrintable(m_script->messageTexts().join(" | ")));
 
     const QJsonObject expected = headlessCareer(true);
     QVERIFY(!QTest::currentTestFailed());
@@ -421,7 +414,7 @@ void TestPeriodKinds::creditedPeriodsMayLieOnWork() {
     QVERIFY(!QTest::currentTestFailed());
 
     m_driver->verifyPeriods();
-    QCOMPARE(messageTexts(*m_script), warnings);
+    QCOMPARE(m_script->messageTexts(), warnings);
     QCOMPARE(m_driver->isEnabled(m_window->tsEarning), warnings.isEmpty());
     if (!warnings.isEmpty()) {
         QCOMPARE(dm().cdsEarning.recordCount(), 0);
@@ -505,7 +498,7 @@ void TestPeriodKinds::theExclusionsChoiceIsKeptWithTheCase() {
     const qsizetype asked = m_script->messages.size();
     m_script->answers = {QMessageBox::Save};
     QVERIFY(m_window->close());
-    QCOMPARE(messageTexts(*m_script).mid(asked),
+    QCOMPARE(m_script->messageTexts().mid(asked),
              QStringList({"Зміни у справі ще не збережено. Зберегти їх перед виходом з програми?",
                           "Файл успішно збережено"}));
     QVERIFY(!m_window->CaseModified);

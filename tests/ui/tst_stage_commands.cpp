@@ -36,13 +36,6 @@ constexpr int kMonthsFrom2004 = 19 * 12;
 // 10 years from 2013 without earnings: no month counts, no right to a pension.
 const QList<PeriodInput> kTenYears{{"01.01.2013", "31.12.2022"}};
 
-QStringList messageTexts(const ScriptedPrompt& script) {
-    QStringList texts;
-    for (const MessageRequest& message : script.messages)
-        texts.append(message.text);
-    return texts;
-}
-
 } // namespace
 
 class TestStageCommands : public QObject {
@@ -111,7 +104,7 @@ void TestStageCommands::calculateCase(const PersonInput& person, const QList<Per
     m_driver->clickTab(m_window->tsCalc);
     QCOMPARE(m_window->pcMain->currentPage(), m_window->tsCalc);
     m_driver->calculate();
-    QVERIFY2(m_script->messages.isEmpty(), qPrintable(messageTexts(*m_script).join(" | ")));
+    QVERIFY2(m_script->messages.isEmpty(), qPrintable(m_script->messageTexts().join(" | ")));
 }
 
 void TestStageCommands::calcPanelStartsAsDesigned() {
@@ -324,7 +317,7 @@ void TestStageCommands::failedCalculationKeepsTheLedgerUsable() {
     m_driver->clickTab(m_window->tsCalc);
     m_driver->calculate();
 
-    QCOMPARE(messageTexts(*m_script), QStringList{warning});
+    QCOMPARE(m_script->messageTexts(), QStringList{warning});
     QCOMPARE(m_script->messages.first().icon, PromptIcon::Warning);
     QVERIFY(m_window->LedgerRefreshEnabled);
     QVERIFY(!ledger.boundViewsSuspended());

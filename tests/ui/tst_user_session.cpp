@@ -91,7 +91,6 @@ private:
     QString path(const QString& name) const { return m_dir.filePath(name); }
     double earning(int year, int month0) const;
     QModelIndex currentCell() const { return m_driver->ledgerView()->currentIndex(); }
-    QStringList messageTexts() const;
 
     QTemporaryDir m_dir;
     WindowSession m_session;
@@ -134,13 +133,6 @@ double TestUserSession::earning(int year, int month0) const {
     return number ? *number : -1;
 }
 
-QStringList TestUserSession::messageTexts() const {
-    QStringList texts;
-    for (const MessageRequest& message : m_script->messages)
-        texts.append(message.text);
-    return texts;
-}
-
 // A name typed without an extension becomes .xls, a .csf name is refused and the dialog opens
 // again, and the case file stays byte for byte.
 void TestUserSession::exportsAreXlsAndNeverACaseFile() {
@@ -169,7 +161,7 @@ void TestUserSession::exportsAreXlsAndNeverACaseFile() {
     m_driver->clickTab(m_window->tsEarning);
     m_script->fileAnswers = {path(QStringLiteral("справа"))};
     m_driver->click(m_window->earningsTab->bEarningPrint);
-    QCOMPARE(messageTexts(), QStringList{QStringLiteral("Файл успішно збережено")});
+    QCOMPARE(m_script->messageTexts(), QStringList{QStringLiteral("Файл успішно збережено")});
     QVERIFY(isWorksheet(readAll(path(QStringLiteral("справа.xls")))));
     QCOMPARE(readAll(caseFile), caseBytes);
     QVERIFY(m_window->openCaseFile(caseFile)); // still a whole case
@@ -362,7 +354,7 @@ void TestUserSession::pastedColumnFillsConsecutiveMonths() {
     QGuiApplication::clipboard()->setText(QStringLiteral("2 500,75\r\n\r\n1\u00A0000.5\r\n300\n"));
     m_driver->press(Qt::Key_V, Qt::ControlModifier);
 
-    QVERIFY2(m_script->messages.isEmpty(), qPrintable(messageTexts().join('\n')));
+    QVERIFY2(m_script->messages.isEmpty(), qPrintable(m_script->messageTexts().join('\n')));
     QCOMPARE(earning(2002, 0), 2500.75);
     QCOMPARE(earning(2002, 1), 0.0);
     QCOMPARE(earning(2002, 2), 1000.5);
@@ -563,7 +555,7 @@ void TestUserSession::recentFilesSurviveARestartAndOpen() {
     m_window->miRecent->actions()[1]->trigger();
     QCOMPARE(m_window->CaseFileName, first);
     QCOMPARE(m_driver->dm().cdsExp.recordCount(), 1);
-    QCOMPARE(messageTexts(), QStringList{QStringLiteral("Файл успішно завантажено")});
+    QCOMPARE(m_script->messageTexts(), QStringList{QStringLiteral("Файл успішно завантажено")});
     QCOMPARE(m_window->miRecent->actions()[0]->text(), QStringLiteral("&1 перша.csf"));
 }
 

@@ -43,13 +43,6 @@ struct CaseInput {
     QList<EarningRun> earnings;
 };
 
-QStringList messageTexts(const ScriptedPrompt& script) {
-    QStringList texts;
-    for (const MessageRequest& message : script.messages)
-        texts.append(message.text);
-    return texts;
-}
-
 int toInt(const Value& value) {
     const auto* number = std::get_if<std::int32_t>(&value);
     return number ? *number : -1;
@@ -204,7 +197,7 @@ void TestWorkflow::tooEarlyApplicationNamesTheEarliestDate() {
         const QString earliest = QDate::fromString(pensionAgeDate, QStringLiteral("dd.MM.yyyy"))
                                      .addMonths(-1)
                                      .toString(QStringLiteral("dd.MM.yyyy"));
-        QCOMPARE(messageTexts(*m_script),
+        QCOMPARE(m_script->messageTexts(),
                  QStringList{"Звернутися за призначенням пенсії можна не раніше ніж за місяць до "
                              "досягнення пенсійного віку, тобто не раніше " +
                              earliest + "."});
@@ -230,7 +223,7 @@ void TestWorkflow::periodsAreTypedAndSorted() {
     m_driver->typePeriods(
         {{"01.09.2005", "28.02.2023"}, {"01.09.1981", "31.07.1990"}, {"15.10.1991", "30.06.2005"}});
     m_driver->verifyPeriods(); // leaves the grid: the empty new row goes
-    QVERIFY2(m_script->messages.isEmpty(), qPrintable(messageTexts(*m_script).join(" | ")));
+    QVERIFY2(m_script->messages.isEmpty(), qPrintable(m_script->messageTexts().join(" | ")));
 
     QTableView* view = m_driver->periodView();
     Table& periods = dm().cdsExp;
@@ -286,7 +279,7 @@ void TestWorkflow::refusedPeriodsWarnInOrder() {
 
     m_driver->verifyPeriods();
 
-    QCOMPARE(messageTexts(*m_script), warnings);
+    QCOMPARE(m_script->messageTexts(), warnings);
     for (const MessageRequest& box : m_script->messages) {
         QCOMPARE(box.icon, PromptIcon::Warning);
         QCOMPARE(box.title, QStringLiteral("Равелта"));
@@ -343,7 +336,7 @@ void TestWorkflow::calculationMatchesTheHeadlessCalculator() {
     QVERIFY(m_window->LedgerRefreshEnabled);
     QVERIFY(!dm().cdsEarning.boundViewsSuspended());
     QVERIFY(m_window->CaseModified);
-    QVERIFY2(m_script->messages.isEmpty(), qPrintable(messageTexts(*m_script).join(" | ")));
+    QVERIFY2(m_script->messages.isEmpty(), qPrintable(m_script->messageTexts().join(" | ")));
 
     if (qEnvironmentVariableIntValue("RAVELTA_SCREENS") == 1)
         saveScreens(QTest::currentDataTag() == QByteArray("full pension with a supplement"));
@@ -584,7 +577,7 @@ void TestWorkflow::footersSumThePeriodsAndTheYear() {
     m_driver->typeEarning(2000, 2, QStringLiteral("5,123456"));
     m_driver->typeEarning(2001, 0, QStringLiteral("10,5"));
     m_driver->typeEarning(2001, 1, QStringLiteral("2"));
-    QVERIFY2(m_script->messages.isEmpty(), qPrintable(messageTexts(*m_script).join(" | ")));
+    QVERIFY2(m_script->messages.isEmpty(), qPrintable(m_script->messageTexts().join(" | ")));
 
     FooterBar* yearFooter = m_window->earningsTab->grdEarning->footer();
     QLocale comma;
